@@ -1,0 +1,21 @@
+// Kolvan: specifies the strength class a buried concrete pipe needs.
+#include "TFormPrincipal.h"
+#include "inicioKolvan.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <clocale>
+
+int main(int argc, char* argv[])
+{
+    QApplication aplicacao(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kolvan"));
+    // Numbers are read and written by the program's own helpers; keep the
+    // C library's conversions independent of the user's locale.
+    std::setlocale(LC_NUMERIC, "C");
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+
+    auto kolvan = iniciarKolvan();
+    kolvan->principal->show();
+    return aplicacao.exec();
+}

@@ -1,0 +1,64 @@
+#include "ArquivoProjetista.h"
+
+#include "Figuras.h"
+#include "windows1252.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+std::vector<std::string*> campos(DadosProjetista& d)
+{
+    return {&d.nome,   &d.crea,   &d.endereco, &d.numero,   &d.bairro, &d.cidade,
+            &d.estado, &d.cep,    &d.telefone, &d.celular,  &d.email};
+}
+const std::string separador(55, '-');
+} // namespace
+
+std::vector<std::string> linhasProjetista(const DadosProjetista& d)
+{
+    DadosProjetista copia = d;
+    std::vector<std::string> linhas{"PROJETISTA"};
+    for (std::string* campo : campos(copia))
+        linhas.push_back(*campo);
+    linhas.push_back(separador);
+    return linhas;
+}
+
+DadosProjetista projetistaDasLinhas(const std::vector<std::string>& linhas)
+{
+    DadosProjetista d;
+    const std::vector<std::string*> destino = campos(d);
+    for (std::size_t i = 0; i < destino.size(); ++i)
+        if (i + 1 < linhas.size())
+            *destino[i] = linhas[i + 1];
+    return d;
+}
+
+namespace {
+QString caminhoArquivo() { return caminhoNaBase(QStringLiteral("Config"), QStringLiteral("Projetista.ini")); }
+} // namespace
+
+DadosProjetista lerArquivoProjetista()
+{
+    QFile arquivo(caminhoArquivo());
+    if (!arquivo.open(QIODevice::ReadOnly))
+        return {};
+    return projetistaDasLinhas(separarArquivoLinhas(arquivo.readAll().toStdString()));
+}
+
+bool gravarArquivoProjetista(const DadosProjetista& d)
+{
+    const auto bytes = montarArquivoLinhas(linhasProjetista(d));
+    if (!bytes)
+        return false;
+    const QString caminho = caminhoArquivo();
+    QDir().mkpath(QFileInfo(caminho).absolutePath());
+    QSaveFile arquivo(caminho);
+    if (!arquivo.open(QIODevice::WriteOnly))
+        return false;
+    arquivo.write(bytes->data(), static_cast<qint64>(bytes->size()));
+    return arquivo.commit();
+}

@@ -1,0 +1,90 @@
+#include "inicioKolvan.h"
+
+#include "Mensagens.h"
+#include "Pausa.h"
+#include "TFaviso.h"
+#include "TFcomeco.h"
+#include "TFgeometria.h"
+#include "TFormPrincipal.h"
+#include "TFsairSN.h"
+#include "TFsobre.h"
+#include "TFsplash.h"
+
+#include <QApplication>
+
+const char* const versaoKolvan = "2.4";
+
+namespace {
+const QString titulo1 = QStringLiteral("Especificação da classe de resistência");
+const QString titulo2 = QStringLiteral("dos tubos de concreto");
+} // namespace
+
+const QStringList& etapasInicioKolvan()
+{
+    static const QStringList etapas{
+        QStringLiteral("Principal"),          QStringLiteral("Parâmetros de Base"),
+        QStringLiteral("Tipos de Base"),      QStringLiteral("Geometria"),
+        QStringLiteral("Tipos de Instalação"), QStringLiteral("Tipos de Sobrecarga"),
+        QStringLiteral("Determinação de Largura"), QStringLiteral("Formulário de Avisos"),
+        QStringLiteral("Razão de Recalque"),  QStringLiteral("Compressão Diametral - Armado"),
+        QStringLiteral("Formulário de Informação"), QStringLiteral("Bases de Concreto"),
+        QStringLiteral("Relatórios"),         QStringLiteral("Formulário de Entrada"),
+        QStringLiteral("Formulário de Saída"), QStringLiteral("Compressão Diametral - Simples"),
+        QStringLiteral("Formulário da Obra"), QStringLiteral("Formulário do Projetista"),
+        QStringLiteral("Resultado Clase")};
+    return etapas;
+}
+
+AplicacaoKolvan::~AplicacaoKolvan()
+{
+    instalarMensagens(nullptr);
+}
+
+std::unique_ptr<AplicacaoKolvan> iniciarKolvan()
+{
+    auto app = std::make_unique<AplicacaoKolvan>();
+    const QString versao = QString::fromLatin1(versaoKolvan);
+
+    TFsplash splash(titulo1, titulo2);
+    splash.definirVersao(versao);
+    splash.show();
+    splash.repintar();
+    splash.definirProgresso(0);
+
+    const QStringList& etapas = etapasInicioKolvan();
+    for (int i = 0; i < etapas.size(); ++i) {
+        for (const QString& texto : textosCarregando(etapas[i])) {
+            splash.definirStatus(texto);
+            pausar(50);
+            splash.repintar();
+        }
+        splash.definirProgresso(splash.progresso() + 5);
+        if (i == 0)
+            QApplication::setApplicationDisplayName(QStringLiteral("Kolva"));
+        switch (i) {
+        case 0: app->principal = std::make_unique<TFormPrincipal>(app->projeto); break;
+        case 3: app->geometria = std::make_unique<TFgeometria>(app->projeto); break;
+        case 7:
+            app->aviso = std::make_unique<TFaviso>();
+            app->mensagensPrograma = std::make_unique<MensagensPrograma>(*app->aviso);
+            instalarMensagens(app->mensagensPrograma.get());
+            break;
+        case 10:
+            app->sobre = std::make_unique<TFsobre>(titulo1, titulo2);
+            app->sobre->definirVersao(versao);
+            break;
+        case 13: app->comeco = std::make_unique<TFcomeco>(); break;
+        case 14: app->sair = std::make_unique<TFsairSN>(); break;
+        default: break; // windows of the later steps join here as they are built
+        }
+    }
+
+    JanelasKolvan janelas;
+    janelas.geometria = app->geometria.get();
+    janelas.comeco = app->comeco.get();
+    janelas.sair = app->sair.get();
+    janelas.sobre = app->sobre.get();
+    app->principal->ligarJanelas(janelas);
+    splash.close();
+    return app;
+}

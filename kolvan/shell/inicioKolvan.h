@@ -1,0 +1,38 @@
+#pragma once
+// Kolvan's start-up: the splash reports each window as it is created, in
+// the program's fixed order; then the main window is shown.
+
+#include "ProjetoTubo.h"
+
+#include <QStringList>
+#include <memory>
+
+class QApplication;
+class TFormPrincipal;
+class TFaviso;
+class TFcomeco;
+class TFgeometria;
+class TFsairSN;
+class TFsobre;
+class MensagensPrograma;
+
+extern const char* const versaoKolvan;
+
+// The splash texts of the start-up steps, in order.
+const QStringList& etapasInicioKolvan();
+
+// Every window of the program, created at start-up and freed at exit.
+struct AplicacaoKolvan {
+    ProjetoTubo projeto;
+    std::unique_ptr<TFormPrincipal> principal;
+    std::unique_ptr<TFgeometria> geometria;
+    std::unique_ptr<TFaviso> aviso;
+    std::unique_ptr<TFsobre> sobre;
+    std::unique_ptr<TFcomeco> comeco;
+    std::unique_ptr<TFsairSN> sair;
+    std::unique_ptr<MensagensPrograma> mensagensPrograma;
+    ~AplicacaoKolvan();
+};
+
+// Runs the splash and creates every window; the main window is not shown yet.
+std::unique_ptr<AplicacaoKolvan> iniciarKolvan();
