@@ -41,12 +41,14 @@ void PainelResumo::dispor()
 
     QFont fonteTitulo = font();
     fonteTitulo.setBold(true);
-    fonteTitulo.setPixelSize(std::max(L.alturaTitulo, 1));
+    fonteTitulo.setPixelSize(std::max(L.alturaTitulo * 4 / 5, 1));
     titulo_->setFont(fonteTitulo);
     titulo_->setGeometry(L.titulo.x, L.titulo.y, L.titulo.largura, L.titulo.altura);
 
+    // The line height is the height of the character cell; the font's pixel
+    // size is its em, about four fifths of the cell.
     QFont fonteLinha = font();
-    fonteLinha.setPixelSize(alturaTexto_);
+    fonteLinha.setPixelSize(std::max(1, L.b * 4 / 5));
     for (int c = 0; c < 3; ++c) {
         const Retangulo& coluna = L.colunas[c];
         for (int k = 1; k <= 10; ++k) {

@@ -170,6 +170,9 @@ void TFormPrincipal::showEvent(QShowEvent* evento)
         primeiraExibicao_ = false;
         novoProjeto();
         dispor();
+        // Some window systems never report the first activation; the
+        // disclaimer comes once the event loop runs, whichever comes first.
+        QMetaObject::invokeMethod(this, [this] { FormActivate(); }, Qt::QueuedConnection);
     }
 }
 

@@ -1,0 +1,216 @@
+// Kolvan's main window driven as a user would: real windows, the modal
+// windows played by a script, the messages recorded.
+#include "AreaDesenho.h"
+#include "ExecucaoModal.h"
+#include "PainelResumo.h"
+#include "Pausa.h"
+#include "TFcomeco.h"
+#include "TFgeometria.h"
+#include "TFormPrincipal.h"
+#include "TFsairSN.h"
+#include "inicioKolvan.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QPushButton>
+#include <QtTest>
+#include <functional>
+
+class TFormPrincipalTeste : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<AplicacaoKolvan> app;
+    // What the user does inside the next modal windows, in order.
+    QList<std::function<void(QDialog&)>> roteiro;
+    QStringList modaisMostradas;
+    QList<int> pausas;
+
+    TFormPrincipal& principal() { return *app->principal; }
+    QAction* cmd(const char* nome) { return principal().comando(QLatin1String(nome)); }
+    QString linha(int coluna, int k) { return principal().resumo()->linha(coluna, k); }
+
+    void clicar(QDialog& janela, const char* botao)
+    {
+        auto* b = janela.findChild<QPushButton*>(QLatin1String(botao));
+        QVERIFY2(b, botao);
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+
+    // Opens the geometry window, sets it as given and confirms or cancels.
+    void geometria(int finalidade, int tipo, int di, int comprimento, bool confirma)
+    {
+        roteiro.append([=, this](QDialog& d) {
+            auto& g = static_cast<TFgeometria&>(d);
+            g.show();
+            g.CmbBxFinalidade->setCurrentIndex(finalidade);
+            g.CmbBxTipoTubo->setCurrentIndex(tipo);
+            g.CmbBxDiametro->setCurrentIndex(di);
+            g.CmbBxComprimento->setCurrentIndex(comprimento);
+            clicar(g, confirma ? "BotaoConfirma" : "BotaoCancela");
+        });
+        cmd("Bgeo")->trigger();
+    }
+
+private slots:
+    void init()
+    {
+        roteiro.clear();
+        modaisMostradas.clear();
+        pausas.clear();
+        substituirPausa([this](int ms) { pausas.append(ms); });
+        substituirExecucaoModal([this](QDialog& d) {
+            modaisMostradas.append(d.objectName());
+            if (!roteiro.isEmpty())
+                roteiro.takeFirst()(d);
+            return 0;
+        });
+        app = iniciarKolvan();
+        principal().show();
+        QCoreApplication::processEvents();
+    }
+
+    void cleanup()
+    {
+        // Leave without the exit question.
+        substituirExecucaoModal([](QDialog& d) {
+            if (d.objectName() == QLatin1String("TFsairSN"))
+                static_cast<TFsairSN&>(d).findChild<QPushButton*>(QStringLiteral("BotaoSim"))->click();
+            return 0;
+        });
+        app.reset();
+        substituirExecucaoModal({});
+        substituirPausa({});
+    }
+
+    void inicioPausaDe50msPorTexto()
+    {
+        QCOMPARE(etapasInicioKolvan().size(), 19);
+        QCOMPARE(pausas.size(), 19 * 4);
+        QVERIFY(std::all_of(pausas.begin(), pausas.end(), [](int ms) { return ms == 50; }));
+    }
+
+    void comandosHabilitadosAoIniciar()
+    {
+        const QStringList habilitados{"Bnov", "Babr", "Bsai", "BA3", "BA4", "Bpro", "Bobr", "Bgeo", "BsobreC"};
+        const QStringList desabilitados{"Bsal", "Bins", "Bsob", "Bfat", "Bcla", "BrelC"};
+        for (const QString& n : habilitados)
+            QVERIFY2(principal().comando(n)->isEnabled(), qPrintable(n));
+        for (const QString& n : desabilitados)
+            QVERIFY2(!principal().comando(n)->isEnabled(), qPrintable(n));
+        QCOMPARE(principal().comando("Bcla")->text(), QStringLiteral("Classe do Tudo"));
+        QCOMPARE(principal().comando("Bcla")->toolTip(), QStringLiteral("Resultado da classe do tubo"));
+        QCOMPARE(principal().resumo()->titulo(), QStringLiteral("Quadro de Resuno"));
+    }
+
+    void avisoUmaVezPorExecucao()
+    {
+        QCOMPARE(modaisMostradas.count(QStringLiteral("TFcomeco")), 1);
+        QVERIFY(principal().avisoMostrado());
+        principal().hide();
+        principal().show();
+        QCoreApplication::processEvents();
+        QCOMPARE(modaisMostradas.count(QStringLiteral("TFcomeco")), 1);
+    }
+
+    void geometriaConfirmadaPreencheResumo()
+    {
+        geometria(0, 0, 4, 1, true);
+        QVERIFY(cmd("Bins")->isEnabled());
+        QCOMPARE(linha(0, 2), QStringLiteral("Finalidade: Águas pluviais"));
+        QCOMPARE(linha(0, 3), QStringLiteral("Tipo de Tubo: Macho e Fêmea"));
+        QCOMPARE(linha(0, 4), QStringLiteral("Diâmetro interno (di) = 600 mm"));
+        QCOMPARE(linha(0, 5), QStringLiteral("Comprimento longitudinal (l) = 1,50 m"));
+        QCOMPARE(principal().desenhoTransversal()->rotuloCota(), QStringLiteral("600 mm"));
+        QCOMPARE(principal().desenhoLongitudinal()->rotuloCota(), QStringLiteral("1,50 m"));
+        const QImage& imagem = principal().desenhoLongitudinal()->imagem();
+        bool temVermelho = false;
+        for (int y = 0; y < imagem.height() && !temVermelho; ++y)
+            for (int x = 0; x < imagem.width(); ++x)
+                if (imagem.pixel(x, y) == qRgb(255, 0, 0)) {
+                    temVermelho = true;
+                    break;
+                }
+        QVERIFY2(temVermelho, "the outline is drawn in red");
+    }
+
+    void cancelarRestauraGeometria()
+    {
+        geometria(1, 0, 8, 1, false);
+        QCOMPARE(app->projeto.geometria, Geometria{});
+        QVERIFY(!cmd("Bins")->isEnabled());
+        QCOMPARE(linha(0, 2), QStringLiteral("Finalidade: "));
+        auto& g = *app->geometria;
+        g.show();
+        QCOMPARE(g.CmbBxFinalidade->currentIndex(), 0);
+        QCOMPARE(g.CmbBxComprimento->count(), 4);
+        g.hide();
+    }
+
+    void finalidadeReconstroiComprimentos()
+    {
+        auto& g = *app->geometria;
+        g.show();
+        g.CmbBxComprimento->setCurrentIndex(3);
+        g.CmbBxFinalidade->setCurrentIndex(1);
+        QCOMPARE(g.CmbBxComprimento->count(), 2);
+        QCOMPARE(g.CmbBxComprimento->currentText(), QStringLiteral("2,00"));
+        g.cancelar();
+    }
+
+    void segundaConfirmacaoSemMudancaNaoLimpa()
+    {
+        geometria(0, 1, 4, 0, true);
+        // A result line put by hand stands for a computed result.
+        principal().resumo()->definirLinha(2, 6, QStringLiteral("Valor =37,50 kN/m"));
+        const QImage antes = principal().desenhoLongitudinal()->imagem();
+        geometria(0, 1, 4, 0, true);
+        QCOMPARE(linha(2, 6), QStringLiteral("Valor =37,50 kN/m"));
+        QCOMPARE(principal().desenhoLongitudinal()->imagem(), antes);
+        geometria(0, 1, 5, 0, true);
+        QCOMPARE(linha(2, 6), QStringLiteral("Valor ="));
+    }
+
+    void novoVoltaAoInicio()
+    {
+        geometria(1, 0, 8, 1, true);
+        cmd("Bnov")->trigger();
+        QCOMPARE(app->projeto.geometria, Geometria{});
+        QVERIFY(!app->projeto.etapas.geometria);
+        QVERIFY(!cmd("Bins")->isEnabled());
+        QCOMPARE(linha(0, 4), QStringLiteral("Diâmetro interno (di) = "));
+        QCOMPARE(principal().desenhoTransversal()->rotuloCota(), QString());
+        const QImage& imagem = principal().desenhoLongitudinal()->imagem();
+        for (int y = 0; y < imagem.height(); y += 7)
+            for (int x = 0; x < imagem.width(); x += 7)
+                QCOMPARE(imagem.pixel(x, y), qRgb(255, 255, 255));
+    }
+
+    void geometriaCorrigeLarguraEAtualizaInstalacao()
+    {
+        geometria(0, 1, 4, 0, true);
+        // An installation confirmed earlier with a narrow trench.
+        app->projeto.etapas.instalacao = true;
+        app->projeto.instalacao.larguraVala = "1,30";
+        geometria(0, 1, 8, 0, true); // 1000 mm: least width 1,70
+        QCOMPARE(QString::fromStdString(app->projeto.instalacao.larguraVala), QStringLiteral("1,70"));
+        QCOMPARE(linha(1, 8), QStringLiteral("Largura da vala (bv) = 1,70 m"));
+    }
+
+    void sairRespondidoNaoContinua()
+    {
+        roteiro.append([this](QDialog& d) {
+            QCOMPARE(d.objectName(), QStringLiteral("TFsairSN"));
+            d.show();
+            clicar(d, "BotaoNao");
+        });
+        cmd("Bsai")->trigger();
+        QVERIFY(principal().isVisible());
+        roteiro.append([](QDialog& d) { d.close(); }); // the close box
+        cmd("Bsai")->trigger();
+        QVERIFY(principal().isVisible());
+    }
+};
+
+QTEST_MAIN(TFormPrincipalTeste)
+#include "TFormPrincipalTeste.moc"
