@@ -1,0 +1,81 @@
+// Kolvan as a user meets it, shot by shot: splash, disclaimer, main window,
+// every input window, the main window after each confirmed step, the exit
+// question. Run under a real X server: ./run capturas
+#include "Capturador.h"
+#include "Pausa.h"
+#include "TFgeometria.h"
+#include "TFormPrincipal.h"
+#include "inicioKolvan.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLocale>
+#include <QThread>
+#include <QWidget>
+#include <clocale>
+#include <cstdio>
+
+namespace {
+void geometria(QDialog& d, int finalidade, int tipo, int diametro, int comprimento)
+{
+    auto& g = static_cast<TFgeometria&>(d);
+    g.CmbBxFinalidade->setCurrentIndex(finalidade);
+    g.CmbBxTipoTubo->setCurrentIndex(tipo);
+    g.CmbBxDiametro->setCurrentIndex(diametro);
+    g.CmbBxComprimento->setCurrentIndex(comprimento);
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication aplicacao(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kolvan"));
+    std::setlocale(LC_NUMERIC, "C");
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    Capturador cap(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("capturas"));
+
+    int pausas = 0;
+    substituirPausa([&](int ms) {
+        if (++pausas == 40)
+            cap.foto(QStringLiteral("abertura"));
+        QThread::msleep(static_cast<unsigned long>(ms / 5));
+    });
+    cap.quandoAbrir(QStringLiteral("aviso-inicial"),
+                    [](QDialog& d) { Capturador::clicar(d, QStringLiteral("BotaoIniciar")); });
+    cap.instalar();
+
+    auto kolvan = iniciarKolvan();
+    TFormPrincipal& principal = *kolvan->principal;
+    principal.show();
+    cap.foto(QStringLiteral("principal-inicio"));
+    auto comando = [&](const char* nome) { principal.comando(QLatin1String(nome))->trigger(); };
+
+    cap.quandoAbrir(QStringLiteral("geometria"), [](QDialog& d) {
+        geometria(d, 0, 0, 4, 1);
+        Capturador::clicar(d, QStringLiteral("BotaoConfirma"));
+    });
+    comando("Bgeo");
+    cap.foto(QStringLiteral("principal-macho-e-femea"));
+
+    cap.quandoAbrir(QStringLiteral("geometria-esgoto"), [](QDialog& d) {
+        geometria(d, 1, 1, 8, 1);
+        Capturador::clicar(d, QStringLiteral("BotaoConfirma"));
+    });
+    comando("Bgeo");
+    cap.foto(QStringLiteral("principal-ponta-e-bolsa"));
+
+    cap.quandoAbrir(QStringLiteral("sobre"), [](QDialog& d) { d.accept(); });
+    comando("BsobreC");
+
+    cap.quandoAbrir(QStringLiteral("sair"), [](QDialog& d) { Capturador::clicar(d, QStringLiteral("BotaoSim")); });
+    principal.close();
+
+    cap.desinstalar();
+    substituirPausa({});
+    kolvan.reset();
+    for (const QString& falha : cap.falhas())
+        std::fprintf(stderr, "%s\n", qPrintable(falha));
+    std::printf("%d capturas em %s\n", cap.fotos(), argc > 1 ? argv[1] : "capturas");
+    return cap.falhas().isEmpty() ? 0 : 1;
+}
