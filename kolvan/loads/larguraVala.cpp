@@ -60,7 +60,9 @@ std::string textoFolgaMinima(double fMin)
 std::string arredondarFolga(double f, double fMin)
 {
     const std::string texto = formatar2(f);
-    if (!folgaAbaixoDaMinima(converterNumero(texto), fMin))
+    // A clearance the user left below the minimum is not the rounding's to
+    // change: the minimum is enforced when the field is left.
+    if (folgaAbaixoDaMinima(f, fMin) || !folgaAbaixoDaMinima(converterNumero(texto), fMin))
         return texto;
     // The least two-decimal value not below f_min.
     return formatar2(std::ceil(fMin * 100.0 - 1e-5) / 100.0);

@@ -24,8 +24,9 @@ bool folgaAbaixoDaMinima(double f, double fMin);
 std::string textoFolgaMinima(double fMin);
 
 // The clearance with two decimals for the close check. Where plain rounding
-// would fall below f_min (0,215 → 0,21) it rounds up instead (0,22), so the
-// text never undoes the minimum just enforced.
+// would take a clearance at or above f_min below it (0,215 → 0,21) it rounds
+// up instead (0,22), so the text never undoes the minimum just enforced; a
+// clearance already below f_min is only rounded.
 std::string arredondarFolga(double f, double fMin);
 
 // The warning shown when the clearance is raised to f_min.

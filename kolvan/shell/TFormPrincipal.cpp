@@ -7,6 +7,9 @@
 #include "PainelResumo.h"
 #include "TFcomeco.h"
 #include "TFgeometria.h"
+#include "TFormInstalacao.h"
+#include "TFormLagrVala.h"
+#include "TFormRazaoRecalque.h"
 #include "TFsairSN.h"
 #include "TFsobre.h"
 #include "TextoQt.h"
@@ -119,6 +122,7 @@ void TFormPrincipal::criarComandos()
     connect(comando(QStringLiteral("Bnov")), &QAction::triggered, this, &TFormPrincipal::BnovClick);
     connect(comando(QStringLiteral("Bsai")), &QAction::triggered, this, &QWidget::close);
     connect(comando(QStringLiteral("Bgeo")), &QAction::triggered, this, &TFormPrincipal::BgeoClick);
+    connect(comando(QStringLiteral("Bins")), &QAction::triggered, this, &TFormPrincipal::BinsClick);
     connect(comando(QStringLiteral("BsobreC")), &QAction::triggered, this, &TFormPrincipal::BsobreCClick);
 }
 
@@ -134,6 +138,9 @@ void TFormPrincipal::ligarJanelas(const JanelasKolvan& janelas)
     if (janelas_.geometria)
         connect(janelas_.geometria, &TFgeometria::geometriaAlterada, this,
                 &TFormPrincipal::aoAlterarGeometria);
+    if (janelas_.instalacao)
+        connect(janelas_.instalacao, &TFormInstalacao::instalacaoAlterada, this,
+                &TFormPrincipal::aoAlterarInstalacao);
 }
 
 void TFormPrincipal::escalarNaTela()
@@ -212,6 +219,10 @@ void TFormPrincipal::novoProjeto()
     ::novoProjeto(projeto_, lerArquivoProjetista());
     if (janelas_.geometria)
         janelas_.geometria->carregarFigura();
+    if (janelas_.razaoRecalque)
+        janelas_.razaoRecalque->reiniciar();
+    if (janelas_.larguraVala)
+        janelas_.larguraVala->reiniciar();
     if (janelas_.sobre)
         janelas_.sobre->carregarLogos();
 }
@@ -231,6 +242,12 @@ void TFormPrincipal::BgeoClick()
 {
     if (janelas_.geometria)
         executarModal(*janelas_.geometria);
+}
+
+void TFormPrincipal::BinsClick()
+{
+    if (janelas_.instalacao)
+        executarModal(*janelas_.instalacao);
 }
 
 void TFormPrincipal::BsobreCClick()
@@ -258,6 +275,16 @@ void TFormPrincipal::aoAlterarGeometria(bool instalacaoCorrigida)
         atualizarInstalacaoResumo(textosResumo_, projeto_);
     if (instalacaoCorrigida && projeto_.etapas.base)
         atualizarBaseResumoTextos(textosResumo_, projeto_);
+    mostrarResumo();
+}
+
+void TFormPrincipal::aoAlterarInstalacao()
+{
+    if (projeto_.etapas.base)
+        atualizarBaseResumoTextos(textosResumo_, projeto_);
+    atualizarInstalacaoResumo(textosResumo_, projeto_);
+    limparResultado();
+    comando(QStringLiteral("Bsob"))->setEnabled(true);
     mostrarResumo();
 }
 

@@ -16,12 +16,18 @@ class PainelResumo;
 class QAction;
 class TFcomeco;
 class TFgeometria;
+class TFormInstalacao;
+class TFormLagrVala;
+class TFormRazaoRecalque;
 class TFsairSN;
 class TFsobre;
 
 // The windows the main window opens; all live from start-up to exit.
 struct JanelasKolvan {
     TFgeometria* geometria = nullptr;
+    TFormInstalacao* instalacao = nullptr;
+    TFormRazaoRecalque* razaoRecalque = nullptr;
+    TFormLagrVala* larguraVala = nullptr;
     TFcomeco* comeco = nullptr;
     TFsairSN* sair = nullptr;
     TFsobre* sobre = nullptr;
@@ -55,8 +61,10 @@ private:
     void FormActivate();
     void BnovClick();
     void BgeoClick();
+    void BinsClick();
     void BsobreCClick();
     void aoAlterarGeometria(bool instalacaoCorrigida);
+    void aoAlterarInstalacao();
     void redesenharSecoes();
     void mostrarResumo();
     void atualizarRotulosCota();

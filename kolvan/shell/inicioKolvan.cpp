@@ -5,6 +5,9 @@
 #include "TFaviso.h"
 #include "TFcomeco.h"
 #include "TFgeometria.h"
+#include "TFormInstalacao.h"
+#include "TFormLagrVala.h"
+#include "TFormRazaoRecalque.h"
 #include "TFormPrincipal.h"
 #include "TFsairSN.h"
 #include "TFsobre.h"
@@ -64,11 +67,14 @@ std::unique_ptr<AplicacaoKolvan> iniciarKolvan()
         switch (i) {
         case 0: app->principal = std::make_unique<TFormPrincipal>(app->projeto); break;
         case 3: app->geometria = std::make_unique<TFgeometria>(app->projeto); break;
+        case 4: app->instalacao = std::make_unique<TFormInstalacao>(app->projeto); break;
+        case 6: app->larguraVala = std::make_unique<TFormLagrVala>(); break;
         case 7:
             app->aviso = std::make_unique<TFaviso>();
             app->mensagensPrograma = std::make_unique<MensagensPrograma>(*app->aviso);
             instalarMensagens(app->mensagensPrograma.get());
             break;
+        case 8: app->razaoRecalque = std::make_unique<TFormRazaoRecalque>(); break;
         case 10:
             app->sobre = std::make_unique<TFsobre>(titulo1, titulo2);
             app->sobre->definirVersao(versao);
@@ -81,6 +87,10 @@ std::unique_ptr<AplicacaoKolvan> iniciarKolvan()
 
     JanelasKolvan janelas;
     janelas.geometria = app->geometria.get();
+    janelas.instalacao = app->instalacao.get();
+    janelas.razaoRecalque = app->razaoRecalque.get();
+    janelas.larguraVala = app->larguraVala.get();
+    app->instalacao->ligarAuxiliares(app->razaoRecalque.get(), app->larguraVala.get());
     janelas.comeco = app->comeco.get();
     janelas.sair = app->sair.get();
     janelas.sobre = app->sobre.get();

@@ -4,12 +4,19 @@
 #include "Capturador.h"
 #include "Pausa.h"
 #include "TFgeometria.h"
+#include "TFormInstalacao.h"
+#include "TFormLagrVala.h"
 #include "TFormPrincipal.h"
 #include "inicioKolvan.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QAbstractButton>
+#include <QPushButton>
 #include <QLocale>
 #include <QThread>
 #include <QWidget>
@@ -64,6 +71,40 @@ int main(int argc, char* argv[])
     });
     comando("Bgeo");
     cap.foto(QStringLiteral("principal-ponta-e-bolsa"));
+
+    // The installation: each type, the two aids, a refusal, then a trench.
+    cap.quandoAbrir(QStringLiteral("instalacao-vala"), [&cap](QDialog& d) {
+        auto& j = static_cast<TFormInstalacao&>(d);
+        j.RadioGroup1->button(ProjecaoPositiva)->click();
+        cap.foto(QStringLiteral("instalacao-projecao-positiva"));
+        j.RadioGroup1->button(ProjecaoNegativa)->click();
+        cap.foto(QStringLiteral("instalacao-projecao-negativa"));
+        j.CheckBoxCompactado->click();
+        cap.foto(QStringLiteral("instalacao-negativa-compactada"));
+        j.BotaoP->click();
+        j.RadioGroup1->button(Vala)->click();
+        j.CmbBxTerreno->setCurrentIndex(5);
+        Q_EMIT j.CmbBxTerreno->activated(5);
+        j.EditGama->setText(QStringLiteral("18"));
+        j.EditKMi->setText(QStringLiteral("0,17"));
+        j.EditLargVala->setText(QStringLiteral("1,20"));
+        Capturador::clicar(d, QStringLiteral("BotaoConfirma"));
+        cap.foto(QStringLiteral("instalacao-largura-corrigida"));
+        j.BotaoO->click();
+        Capturador::clicar(d, QStringLiteral("BotaoConfirma"));
+    });
+    cap.quandoAbrir(QStringLiteral("razao-recalque"), [](QDialog& d) { Capturador::clicar(d, QStringLiteral("BotaoConfirma")); });
+    cap.quandoAbrir(QStringLiteral("aviso-largura-minima"), [](QDialog& d) { d.accept(); });
+    cap.quandoAbrir(QStringLiteral("largura-vala"), [&cap](QDialog& d) {
+        auto& j = static_cast<TFormLagrVala&>(d);
+        j.CheckBoxVertical->click();
+        cap.foto(QStringLiteral("largura-vala-talude-vertical"));
+        j.CheckBoxVertical->click();
+        Capturador::clicar(d, QStringLiteral("BotaoConfirma"));
+    });
+    cap.quandoAbrir(QStringLiteral("mensagem-estabilidade"), [](QDialog& d) { d.accept(); });
+    comando("Bins");
+    cap.foto(QStringLiteral("principal-instalacao"));
 
     cap.quandoAbrir(QStringLiteral("sobre"), [](QDialog& d) { d.accept(); });
     comando("BsobreC");

@@ -83,6 +83,7 @@ TEST(LarguraVala, folgaArredondadaNuncaFicaAbaixoDaMinima)
         {0.25, fMin600, "0,25"},
         {0.30, fMin600, "0,30"},
         {0.35, 0.35, "0,35"},
+        {0.30, 0.35, "0,30"}, // below the minimum already: the close check does not raise it
         {folgaMinima(300, 2.0, 0.36), folgaMinima(300, 2.0, 0.36), "0,22"},
     };
     for (const Caso& c : casos)
