@@ -6,11 +6,16 @@
 #include "Pausa.h"
 #include "TFcomeco.h"
 #include "TFgeometria.h"
+#include "TFormInstalacao.h"
+#include "TFormRazaoRecalque.h"
 #include "TFormPrincipal.h"
 #include "TFsairSN.h"
 #include "inicioKolvan.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QButtonGroup>
+#include <QLineEdit>
 #include <QComboBox>
 #include <QPushButton>
 #include <QtTest>
@@ -195,6 +200,52 @@ private slots:
         geometria(0, 1, 8, 0, true); // 1000 mm: least width 1,70
         QCOMPARE(QString::fromStdString(app->projeto.instalacao.larguraVala), QStringLiteral("1,70"));
         QCOMPARE(linha(1, 8), QStringLiteral("Largura da vala (bv) = 1,70 m"));
+    }
+
+    void instalacaoConfirmadaPreencheResumoEHabilitaSobrecarga()
+    {
+        geometria(0, 1, 4, 0, true);
+        const auto instalacao = [this](int tipo, const char* hs) {
+            roteiro.append([=, this](QDialog& d) {
+                auto& j = static_cast<TFormInstalacao&>(d);
+                j.show();
+                j.RadioGroup1->button(tipo)->click();
+                j.EdtAltAterro->setText(QLatin1String(hs));
+                clicar(j, "BotaoConfirma");
+            });
+            cmd("Bins")->trigger();
+        };
+        instalacao(Vala, "1,00");
+        QVERIFY(cmd("Bsob")->isEnabled());
+        QVERIFY(!cmd("Bfat")->isEnabled());
+        const QStringList vala{"Instalação:",
+                               "Tipo de instalação: Vala",
+                               "Tipo de terreno: Solo saturado",
+                               "Peso específico do solo = 19,2 kN/m ³",
+                               "k.u = 0,150",
+                               "Razão de recalque = ----",
+                               "Altura de terra (hs): 1,00 m",
+                               "Largura da vala (bv) = 1,31 m",
+                               "Altura (ha) = ----",
+                               "Aterro com boas condições de compactação: ----"};
+        for (int k = 1; k <= 10; ++k)
+            QCOMPARE(linha(1, k), vala[k - 1]);
+
+        instalacao(ProjecaoPositiva, "2,00");
+        QCOMPARE(linha(1, 6), QStringLiteral("Razão de recalque = 0,5"));
+        QCOMPARE(linha(1, 7), QStringLiteral("Altura de terra (hs): 2,00 m"));
+        QCOMPARE(linha(1, 8), QStringLiteral("Largura da vala (bv) = ----"));
+        QCOMPARE(linha(1, 9), QStringLiteral("Altura (ha) = 0,60 m"));
+        instalacao(ProjecaoNegativa, "2,00");
+        QCOMPARE(linha(1, 8), QStringLiteral("Largura da vala (bv) = 1,31 m"));
+        QCOMPARE(linha(1, 10), QStringLiteral("Aterro com boas condições de compactação: Não"));
+
+        // A new project puts the settlement-ratio presets back on the common soil.
+        app->razaoRecalque->selecionar(0);
+        cmd("Bnov")->trigger();
+        QCOMPARE(app->razaoRecalque->selecao(), 1);
+        QVERIFY(!cmd("Bsob")->isEnabled());
+        QCOMPARE(linha(1, 2), QStringLiteral("Tipo de instalação: "));
     }
 
     void sairRespondidoNaoContinua()
