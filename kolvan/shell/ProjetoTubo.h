@@ -3,21 +3,17 @@
 // confirmed (what the windows show, the summary prints and the project file
 // stores); selections are zero-based indexes into the fixed lists below.
 
+#include "dadosObraCliente.h"
+
 #include <array>
 #include <string>
 #include <vector>
 
 struct DadosProjetista {
     std::string nome, crea, endereco, numero, bairro, cidade, estado, cep, telefone, celular, email;
+    bool operator==(const DadosProjetista&) const = default;
 };
 
-struct DadosObra {
-    std::string servicos, endereco, numero, bairro, cidade, estado, cep;
-};
-
-struct DadosCliente {
-    std::string nome, endereco, numero, bairro, cidade, estado, cep, telefone, celular, email;
-};
 
 struct Geometria {
     int finalidade = 0;        // 0 "Águas pluviais", 1 "Esgoto sanitário"
