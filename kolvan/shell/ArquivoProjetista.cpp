@@ -1,6 +1,7 @@
 #include "ArquivoProjetista.h"
 
 #include "Figuras.h"
+#include "arquivoSecoes.h"
 #include "windows1252.h"
 
 #include <QDir>
@@ -8,29 +9,19 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-namespace {
-std::vector<std::string*> campos(DadosProjetista& d)
-{
-    return {&d.nome,   &d.crea,   &d.endereco, &d.numero,   &d.bairro, &d.cidade,
-            &d.estado, &d.cep,    &d.telefone, &d.celular,  &d.email};
-}
-const std::string separador(55, '-');
-} // namespace
-
 std::vector<std::string> linhasProjetista(const DadosProjetista& d)
 {
-    DadosProjetista copia = d;
     std::vector<std::string> linhas{"PROJETISTA"};
-    for (std::string* campo : campos(copia))
+    for (const std::string* campo : camposProjetista(d))
         linhas.push_back(*campo);
-    linhas.push_back(separador);
+    linhas.push_back(separadorSecao);
     return linhas;
 }
 
 DadosProjetista projetistaDasLinhas(const std::vector<std::string>& linhas)
 {
     DadosProjetista d;
-    const std::vector<std::string*> destino = campos(d);
+    const auto destino = camposProjetista(d);
     for (std::size_t i = 0; i < destino.size(); ++i)
         if (i + 1 < linhas.size())
             *destino[i] = linhas[i + 1];

@@ -14,6 +14,14 @@ struct DadosProjetista {
     bool operator==(const DadosProjetista&) const = default;
 };
 
+// The designer texts in file order; const or not as the data are.
+template <class Projetista>
+auto camposProjetista(Projetista& d)
+{
+    return std::vector{&d.nome,   &d.crea, &d.endereco, &d.numero,  &d.bairro, &d.cidade,
+                       &d.estado, &d.cep,  &d.telefone, &d.celular, &d.email};
+}
+
 
 struct Geometria {
     int finalidade = 0;        // 0 "Águas pluviais", 1 "Esgoto sanitário"

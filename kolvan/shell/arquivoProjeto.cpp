@@ -1,0 +1,331 @@
+#include "arquivoProjeto.h"
+
+#include "arquivoSecoes.h"
+#include "basesAssentamento.h"
+#include "dadosInstalacao.h"
+#include "limitesInstalacao.h"
+#include "numeros.h"
+#include "sobrecargaEntrada.h"
+
+#include <cmath>
+#include <stdexcept>
+
+namespace {
+
+class Escritor {
+public:
+    void secao(const std::string& cabecalho) { linhas.push_back(cabecalho); }
+    void valor(const std::string& v) { linhas.push_back(v); }
+    void valor(int i) { linhas.push_back(std::to_string(i)); }
+    void fim()
+    {
+        linhas.push_back(separadorSecao);
+        linhas.push_back("");
+    }
+    std::vector<std::string> linhas;
+};
+
+} // namespace
+
+std::vector<std::string> linhasProjeto(const ProjetoTubo& p)
+{
+    Escritor e;
+    e.secao("PROJETISTA");
+    for (const std::string* t : camposProjetista(p.projetista))
+        e.valor(*t);
+    e.fim();
+    e.secao("OBRA");
+    for (const std::string* t : camposObra(p.obra))
+        e.valor(*t);
+    e.fim();
+    e.secao("CLIENTE");
+    for (const std::string* t : camposCliente(p.cliente))
+        e.valor(*t);
+    e.fim();
+
+    const Geometria& g = p.geometria;
+    e.secao("GEOMETRIA");
+    e.valor(g.finalidade);
+    e.valor(g.tipoTubo);
+    e.valor(g.indiceDi);
+    e.valor(g.indiceComprimento);
+    e.fim();
+
+    const Instalacao& i = p.instalacao;
+    e.secao("INSTALAÇÃO");
+    e.valor(i.tipo);
+    e.valor(i.terreno);
+    if (i.terreno == terrenoDefinidoPeloUsuario) {
+        e.valor(i.gama);
+        e.valor(i.kMi);
+    }
+    e.valor(i.alturaTerra);
+    if (i.tipo == Vala) {
+        e.valor(i.larguraVala);
+    } else if (i.tipo == ProjecaoPositiva) {
+        e.valor(i.razaoRecalque);
+        e.valor(i.alturaHa);
+    } else {
+        e.valor(i.larguraVala);
+        e.valor(i.alturaHa);
+        e.valor(i.aterroCompactado ? "1" : "0");
+        e.valor(i.razaoRecalque);
+    }
+    e.fim();
+
+    const Sobrecarga& s = p.sobrecarga;
+    e.secao("SOBRECARGA");
+    e.valor(s.natureza);
+    if (s.natureza == 0) {
+        e.valor(s.trafego);
+    } else if (s.natureza == 3) {
+        e.valor(s.distribuicao);
+        e.valor(s.carga);
+        e.valor(s.compA);
+        e.valor(s.compB);
+        if (s.distribuicao == 1)
+            e.valor(s.distC);
+    } else if (s.natureza == 4) {
+        e.valor(s.carga);
+    }
+    e.fim();
+
+    const BaseAssentamento& b = baseEmUso(p);
+    e.secao("FATOR DE EQUIVALENCIA");
+    e.valor(b.classe);
+    e.valor(b.fator);
+    e.valor(b.coefSeguranca);
+    e.fim();
+
+    const Resultado& r = p.resultado;
+    e.secao("CLASSE DO TUBO");
+    e.valor(r.textoValor);
+    e.valor(r.textoArmado);
+    e.valor(r.textoSimples);
+    e.valor(r.textoClasse);
+    e.fim();
+    return e.linhas;
+}
+
+namespace {
+
+// A refusal at a line of the file.
+struct Recusa : std::runtime_error {
+    Recusa(int l, const std::string& motivo) : std::runtime_error(motivo), linha(l) {}
+    int linha;
+};
+
+class Leitor {
+public:
+    explicit Leitor(const std::vector<std::string>& linhas) : linhas_(linhas) {}
+
+    int linhaAtual() const { return proxima_; }
+
+    const std::string& texto()
+    {
+        if (proxima_ >= static_cast<int>(linhas_.size()))
+            throw Recusa(proxima_ + 1, "o arquivo termina antes do esperado");
+        return linhas_[proxima_++];
+    }
+
+    void cabecalho(const std::string& esperado)
+    {
+        if (texto() != esperado)
+            throw Recusa(proxima_, "esperava-se \"" + esperado + "\"");
+    }
+
+    // The end of one section and the header of the next.
+    void proximaSecao(const std::string& cabecalhoSeguinte)
+    {
+        if (texto() != separadorSecao)
+            throw Recusa(proxima_, "esperava-se a linha separadora");
+        if (!texto().empty())
+            throw Recusa(proxima_, "esperava-se uma linha vazia");
+        cabecalho(cabecalhoSeguinte);
+    }
+
+    int indice(int quantidade)
+    {
+        const std::string& t = texto();
+        const bool digitos = !t.empty() && t.size() < 6 && t.find_first_not_of("0123456789") == std::string::npos;
+        const int valor = digitos ? std::stoi(t) : -1;
+        if (!digitos)
+            throw Recusa(proxima_, "\"" + t + "\" não é um número inteiro");
+        if (valor >= quantidade)
+            throw Recusa(proxima_, "\"" + t + "\" está fora da lista de opções");
+        return valor;
+    }
+
+    // A number text, kept as written.
+    std::string numero(double minimo, const std::string& descricaoMinimo, double* valor = nullptr)
+    {
+        const std::string& t = texto();
+        double v = 0.0;
+        if (!lerNumero(t, v))
+            throw Recusa(proxima_, mensagemNumeroInvalido(t));
+        if (v < minimo)
+            throw Recusa(proxima_, "o valor " + t + " deve ser " + descricaoMinimo);
+        if (valor)
+            *valor = v;
+        return t;
+    }
+
+    void exigir(bool condicao, int linha, const std::string& motivo)
+    {
+        if (!condicao)
+            throw Recusa(linha, motivo);
+    }
+
+private:
+    const std::vector<std::string>& linhas_;
+    int proxima_ = 0;
+};
+
+constexpr double folga = 1e-9;
+const std::string naoNegativo = "maior ou igual a zero";
+
+void lerInstalacao(Leitor& l, ProjetoTubo& p, int& linhaHa, int& linhaBv, int& linhaRsd)
+{
+    Instalacao& i = p.instalacao;
+    aplicarTipoInstalacao(i, l.indice(3));
+    const int terreno = l.indice(6);
+    aplicarTerreno(i, terreno);
+    if (terreno == terrenoDefinidoPeloUsuario) {
+        i.gama = l.numero(0.0, naoNegativo);
+        double kMi = 0.0;
+        i.kMi = l.numero(0.0, naoNegativo, &kMi);
+        l.exigir(kMi > 0.0, l.linhaAtual(), "o valor de K.u deve ser maior que zero");
+    }
+    i.alturaTerra = l.numero(0.59999, "de pelo menos 0,60 m");
+    if (i.tipo == Vala) {
+        linhaBv = l.linhaAtual() + 1;
+        i.larguraVala = l.numero(0.0, naoNegativo);
+    } else if (i.tipo == ProjecaoPositiva) {
+        linhaRsd = l.linhaAtual() + 1;
+        i.razaoRecalque = l.numero(-1e9, "");
+        linhaHa = l.linhaAtual() + 1;
+        i.alturaHa = l.numero(0.0, naoNegativo);
+    } else {
+        linhaBv = l.linhaAtual() + 1;
+        i.larguraVala = l.numero(0.0, naoNegativo);
+        linhaHa = l.linhaAtual() + 1;
+        i.alturaHa = l.numero(0.0, naoNegativo);
+        aplicarAterroCompactado(i, l.texto() != "0");
+        linhaRsd = l.linhaAtual() + 1;
+        i.razaoRecalque = l.numero(-1e9, "");
+    }
+}
+
+void lerSobrecarga(Leitor& l, Sobrecarga& s)
+{
+    aplicarNatureza(s, l.indice(6));
+    if (s.natureza == 0) {
+        s.trafego = l.indice(3);
+    } else if (s.natureza == 3) {
+        aplicarDistribuicao(s, l.indice(2));
+        s.carga = l.numero(0.0, naoNegativo);
+        s.compA = l.numero(0.0, naoNegativo);
+        s.compB = l.numero(0.0, naoNegativo);
+        if (s.distribuicao == 1)
+            s.distC = l.numero(0.0, naoNegativo);
+    } else if (s.natureza == 4) {
+        s.carga = l.numero(0.0, naoNegativo);
+    }
+}
+
+// The limits the installation window keeps, checked once the bedding class
+// that bounds ha is known.
+void conferirLimites(Leitor& l, const ProjetoTubo& p, int linhaHa, int linhaBv, int linhaRsd)
+{
+    const Instalacao& i = p.instalacao;
+    const ValoresTrabalho v = valoresTrabalho(p);
+    if (usaBaseAterro(i)) {
+        const double haMax = alturaMaximaProjecao(p.baseAterro.classe, v.D);
+        l.exigir(v.ha <= haMax + folga, linhaHa, "a altura (ha) passa da máxima para a projeção, " + formatar2(haMax) + " m");
+        l.exigir(v.rsd >= 0.0, linhaRsd, "a razão de recalque deste aterro não pode ser negativa");
+    }
+    if (i.tipo == ProjecaoNegativa && !i.aterroCompactado) {
+        l.exigir(0.95 * v.hs > v.ha, linhaHa, "a altura (ha) deve ser pelo menos 5% menor do que a altura de terra (hs)");
+        l.exigir(v.rsd <= 0.0, linhaRsd, "a razão de recalque deste aterro não pode ser positiva");
+    }
+    if (i.tipo == Vala || i.tipo == ProjecaoNegativa) {
+        const double bvMin = larguraMinimaVala(v.D);
+        l.exigir(v.bv >= bvMin - folga, linhaBv, "a largura mínima da vala é " + formatar2(bvMin) + " m");
+    }
+}
+
+} // namespace
+
+LeituraProjeto lerLinhasProjeto(const std::vector<std::string>& linhas, const ProjetoTubo& atual)
+{
+    LeituraProjeto r;
+    r.projeto = atual;
+    ProjetoTubo p = atual;
+    Leitor l(linhas);
+    try {
+        l.cabecalho("PROJETISTA");
+        for (std::string* t : camposProjetista(p.projetista))
+            *t = l.texto();
+        l.proximaSecao("OBRA");
+        for (std::string* t : camposObra(p.obra))
+            *t = l.texto();
+        l.proximaSecao("CLIENTE");
+        for (std::string* t : camposCliente(p.cliente))
+            *t = l.texto();
+
+        l.proximaSecao("GEOMETRIA");
+        Geometria& g = p.geometria;
+        g.finalidade = l.indice(static_cast<int>(listaFinalidades().size()));
+        g.tipoTubo = l.indice(static_cast<int>(listaTiposTubo().size()));
+        g.indiceDi = l.indice(static_cast<int>(listaDiametros().size()));
+        g.indiceComprimento = l.indice(static_cast<int>(listaComprimentos(g.finalidade).size()));
+
+        l.proximaSecao("INSTALAÇÃO");
+        int linhaHa = 0, linhaBv = 0, linhaRsd = 0;
+        lerInstalacao(l, p, linhaHa, linhaBv, linhaRsd);
+
+        l.proximaSecao("SOBRECARGA");
+        lerSobrecarga(l, p.sobrecarga);
+
+        l.proximaSecao("FATOR DE EQUIVALENCIA");
+        BaseAssentamento& base = usaBaseAterro(p.instalacao) ? p.baseAterro : p.baseVala;
+        const int classe = l.indice(numeroClassesBase);
+        if (&base == &p.baseVala)
+            aplicarClasseVala(base, classe);
+        else
+            base.classe = classe;
+        double fator = 0.0;
+        base.fator = l.numero(0.0, naoNegativo, &fator);
+        l.exigir(fator > 0.0, l.linhaAtual(), "o fator de equivalência deve ser maior que zero");
+        double cs = 0.0;
+        base.coefSeguranca = l.numero(0.0, naoNegativo, &cs);
+        l.exigir(converterNumero(formatar2(cs)) >= 1.5, l.linhaAtual(),
+                 "o coeficiente de segurança deve ser de pelo menos 1,5");
+        // The two groups keep one safety coefficient.
+        p.baseVala.coefSeguranca = p.baseAterro.coefSeguranca = base.coefSeguranca;
+
+        l.proximaSecao("CLASSE DO TUBO");
+        p.resultado.textoValor = l.texto();
+        p.resultado.textoArmado = l.texto();
+        p.resultado.textoSimples = l.texto();
+        p.resultado.textoClasse = l.texto();
+        if (l.texto() != separadorSecao)
+            throw Recusa(l.linhaAtual(), "esperava-se a linha separadora");
+
+        conferirLimites(l, p, linhaHa, linhaBv, linhaRsd);
+    } catch (const Recusa& recusa) {
+        r.linha = recusa.linha;
+        r.erro = recusa.what();
+        return r;
+    }
+    p.etapas = Etapas{true, true, true, true};
+    r.projeto = p;
+    r.ok = true;
+    return r;
+}
+
+std::string mensagemArquivoRecusado(const std::string& nomeArquivo, const LeituraProjeto& leitura)
+{
+    return "Não foi possível abrir o arquivo \"" + nomeArquivo + "\": linha " + std::to_string(leitura.linha) +
+           ", " + leitura.erro + ". O projeto aberto não foi alterado.";
+}
