@@ -1,0 +1,34 @@
+#pragma once
+// The choice of the pipe classes for a required strength R, and the texts
+// of the result window. The reinforced class is the first of its purpose
+// whose rupture load Qd·di/1000 (unrounded) covers R, else "Especial"; there
+// is none for 200 mm. The simple class is the first whose load covers R, and
+// simple pipes end at 600 mm. R equal to a load takes that class.
+
+#include <string>
+
+struct Resultado;
+
+constexpr const char* tituloResultadoClasse = "Resultados - Classe";
+constexpr const char* rotuloResistenciaNecessaria = "Resistência necessária (calculada):";
+constexpr const char* rotuloCargaMinimaRuptura = "Carga mínima de ruptura (conforme classe):";
+constexpr const char* rotuloClasseTubo = "Classe do tubo:";
+constexpr const char* classeEspecial = "Especial";
+
+struct SelecaoClasse {
+    std::string classeArmado; // empty when none exists
+    double cargaArmado = 0.0; // kN/m; 0 for "Especial" and for none
+    std::string classeSimples;
+    double cargaSimples = 0.0;
+};
+
+// R in kN/m, di in mm, finalidade 0 stormwater, 1 sewage.
+SelecaoClasse selecionarClasses(double R, int di, int finalidade);
+
+// Writes R, the classes and the four display texts into the result; the
+// reinforced load becomes the one shown (rounded up, 0 for "Especial").
+void preencherResultado(Resultado& r, double R, const SelecaoClasse& s);
+
+// The two visible load lines of the result window.
+std::string linhaTubosArmados(const Resultado& r);  // "Tubos Armados = 36,00 kN/m"
+std::string linhaTubosSimples(const Resultado& r);  // "Tubos Simples = não existe"
