@@ -56,18 +56,14 @@ TEST(FatorAterro, ValoresCalculadosPorClasse)
 
 TEST(FatorAterro, TabelaDeXPorFaixa)
 {
-    struct Caso {
-        double p, xA, xBCD;
-    } casos[] = {
-        {0.0, 0.150, 0.0},     {0.15, 0.4465, 0.1085}, {0.3, 0.743, 0.217}, {0.5, 0.856, 0.423},
-        {0.7, 0.811, 0.594},   {0.9, 0.678, 0.655},    {0.95, 0.658, 0.6465}, {1.0, 0.638, 0.638},
-        // Beyond 1,0 the last band goes on.
-        {1.2, 0.558, 0.604},
-    };
-    for (const Caso& c : casos) {
-        EXPECT_NEAR(coeficienteX(0, c.p), c.xA, 1e-12) << c.p;
+    // p, x of class A, x of classes B to D; beyond 1,0 the last band goes on.
+    const double casos[][3] = {{0.0, 0.150, 0.0},     {0.15, 0.4465, 0.1085}, {0.3, 0.743, 0.217},
+                               {0.5, 0.856, 0.423},   {0.7, 0.811, 0.594},    {0.9, 0.678, 0.655},
+                               {0.95, 0.658, 0.6465}, {1.0, 0.638, 0.638},    {1.2, 0.558, 0.604}};
+    for (const auto& c : casos) {
+        EXPECT_NEAR(coeficienteX(0, c[0]), c[1], 1e-12) << c[0];
         for (int classe : {1, 2, 3})
-            EXPECT_NEAR(coeficienteX(classe, c.p), c.xBCD, 1e-12) << c.p;
+            EXPECT_NEAR(coeficienteX(classe, c[0]), c[2], 1e-12) << c[0];
     }
     EXPECT_DOUBLE_EQ(coeficienteK(ProjecaoPositiva), 0.33);
     EXPECT_DOUBLE_EQ(coeficienteK(ProjecaoNegativa), 0.15);
@@ -86,15 +82,10 @@ TEST(FatorAterro, SemFatorQuandoODivisorNaoEPositivo)
 
 TEST(FatorAterro, AtualizaOFatorDoProjetoSoQuandoAplicavel)
 {
-    ProjetoTubo vala;
-    vala.baseAterro.fator = "2,86";
-    const AtualizacaoFatorAterro a = atualizarFatorAterro(vala);
-    EXPECT_FALSE(a.aplicado);
-    EXPECT_EQ(vala.baseAterro.fator, "2,86");
-
-    ProjetoTubo negativa = aterro(ProjecaoNegativa, false, 2);
-    EXPECT_FALSE(atualizarFatorAterro(negativa).aplicado);
-    EXPECT_EQ(negativa.baseAterro.fator, "2,86");
+    for (ProjetoTubo p : {aterro(Vala, false, 2), aterro(ProjecaoNegativa, false, 2)}) {
+        EXPECT_FALSE(atualizarFatorAterro(p).aplicado);
+        EXPECT_EQ(p.baseAterro.fator, "2,86");
+    }
 
     ProjetoTubo positiva = aterro(ProjecaoPositiva, false, 2);
     const AtualizacaoFatorAterro b = atualizarFatorAterro(positiva);
