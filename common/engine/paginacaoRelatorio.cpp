@@ -1,0 +1,107 @@
+#include "paginacaoRelatorio.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// Where a line of text ends on the right, as its alignment puts it in its box.
+int fimDoTexto(int x, int largura, int larguraTexto, Alinhamento alinhamento)
+{
+    if (largura <= 0 || alinhamento == Alinhamento::esquerda)
+        return x + larguraTexto;
+    if (alinhamento == Alinhamento::direita)
+        return x + largura;
+    return x + (largura + larguraTexto) / 2;
+}
+
+bool vazia(const BandaRelatorio& banda) { return banda.textos.empty() && banda.imagens.empty(); }
+
+void colocar(const BandaResolvida& banda, int x, int y, PaginaRelatorio& pagina)
+{
+    for (ItemTexto t : banda.textos) {
+        t.x += x;
+        t.y += y;
+        pagina.textos.push_back(std::move(t));
+    }
+    for (ItemImagem i : banda.imagens) {
+        i.x += x;
+        i.y += y;
+        pagina.imagens.push_back(std::move(i));
+    }
+}
+} // namespace
+
+BandaResolvida resolverBanda(const BandaRelatorio& banda, const MedidorTexto& medidor)
+{
+    BandaResolvida r;
+    r.altura = banda.altura;
+    r.imagens = banda.imagens;
+    int fimAnterior = 0; // right end of the previous text, for `aposAnterior`
+    for (const ItemTexto& item : banda.textos) {
+        const int x = item.aposAnterior ? fimAnterior + item.x : item.x;
+        const int alturaLinha = medidor.alturaLinha(item.estilo);
+        const int larguraTexto = static_cast<int>(std::ceil(medidor.largura(item.texto, item.estilo)));
+
+        ItemTexto linha = item;
+        linha.x = x;
+        linha.multilinha = false;
+        linha.aposAnterior = false;
+        linha.altura = alturaLinha;
+        if (!item.multilinha) {
+            fimAnterior = fimDoTexto(x, linha.largura, larguraTexto, item.estilo.alinhamento);
+            if (linha.largura <= 0)
+                linha.largura = larguraTexto;
+            r.textos.push_back(std::move(linha));
+            continue;
+        }
+        std::vector<std::string> linhas = quebrarLinhas(item.texto, item.largura, item.estilo, medidor);
+        if (item.altura > 0)
+            linhas.resize(std::min(linhas.size(), static_cast<std::size_t>(std::max(1, item.altura / alturaLinha))));
+        else
+            r.altura = std::max(r.altura, item.y + static_cast<int>(linhas.size()) * alturaLinha);
+        int maisLarga = 0;
+        for (std::size_t k = 0; k < linhas.size(); ++k) {
+            ItemTexto l = linha;
+            l.texto = std::move(linhas[k]);
+            l.y = item.y + static_cast<int>(k) * alturaLinha;
+            const int larguraLinha = static_cast<int>(std::ceil(medidor.largura(l.texto, l.estilo)));
+            maisLarga = std::max(maisLarga, larguraLinha);
+            if (l.largura <= 0)
+                l.largura = larguraLinha;
+            r.textos.push_back(std::move(l));
+        }
+        fimAnterior = x + (item.largura > 0 ? item.largura : maisLarga);
+    }
+    return r;
+}
+
+RelatorioPaginado paginarRelatorio(const LayoutRelatorio& layout, const MedidorTexto& medidor)
+{
+    RelatorioPaginado relatorio;
+    relatorio.titulo = layout.titulo;
+    const MargensPagina& m = layout.margens;
+    const int fundo = alturaA4 - m.base;
+    const bool temCabecalho = !vazia(layout.cabecalhoPagina);
+    const BandaResolvida cabecalho = resolverBanda(layout.cabecalhoPagina, medidor);
+
+    int y = m.topo;
+    bool paginaSemBandas = true; // only the header so far: any band goes here
+    bool pedirPagina = true;     // no page yet, or the previous band broke it
+    for (const BandaRelatorio& banda : layout.bandas) {
+        const BandaResolvida r = resolverBanda(banda, medidor);
+        if (pedirPagina || (!paginaSemBandas && y + r.altura > fundo)) {
+            relatorio.paginas.emplace_back();
+            y = m.topo;
+            if (temCabecalho) {
+                colocar(cabecalho, m.esquerda, y, relatorio.paginas.back());
+                y += cabecalho.altura;
+            }
+            paginaSemBandas = true;
+        }
+        colocar(r, m.esquerda, y, relatorio.paginas.back());
+        y += r.altura;
+        paginaSemBandas = false;
+        pedirPagina = banda.quebraPagina;
+    }
+    return relatorio;
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Texts of a page that print over each other: what a report writer checks
+// after choosing positions, since a long value can run into the next
+// caption of its row.
+
+#include "medidaTexto.h"
+#include "paginacaoRelatorio.h"
+
+#include <utility>
+#include <vector>
+
+// Pairs of indices into `pagina.textos` whose inked extents (the text's own
+// width placed by its alignment in its box) share some of the same line.
+std::vector<std::pair<std::size_t, std::size_t>> textosSobrepostos(const PaginaRelatorio& pagina,
+                                                                   const MedidorTexto& medidor);

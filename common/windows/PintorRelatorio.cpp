@@ -1,0 +1,98 @@
+#include "PintorRelatorio.h"
+
+#include "Figuras.h"
+#include "FonteRelatorio.h"
+#include "TextoQt.h"
+#include "encaixeImagem.h"
+
+#include <QDir>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+namespace {
+Qt::Alignment alinhamentoQt(Alinhamento a)
+{
+    switch (a) {
+    case Alinhamento::centro:
+        return Qt::AlignHCenter;
+    case Alinhamento::direita:
+        return Qt::AlignRight;
+    case Alinhamento::esquerda:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+void pintarTexto(QPainter& pintor, const ItemTexto& t)
+{
+    pintor.setFont(fonteRelatorio(t.estilo));
+    pintor.setPen(QColor(t.estilo.cor.r, t.estilo.cor.g, t.estilo.cor.b));
+    // Never clipped: a text a little wider than its box still prints whole.
+    pintor.drawText(QRectF(t.x, t.y, t.largura, t.altura),
+                    alinhamentoQt(t.estilo.alinhamento) | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
+                    qt(t.texto));
+}
+
+void pintarImagem(QPainter& pintor, const ItemImagem& item)
+{
+    const QImage imagem = carregarImagemRelatorio(item.caminho);
+    if (imagem.isNull())
+        return;
+    const Retangulo r = encaixarImagem(item, imagem.width(), imagem.height());
+    pintor.drawImage(QRectF(r.x, r.y, r.largura, r.altura), imagem);
+}
+} // namespace
+
+QImage carregarImagemRelatorio(const std::string& caminho)
+{
+    QString nome = qt(caminho);
+    if (nome.isEmpty())
+        return {};
+    if (QDir::isAbsolutePath(nome))
+        return QImage(nome);
+    nome.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    while (nome.startsWith(QLatin1String("./")) || nome.startsWith(QLatin1Char('/')))
+        nome.remove(0, nome.startsWith(QLatin1Char('/')) ? 1 : 2);
+    const QString pasta = QStringLiteral("Pictures/");
+    if (nome.startsWith(pasta, Qt::CaseInsensitive))
+        nome.remove(0, pasta.size());
+    return QImage(caminhoNaBase(QStringLiteral("Pictures"), nome));
+}
+
+void pintarPaginaRelatorio(QPainter& pintor, const PaginaRelatorio& pagina)
+{
+    pintor.setRenderHint(QPainter::Antialiasing, true);
+    pintor.setRenderHint(QPainter::TextAntialiasing, true);
+    pintor.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    for (const ItemImagem& i : pagina.imagens)
+        pintarImagem(pintor, i);
+    for (const ItemTexto& t : pagina.textos)
+        pintarTexto(pintor, t);
+}
+
+bool pintarRelatorio(const RelatorioPaginado& relatorio, QPagedPaintDevice& dispositivo)
+{
+    QPainter pintor;
+    if (!pintor.begin(&dispositivo))
+        return false;
+    // The painter's origin is the corner of the printable area; the layout
+    // counts from the corner of the paper.
+    const int dpi = dispositivo.logicalDpiX();
+    const QPageLayout pagina = dispositivo.pageLayout();
+    const QRect papel = pagina.fullRectPixels(dpi);
+    const QRect util = pagina.paintRectPixels(dpi);
+    const double escala = static_cast<double>(papel.width()) / larguraA4;
+    for (std::size_t k = 0; k < relatorio.paginas.size(); ++k) {
+        if (k > 0 && !dispositivo.newPage()) {
+            pintor.end();
+            return false;
+        }
+        pintor.save();
+        pintor.translate(papel.left() - util.left(), papel.top() - util.top());
+        pintor.scale(escala, escala);
+        pintarPaginaRelatorio(pintor, relatorio.paginas[k]);
+        pintor.restore();
+    }
+    return pintor.end();
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The report on screen before printing: Qt's print preview, with its zoom,
+// page navigation, page set-up and print button, on an A4 portrait printer.
+
+#include "layoutRelatorio.h"
+
+class QPrinter;
+class QWidget;
+
+// The printer a report starts with: A4 portrait, the whole sheet addressable
+// (the report keeps its own margins), the report's title as the job name.
+void prepararImpressora(QPrinter& impressora, const LayoutRelatorio& layout);
+
+// Lays the report out and shows the preview modally through executarModal;
+// returns when it is closed, with the dialog's result (accepted once printed).
+int visualizarRelatorio(const LayoutRelatorio& layout, QWidget* pai = nullptr);
