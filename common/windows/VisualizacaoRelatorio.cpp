@@ -11,6 +11,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <algorithm>
 
 void prepararImpressora(QPrinter& impressora, const LayoutRelatorio& layout)
 {
