@@ -11,8 +11,10 @@ bool converter(const std::string& texto, const char* mensagemVazio, double& valo
         mensagem = mensagemVazio;
         return false;
     }
-    if (!lerNumero(texto, valor)) {
-        mensagem = mensagemNumeroInvalido(texto);
+    try {
+        valor = converterNumero(texto);
+    } catch (const ErroConversao& erro) {
+        mensagem = erro.what();
         return false;
     }
     return true;

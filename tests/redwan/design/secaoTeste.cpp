@@ -89,7 +89,7 @@ TEST(DimensionarSecao, Momento100kNcmEmDominio2)
     EXPECT_EQ(s.dominio, 2);
     EXPECT_NEAR(s.As, 0.32531, 5e-6);
     EXPECT_EQ(s.iteracoes, 31);
-    // Without compression steel d' plays no part.
+    // Without compression steel d' has no effect.
     EXPECT_EQ(dimensionarSecao(materiaisSecao(), 100.0, 0.0, 6.0, 1.0, 0.0).As, s.As);
 }
 
