@@ -5,6 +5,7 @@
 #include "numeros.h"
 
 #include <cmath>
+#include <vector>
 
 const std::vector<std::string>& listaNaturezasSobrecarga()
 {
@@ -105,26 +106,34 @@ bool mesmoValor(const std::string& a, const std::string& b)
 
 VerificacaoSobrecarga verificarSobrecarga(Sobrecarga& s)
 {
+    struct Campo {
+        std::string* texto;
+        CampoSobrecarga campo;
+        const char* vazio;
+    };
+    std::vector<Campo> campos;
     if (s.natureza == ForcaParcialmenteDistribuida) {
-        if (vazio(s.carga))
-            return recusa(CampoSobrecarga::Carga, "Entre com um valor para a força parcialmente distribuida.");
-        if (vazio(s.compA))
-            return recusa(CampoSobrecarga::CompA, "Entre com um valor para o comprimento \"a\"");
-        if (vazio(s.compB))
-            return recusa(CampoSobrecarga::CompB, "Entre com um valor para o comprimento \"b\"");
-        const bool duasAreas = s.distribuicao == 1;
-        if (duasAreas && vazio(s.distC))
-            return recusa(CampoSobrecarga::DistC, "Entre com um valor para o comprimento \"c\"");
-        s.carga = normalizar(s.carga, 2);
-        s.compA = normalizar(s.compA, 2);
-        s.compB = normalizar(s.compB, 2);
-        if (duasAreas)
-            s.distC = normalizar(s.distC, 2);
+        campos = {{&s.carga, CampoSobrecarga::Carga, "Entre com um valor para a força parcialmente distribuida."},
+                  {&s.compA, CampoSobrecarga::CompA, "Entre com um valor para o comprimento \"a\""},
+                  {&s.compB, CampoSobrecarga::CompB, "Entre com um valor para o comprimento \"b\""}};
+        if (s.distribuicao == 1)
+            campos.push_back({&s.distC, CampoSobrecarga::DistC, "Entre com um valor para o comprimento \"c\""});
     } else if (s.natureza == DefinidaPeloUsuario) {
-        if (vazio(s.carga))
-            return recusa(CampoSobrecarga::Carga, "Entre com um valor para a força definida pelo usuário.");
-        s.carga = normalizar(s.carga, 2);
+        campos = {{&s.carga, CampoSobrecarga::Carga, "Entre com um valor para a força definida pelo usuário."}};
     }
+    for (const Campo& c : campos)
+        if (vazio(*c.texto))
+            return recusa(c.campo, c.vazio);
+    // A half-typed number (a lone comma) is refused before anything is rewritten.
+    std::vector<std::string> normalizados;
+    for (const Campo& c : campos) {
+        double valor = 0.0;
+        if (!lerNumero(*c.texto, valor))
+            return recusa(c.campo, mensagemNumeroInvalido(*c.texto).c_str());
+        normalizados.push_back(formatar2(valor));
+    }
+    for (std::size_t k = 0; k < campos.size(); ++k)
+        *campos[k].texto = normalizados[k];
     return {};
 }
 

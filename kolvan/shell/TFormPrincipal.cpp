@@ -10,6 +10,14 @@
 #include "TFormInstalacao.h"
 #include "TFormLagrVala.h"
 #include "TFormRazaoRecalque.h"
+#include "TFormSobreCarga.h"
+#include "TFormBasesSaliPosit.h"
+#include "TFormBasesVala.h"
+#include "TFormDaseConcreto.h"
+#include "baseResumo.h"
+#include "JanelaTabelaClasse.h"
+#include "TFclassetubo.h"
+#include "calculoClasse.h"
 #include "TFsairSN.h"
 #include "TFsobre.h"
 #include "TextoQt.h"
@@ -123,6 +131,17 @@ void TFormPrincipal::criarComandos()
     connect(comando(QStringLiteral("Bsai")), &QAction::triggered, this, &QWidget::close);
     connect(comando(QStringLiteral("Bgeo")), &QAction::triggered, this, &TFormPrincipal::BgeoClick);
     connect(comando(QStringLiteral("Bins")), &QAction::triggered, this, &TFormPrincipal::BinsClick);
+    connect(comando(QStringLiteral("Bsob")), &QAction::triggered, this, &TFormPrincipal::BsobClick);
+    connect(comando(QStringLiteral("Bfat")), &QAction::triggered, this, &TFormPrincipal::BfatClick);
+    connect(comando(QStringLiteral("Bcla")), &QAction::triggered, this, &TFormPrincipal::BclaClick);
+    connect(comando(QStringLiteral("BA3")), &QAction::triggered, this, [this] {
+        if (janelas_.tabelaA3)
+            executarModal(*janelas_.tabelaA3);
+    });
+    connect(comando(QStringLiteral("BA4")), &QAction::triggered, this, [this] {
+        if (janelas_.tabelaA4)
+            executarModal(*janelas_.tabelaA4);
+    });
     connect(comando(QStringLiteral("BsobreC")), &QAction::triggered, this, &TFormPrincipal::BsobreCClick);
 }
 
@@ -141,6 +160,13 @@ void TFormPrincipal::ligarJanelas(const JanelasKolvan& janelas)
     if (janelas_.instalacao)
         connect(janelas_.instalacao, &TFormInstalacao::instalacaoAlterada, this,
                 &TFormPrincipal::aoAlterarInstalacao);
+    if (janelas_.sobrecarga)
+        connect(janelas_.sobrecarga, &TFormSobreCarga::sobrecargaAlterada, this,
+                &TFormPrincipal::aoAlterarSobrecarga);
+    for (JanelaBaseAssentamento* janela : {static_cast<JanelaBaseAssentamento*>(janelas_.basesVala),
+                                           static_cast<JanelaBaseAssentamento*>(janelas_.basesAterro)})
+        if (janela)
+            connect(janela, &JanelaBaseAssentamento::baseAlterada, this, &TFormPrincipal::aoAlterarBase);
 }
 
 void TFormPrincipal::escalarNaTela()
@@ -223,6 +249,8 @@ void TFormPrincipal::novoProjeto()
         janelas_.razaoRecalque->reiniciar();
     if (janelas_.larguraVala)
         janelas_.larguraVala->reiniciar();
+    if (janelas_.basesConcreto)
+        janelas_.basesConcreto->carregarFiguras();
     if (janelas_.sobre)
         janelas_.sobre->carregarLogos();
 }
@@ -250,15 +278,58 @@ void TFormPrincipal::BinsClick()
         executarModal(*janelas_.instalacao);
 }
 
+void TFormPrincipal::BsobClick()
+{
+    if (janelas_.sobrecarga)
+        executarModal(*janelas_.sobrecarga);
+}
+
+void TFormPrincipal::BfatClick()
+{
+    // The bedding window that matches the installation.
+    JanelaBaseAssentamento* janela = usaBaseAterro(projeto_.instalacao)
+                                         ? static_cast<JanelaBaseAssentamento*>(janelas_.basesAterro)
+                                         : static_cast<JanelaBaseAssentamento*>(janelas_.basesVala);
+    if (janela)
+        executarModal(*janela);
+}
+
+void TFormPrincipal::BclaClick()
+{
+    const CalculoClasse calculo = calcularClasse(projeto_, estadoSobrecarga_);
+    if (calculo.semSolucao)
+        mensagens().mensagem(QString::fromUtf8(mensagemSolucaoNaoEncontrada));
+    // A computation that stopped shows its message only: the window would
+    // otherwise present the last project's class as this one's.
+    if (!calculo.calculada()) {
+        mensagens().mensagem(qt(calculo.mensagem));
+        return;
+    }
+    if (!janelas_.classeTubo)
+        return;
+    executarModal(*janelas_.classeTubo);
+    if (confirmado == 1) {
+        atualizarResultadoResumo(textosResumo_, projeto_);
+        mostrarResumo();
+        comando(QStringLiteral("BrelC"))->setEnabled(true);
+        comando(QStringLiteral("Bsal"))->setEnabled(true);
+    } else {
+        // These results belong to the inputs: a save stays possible.
+        limparResultado(false);
+    }
+}
+
 void TFormPrincipal::BsobreCClick()
 {
     if (janelas_.sobre)
         executarModal(*janelas_.sobre);
 }
 
-void TFormPrincipal::limparResultado()
+void TFormPrincipal::limparResultado(bool porMudancaDeEntrada)
 {
     comando(QStringLiteral("BrelC"))->setEnabled(false);
+    if (porMudancaDeEntrada)
+        comando(QStringLiteral("Bsal"))->setEnabled(false);
     limparResultadoResumo(textosResumo_);
     mostrarResumo();
 }
@@ -274,18 +345,45 @@ void TFormPrincipal::aoAlterarGeometria(bool instalacaoCorrigida)
     if (instalacaoCorrigida && projeto_.etapas.instalacao)
         atualizarInstalacaoResumo(textosResumo_, projeto_);
     if (instalacaoCorrigida && projeto_.etapas.base)
-        atualizarBaseResumoTextos(textosResumo_, projeto_);
+        atualizarBaseResumo();
     mostrarResumo();
 }
 
 void TFormPrincipal::aoAlterarInstalacao()
 {
     if (projeto_.etapas.base)
-        atualizarBaseResumoTextos(textosResumo_, projeto_);
+        atualizarBaseResumo();
     atualizarInstalacaoResumo(textosResumo_, projeto_);
     limparResultado();
     comando(QStringLiteral("Bsob"))->setEnabled(true);
     mostrarResumo();
+}
+
+void TFormPrincipal::aoAlterarSobrecarga()
+{
+    atualizarSobrecargaResumo(textosResumo_, projeto_);
+    limparResultado();
+    comando(QStringLiteral("Bfat"))->setEnabled(true);
+    mostrarResumo();
+}
+
+void TFormPrincipal::aoAlterarBase()
+{
+    atualizarBaseResumo();
+    limparResultado();
+    comando(QStringLiteral("Bcla"))->setEnabled(true);
+    mostrarResumo();
+}
+
+// The bedding lines follow the current installation: the embankment factor
+// is computed again first.
+void TFormPrincipal::atualizarBaseResumo()
+{
+    const AtualizacaoFatorAterro a = ::atualizarBaseResumo(textosResumo_, projeto_);
+    if (a.fator.semSolucao)
+        mensagens().mensagem(QStringLiteral("Solução não encontrada"));
+    if (!a.mensagem.empty())
+        mensagens().mensagem(qt(a.mensagem));
 }
 
 void TFormPrincipal::redesenharSecoes()

@@ -6,6 +6,7 @@
 // input windows only report confirmed changes.
 
 #include "ProjetoTubo.h"
+#include "cargaSobrecarga.h"
 #include "resumoKolvan.h"
 
 #include <QMainWindow>
@@ -19,6 +20,13 @@ class TFgeometria;
 class TFormInstalacao;
 class TFormLagrVala;
 class TFormRazaoRecalque;
+class TFormSobreCarga;
+class TFormBasesVala;
+class TFormBasesSaliPosit;
+class TFormDaseConcreto;
+class TFtabelaA3;
+class TFtabelaA4;
+class TFclassetubo;
 class TFsairSN;
 class TFsobre;
 
@@ -28,6 +36,13 @@ struct JanelasKolvan {
     TFormInstalacao* instalacao = nullptr;
     TFormRazaoRecalque* razaoRecalque = nullptr;
     TFormLagrVala* larguraVala = nullptr;
+    TFormSobreCarga* sobrecarga = nullptr;
+    TFormBasesVala* basesVala = nullptr;
+    TFormBasesSaliPosit* basesAterro = nullptr;
+    TFormDaseConcreto* basesConcreto = nullptr;
+    TFtabelaA3* tabelaA3 = nullptr;
+    TFtabelaA4* tabelaA4 = nullptr;
+    TFclassetubo* classeTubo = nullptr;
     TFcomeco* comeco = nullptr;
     TFsairSN* sair = nullptr;
     TFsobre* sobre = nullptr;
@@ -47,7 +62,10 @@ public:
     bool avisoMostrado() const { return avisoMostrado_; }
 
     void novoProjeto();
-    void limparResultado();
+    // Withdraws the shown result: "Relatório" goes, the result lines go back
+    // to their captions. A change of the inputs also withdraws "Salvar", so
+    // that no file keeps a class next to inputs it was not computed for.
+    void limparResultado(bool porMudancaDeEntrada = true);
 
 protected:
     void showEvent(QShowEvent* evento) override;
@@ -62,9 +80,15 @@ private:
     void BnovClick();
     void BgeoClick();
     void BinsClick();
+    void BsobClick();
+    void BfatClick();
+    void BclaClick();
     void BsobreCClick();
     void aoAlterarGeometria(bool instalacaoCorrigida);
     void aoAlterarInstalacao();
+    void aoAlterarSobrecarga();
+    void aoAlterarBase();
+    void atualizarBaseResumo();
     void redesenharSecoes();
     void mostrarResumo();
     void atualizarRotulosCota();
@@ -80,4 +104,5 @@ private:
     QWidget* areaCliente_;
     bool avisoMostrado_ = false;
     bool primeiraExibicao_ = true;
+    EstadoSobrecarga estadoSobrecarga_;
 };

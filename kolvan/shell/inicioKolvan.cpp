@@ -8,6 +8,12 @@
 #include "TFormInstalacao.h"
 #include "TFormLagrVala.h"
 #include "TFormRazaoRecalque.h"
+#include "TFormSobreCarga.h"
+#include "TFormBasesSaliPosit.h"
+#include "TFormBasesVala.h"
+#include "TFormDaseConcreto.h"
+#include "JanelaTabelaClasse.h"
+#include "TFclassetubo.h"
 #include "TFormPrincipal.h"
 #include "TFsairSN.h"
 #include "TFsobre.h"
@@ -66,8 +72,11 @@ std::unique_ptr<AplicacaoKolvan> iniciarKolvan()
             QApplication::setApplicationDisplayName(QStringLiteral("Kolva"));
         switch (i) {
         case 0: app->principal = std::make_unique<TFormPrincipal>(app->projeto); break;
+        case 1: app->basesAterro = std::make_unique<TFormBasesSaliPosit>(app->projeto); break;
+        case 2: app->basesVala = std::make_unique<TFormBasesVala>(app->projeto); break;
         case 3: app->geometria = std::make_unique<TFgeometria>(app->projeto); break;
         case 4: app->instalacao = std::make_unique<TFormInstalacao>(app->projeto); break;
+        case 5: app->sobrecarga = std::make_unique<TFormSobreCarga>(app->projeto); break;
         case 6: app->larguraVala = std::make_unique<TFormLagrVala>(); break;
         case 7:
             app->aviso = std::make_unique<TFaviso>();
@@ -75,12 +84,16 @@ std::unique_ptr<AplicacaoKolvan> iniciarKolvan()
             instalarMensagens(app->mensagensPrograma.get());
             break;
         case 8: app->razaoRecalque = std::make_unique<TFormRazaoRecalque>(); break;
+        case 9: app->tabelaA4 = std::make_unique<TFtabelaA4>(); break;
         case 10:
             app->sobre = std::make_unique<TFsobre>(titulo1, titulo2);
             app->sobre->definirVersao(versao);
             break;
+        case 11: app->basesConcreto = std::make_unique<TFormDaseConcreto>(); break;
         case 13: app->comeco = std::make_unique<TFcomeco>(); break;
         case 14: app->sair = std::make_unique<TFsairSN>(); break;
+        case 15: app->tabelaA3 = std::make_unique<TFtabelaA3>(); break;
+        case 18: app->classeTubo = std::make_unique<TFclassetubo>(app->projeto); break;
         default: break; // windows of the later steps join here as they are built
         }
     }
@@ -90,6 +103,14 @@ std::unique_ptr<AplicacaoKolvan> iniciarKolvan()
     janelas.instalacao = app->instalacao.get();
     janelas.razaoRecalque = app->razaoRecalque.get();
     janelas.larguraVala = app->larguraVala.get();
+    janelas.sobrecarga = app->sobrecarga.get();
+    janelas.basesVala = app->basesVala.get();
+    janelas.basesAterro = app->basesAterro.get();
+    janelas.basesConcreto = app->basesConcreto.get();
+    janelas.tabelaA3 = app->tabelaA3.get();
+    janelas.tabelaA4 = app->tabelaA4.get();
+    janelas.classeTubo = app->classeTubo.get();
+    app->basesVala->ligarBasesConcreto(app->basesConcreto.get());
     app->instalacao->ligarAuxiliares(app->razaoRecalque.get(), app->larguraVala.get());
     janelas.comeco = app->comeco.get();
     janelas.sair = app->sair.get();

@@ -6,6 +6,7 @@
 #include "TFgeometria.h"
 #include "TFormInstalacao.h"
 #include "TFormLagrVala.h"
+#include "TFormSobreCarga.h"
 #include "TFormPrincipal.h"
 #include "inicioKolvan.h"
 
@@ -105,6 +106,28 @@ int main(int argc, char* argv[])
     cap.quandoAbrir(QStringLiteral("mensagem-estabilidade"), [](QDialog& d) { d.accept(); });
     comando("Bins");
     cap.foto(QStringLiteral("principal-instalacao"));
+
+    // The surcharge: each nature, a refusal, then a distributed load in two areas.
+    cap.quandoAbrir(QStringLiteral("sobrecarga-rodoviaria"), [&cap](QDialog& d) {
+        auto& j = static_cast<TFormSobreCarga&>(d);
+        j.RadioGroupRodoviario->button(2)->click();
+        cap.foto(QStringLiteral("sobrecarga-eixo-triplo"));
+        j.RadioGroupTipoCarga->button(1)->click();
+        cap.foto(QStringLiteral("sobrecarga-ferroviaria"));
+        j.RadioGroupTipoCarga->button(4)->click();
+        cap.foto(QStringLiteral("sobrecarga-usuario"));
+        j.RadioGroupTipoCarga->button(5)->click();
+        cap.foto(QStringLiteral("sobrecarga-nula"));
+        j.RadioGroupTipoCarga->button(3)->click();
+        j.RadioGroupDistr->button(1)->click();
+        j.EditDistC->clear();
+        Capturador::clicar(d, QStringLiteral("BotaoConfirma"));
+        j.EditDistC->setText(QStringLiteral("2"));
+        Capturador::clicar(d, QStringLiteral("BotaoConfirma"));
+    });
+    cap.quandoAbrir(QStringLiteral("aviso-sobrecarga"), [](QDialog& d) { d.accept(); });
+    comando("Bsob");
+    cap.foto(QStringLiteral("principal-sobrecarga"));
 
     cap.quandoAbrir(QStringLiteral("sobre"), [](QDialog& d) { d.accept(); });
     comando("BsobreC");

@@ -8,6 +8,11 @@
 #include "TFgeometria.h"
 #include "TFormInstalacao.h"
 #include "TFormRazaoRecalque.h"
+#include "TFormSobreCarga.h"
+#include "TFormBasesVala.h"
+#include "TFclassetubo.h"
+#include "MensagensGravadas.h"
+#include <QLabel>
 #include "TFormPrincipal.h"
 #include "TFsairSN.h"
 #include "inicioKolvan.h"
@@ -246,6 +251,81 @@ private slots:
         QCOMPARE(app->razaoRecalque->selecao(), 1);
         QVERIFY(!cmd("Bsob")->isEnabled());
         QCOMPARE(linha(1, 2), QStringLiteral("Tipo de instalação: "));
+    }
+
+    // Confirms each input window of the road as it opens.
+    void confirmarAoAbrir(const char* comando)
+    {
+        roteiro.append([this](QDialog& d) {
+            d.show();
+            clicar(d, "BotaoConfirma");
+        });
+        cmd(comando)->trigger();
+    }
+
+    void caminhoAteAClasseConfirmada()
+    {
+        MensagensGravadas msgs;
+        geometria(0, 1, 4, 0, true);
+        confirmarAoAbrir("Bins");
+        confirmarAoAbrir("Bsob");
+        QCOMPARE(linha(0, 7), QStringLiteral("Natureza: Rodoviaria"));
+        QCOMPARE(linha(0, 9), QStringLiteral("Peso do veículo = 450 kN"));
+        QVERIFY(cmd("Bfat")->isEnabled());
+        confirmarAoAbrir("Bfat");
+        QCOMPARE(modaisMostradas.last(), QStringLiteral("TFormBasesVala"));
+        QCOMPARE(linha(2, 2), QStringLiteral("Tipo: Base comum (Classe C)"));
+        QCOMPARE(linha(2, 3), QStringLiteral("Fator de equivalência = 1,5"));
+        QVERIFY(cmd("Bcla")->isEnabled());
+
+        // 600 mm trench under Classe 45: W = 17,15 and q_s = 15,92 kN/m.
+        QString valor;
+        roteiro.append([&valor, this](QDialog& d) {
+            auto& r = static_cast<TFclassetubo&>(d);
+            r.show();
+            valor = r.LabelValor->text();
+            QCOMPARE(r.LabelArmado->text(), QStringLiteral("Tubos Armados = 36,00 kN/m"));
+            QCOMPARE(r.LabelSimples->text(), QStringLiteral("Tubos Simples = 36,00 kN/m"));
+            clicar(r, "BotaoConfirma");
+        });
+        cmd("Bcla")->trigger();
+        QCOMPARE(valor, QStringLiteral("33,07 kN/m"));
+        QCOMPARE(linha(2, 6), QStringLiteral("Valor =33,07 kN/m"));
+        QCOMPARE(linha(2, 8), QStringLiteral("Tubos Armados =  36,00 kN/m"));
+        QCOMPARE(linha(2, 10), QStringLiteral("Classe do Tubo: PA1 ou PS2"));
+        QVERIFY(cmd("BrelC")->isEnabled());
+        QVERIFY(cmd("Bsal")->isEnabled());
+
+        // Cancelling the result window withdraws the report, not the save.
+        roteiro.append([this](QDialog& d) {
+            d.show();
+            clicar(d, "BotaoCancela");
+        });
+        cmd("Bcla")->trigger();
+        QVERIFY(!cmd("BrelC")->isEnabled());
+        QVERIFY(cmd("Bsal")->isEnabled());
+        QCOMPARE(linha(2, 6), QStringLiteral("Valor ="));
+
+        // A changed input withdraws the save too: no file may keep a class
+        // computed for other inputs.
+        geometria(0, 1, 5, 0, true);
+        QVERIFY(!cmd("Bsal")->isEnabled());
+        QVERIFY(msgs.mostradas.isEmpty());
+    }
+
+    void calculoInterrompidoSoMostraAMensagem()
+    {
+        MensagensGravadas msgs;
+        geometria(0, 1, 14, 0, true); // 2000 mm: road traffic needs 1,36 m of cover
+        confirmarAoAbrir("Bins");
+        confirmarAoAbrir("Bsob");
+        confirmarAoAbrir("Bfat");
+        modaisMostradas.clear();
+        cmd("Bcla")->trigger();
+        QVERIFY(modaisMostradas.isEmpty());
+        QVERIFY(msgs.ultima().startsWith(QStringLiteral("mensagem: Com a teoria utilizado neste programa")));
+        QVERIFY(!cmd("BrelC")->isEnabled());
+        QCOMPARE(linha(2, 6), QStringLiteral("Valor ="));
     }
 
     void sairRespondidoNaoContinua()
