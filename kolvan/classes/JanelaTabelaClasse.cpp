@@ -18,6 +18,14 @@ QTableWidget* criarGrade(QWidget* pai, int linhas, int colunas, const std::vecto
     grade->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grade->setFocusPolicy(Qt::NoFocus);
     grade->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grade->setTextElideMode(Qt::ElideNone);
+    grade->setWordWrap(false);
+    // The column widths are those of the printed tables: a compact font fits them.
+    QFont fonte = grade->font();
+    fonte.setPixelSize(11);
+    grade->setFont(fonte);
+    grade->setStyleSheet(QStringLiteral("QTableWidget::item { padding: 0px 3px; }"));
+    grade->verticalHeader()->setDefaultSectionSize(20);
     grade->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     int largura = 2 * grade->frameWidth();
     for (int c = 0; c < colunas; ++c) {
@@ -71,6 +79,9 @@ JanelaTabelaClasse::JanelaTabelaClasse(const GradeTabela& g, const QString& nome
     QFont negrito = Cabecalho->font();
     negrito.setBold(true);
     Cabecalho->setFont(negrito);
+    // A kind of load over three narrow columns takes two lines.
+    Cabecalho->setWordWrap(true);
+    Cabecalho->setRowHeight(1, 32);
     ajustarAltura(Cabecalho);
 
     const int linhas = static_cast<int>(g.celulas.size());
@@ -78,7 +89,9 @@ JanelaTabelaClasse::JanelaTabelaClasse(const GradeTabela& g, const QString& nome
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     for (int l = 0; l < linhas; ++l)
         for (int c = 0; c < colunas; ++c)
-            celula(StringGrid1, l, c, qt(g.celulas[static_cast<std::size_t>(l)][static_cast<std::size_t>(c)]),
+            // The padding blanks right-align the texts; the cell aligns them itself.
+            celula(StringGrid1, l, c,
+                   qt(g.celulas[static_cast<std::size_t>(l)][static_cast<std::size_t>(c)]).trimmed(),
                    Qt::AlignRight);
     celula(StringGrid1, g.linhaFaixa, 1, QString::fromUtf8(faixaCargaDiametral), Qt::AlignCenter, 2, colunas - 1);
     ajustarAltura(StringGrid1);

@@ -7,6 +7,8 @@
 #include "TFormInstalacao.h"
 #include "TFormLagrVala.h"
 #include "TFormSobreCarga.h"
+#include "TFormBasesVala.h"
+#include "TFormBasesSaliPosit.h"
 #include "TFormPrincipal.h"
 #include "inicioKolvan.h"
 
@@ -128,6 +130,40 @@ int main(int argc, char* argv[])
     cap.quandoAbrir(QStringLiteral("aviso-sobrecarga"), [](QDialog& d) { d.accept(); });
     comando("Bsob");
     cap.foto(QStringLiteral("principal-sobrecarga"));
+
+    // The trench bedding with the concrete bases, then the class result.
+    cap.quandoAbrir(QStringLiteral("base-vala"), [&cap](QDialog& d) {
+        auto& j = static_cast<TFormBasesVala&>(d);
+        j.RadioGroup1->button(0)->click();
+        cap.foto(QStringLiteral("base-vala-classe-a"));
+        j.BotaoA->click();
+        j.RadioGroup1->button(2)->click();
+        Capturador::clicar(d, QStringLiteral("BotaoConfirma"));
+    });
+    cap.quandoAbrir(QStringLiteral("bases-de-concreto"), [](QDialog& d) { Capturador::clicar(d, QStringLiteral("BotaoBase00")); });
+    comando("Bfat");
+    cap.quandoAbrir(QStringLiteral("resultado-classe"), [](QDialog& d) { Capturador::clicar(d, QStringLiteral("BotaoConfirma")); });
+    comando("Bcla");
+    cap.foto(QStringLiteral("principal-classe-confirmada"));
+
+    // An embankment: its bedding computes the factor from the installation.
+    cap.quandoAbrir(QStringLiteral("instalacao-aterro"), [](QDialog& d) {
+        auto& j = static_cast<TFormInstalacao&>(d);
+        j.RadioGroup1->button(ProjecaoPositiva)->click();
+        j.EditHa->setText(QStringLiteral("1,00"));
+        Capturador::clicar(d, QStringLiteral("BotaoConfirma"));
+    });
+    comando("Bins");
+    cap.quandoAbrir(QStringLiteral("base-aterro"), [](QDialog& d) { Capturador::clicar(d, QStringLiteral("BotaoConfirma")); });
+    comando("Bfat");
+    cap.quandoAbrir(QStringLiteral("resultado-aterro"), [](QDialog& d) { Capturador::clicar(d, QStringLiteral("BotaoConfirma")); });
+    comando("Bcla");
+    cap.foto(QStringLiteral("principal-aterro-confirmado"));
+
+    cap.quandoAbrir(QStringLiteral("tabela-a3"), [](QDialog& d) { d.accept(); });
+    comando("BA3");
+    cap.quandoAbrir(QStringLiteral("tabela-a4"), [](QDialog& d) { d.accept(); });
+    comando("BA4");
 
     cap.quandoAbrir(QStringLiteral("sobre"), [](QDialog& d) { d.accept(); });
     comando("BsobreC");
