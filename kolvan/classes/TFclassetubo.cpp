@@ -64,8 +64,8 @@ void TFclassetubo::FormShow()
 {
     const Resultado& r = projeto_.resultado;
     LabelValor->setText(qt(r.textoValor));
-    LabelArmado->setText(qt(linhaTubosArmados(r)));
-    LabelSimples->setText(qt(linhaTubosSimples(r)));
+    LabelArmado->setText(qt(r.linhaArmado));
+    LabelSimples->setText(qt(r.linhaSimples));
     LabelClasse->setText(qt(r.textoClasse));
     centralizarNaTela(*this);
 }

@@ -63,6 +63,8 @@ void preencherResultado(Resultado& r, double R, const SelecaoClasse& s)
         r.textoClasse = " " + r.classeArmado + " ou " + r.classeSimples;
     else
         r.textoClasse = " " + r.classeArmado + r.classeSimples;
+    r.linhaArmado = linhaTubosArmados(r);
+    r.linhaSimples = linhaTubosSimples(r);
 }
 
 std::string linhaTubosArmados(const Resultado& r) { return "Tubos Armados =" + r.textoArmado; }

@@ -74,6 +74,10 @@ struct Resultado {
     std::string textoArmado;
     std::string textoSimples;
     std::string textoClasse;
+    // The two load lines the result window shows and the report prints:
+    // made by a computation, or rebuilt from the texts of an opened file.
+    std::string linhaArmado;
+    std::string linhaSimples;
 };
 
 struct Etapas {

@@ -18,6 +18,9 @@
 #include "JanelaTabelaClasse.h"
 #include "TFclassetubo.h"
 #include "calculoClasse.h"
+#include "relatorioClasse.h"
+#include "VisualizacaoRelatorio.h"
+#include <QDateTime>
 #include "TFsairSN.h"
 #include "TFsobre.h"
 #include "TextoQt.h"
@@ -134,6 +137,7 @@ void TFormPrincipal::criarComandos()
     connect(comando(QStringLiteral("Bsob")), &QAction::triggered, this, &TFormPrincipal::BsobClick);
     connect(comando(QStringLiteral("Bfat")), &QAction::triggered, this, &TFormPrincipal::BfatClick);
     connect(comando(QStringLiteral("Bcla")), &QAction::triggered, this, &TFormPrincipal::BclaClick);
+    connect(comando(QStringLiteral("BrelC")), &QAction::triggered, this, &TFormPrincipal::BrelCClick);
     connect(comando(QStringLiteral("BA3")), &QAction::triggered, this, [this] {
         if (janelas_.tabelaA3)
             executarModal(*janelas_.tabelaA3);
@@ -317,6 +321,14 @@ void TFormPrincipal::BclaClick()
         // These results belong to the inputs: a save stays possible.
         limparResultado(false);
     }
+}
+
+void TFormPrincipal::BrelCClick()
+{
+    const QDateTime agora = QDateTime::currentDateTime();
+    const MomentoRelatorio momento{std8(agora.toString(QStringLiteral("dd/MM/yyyy"))),
+                                   std8(agora.toString(QStringLiteral("hh:mm")))};
+    visualizarRelatorio(montarRelatorioClasse(projeto_, momento), this);
 }
 
 void TFormPrincipal::BsobreCClick()

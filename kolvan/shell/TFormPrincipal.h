@@ -83,6 +83,7 @@ private:
     void BsobClick();
     void BfatClick();
     void BclaClick();
+    void BrelCClick();
     void BsobreCClick();
     void aoAlterarGeometria(bool instalacaoCorrigida);
     void aoAlterarInstalacao();

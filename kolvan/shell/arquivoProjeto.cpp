@@ -309,6 +309,9 @@ LeituraProjeto lerLinhasProjeto(const std::vector<std::string>& linhas, const Pr
         p.resultado.textoArmado = l.texto();
         p.resultado.textoSimples = l.texto();
         p.resultado.textoClasse = l.texto();
+        // The result window shows the stored texts after its captions.
+        p.resultado.linhaArmado = "Tubos Armados = " + p.resultado.textoArmado;
+        p.resultado.linhaSimples = "Tubos Simples = " + p.resultado.textoSimples;
         if (l.texto() != separadorSecao)
             throw Recusa(l.linhaAtual(), "esperava-se a linha separadora");
 
