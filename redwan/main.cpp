@@ -1,0 +1,21 @@
+// Redwan: designs the circumferential reinforcement of a reinforced concrete pipe.
+#include "TFormPrincipal.h"
+#include "inicioRedwan.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <clocale>
+
+int main(int argc, char* argv[])
+{
+    QApplication aplicacao(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Redwan"));
+    // Numbers are read and written by the program's own helpers; keep the
+    // C library's conversions independent of the user's locale.
+    std::setlocale(LC_NUMERIC, "C");
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+
+    auto redwan = iniciarRedwan();
+    redwan->principal->show();
+    return aplicacao.exec();
+}

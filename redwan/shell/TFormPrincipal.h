@@ -1,0 +1,93 @@
+#pragma once
+// Redwan's main window, "Dimensionamento da armadura de tubos de concreto
+// armado": the toolbar and menus, the two section drawings and the summary
+// "Quadro de Resumo". It enables the steps one after another (geometry,
+// class, design parameters, design run, report and saving), withdraws the
+// design results when an input step changes, and runs "Novo" and the exit,
+// which writes the manufacturer data. The texts come from resumoRedwan.h
+// and comandosRedwan.h; the input windows only report confirmed changes.
+
+#include "ProjetoRedwan.h"
+#include "resumoRedwan.h"
+
+#include <QMainWindow>
+#include <map>
+
+class AreaDesenho;
+class PainelResumoRedwan;
+class QAction;
+class TFclasseRedwa;
+class TFcomeco;
+class TFfabricante;
+class TFgeometria;
+class TFobra;
+class TFormDimensionamento;
+class TFsairSN;
+class TFsobre;
+
+// The windows the main window opens; all live from start-up to exit.
+struct JanelasRedwan {
+    TFgeometria* geometria = nullptr;
+    TFclasseRedwa* classe = nullptr;
+    TFormDimensionamento* dimensionamento = nullptr;
+    TFfabricante* fabricante = nullptr;
+    TFobra* obra = nullptr;
+    TFcomeco* comeco = nullptr;
+    TFsairSN* sair = nullptr;
+    TFsobre* sobre = nullptr;
+};
+
+class TFormPrincipal : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TFormPrincipal(ProjetoRedwan& projeto, QWidget* parent = nullptr);
+
+    void ligarJanelas(const JanelasRedwan& janelas);
+    // The command named by its toolbar name ("Bgeo", "BclaD", …).
+    QAction* comando(const QString& nome) const;
+    PainelResumoRedwan* resumo() const { return painel_; }
+    AreaDesenho* desenhoTransversal() const { return transversal_; }
+    AreaDesenho* desenhoLongitudinal() const { return longitudinal_; }
+    bool avisoMostrado() const { return avisoMostrado_; }
+
+    // The defaults of a new project, the manufacturer data read again and
+    // the summary back to its prefixes (at the first showing and on "Novo").
+    void novoProjeto();
+    // Confirmed design results: their summary lines, "Salvar" and "Relatório".
+    void mostrarResultados(const ResultadosResumo& resultados);
+    // Withdraws the design results: "Salvar" and "Relatório" off, the result
+    // lines back to their prefixes.
+    void invalidarResultados();
+
+protected:
+    void showEvent(QShowEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
+
+private:
+    void criarComandos();
+    void escalarNaTela();
+    void FormActivate();
+    void BnovClick();
+    void abrir(QDialog* janela);
+    void aoAlterarGeometria();
+    void aoAlterarClasse();
+    void aoConfirmarParametros(bool alterados);
+    void redesenharSecoes();
+    void atualizarRotulosCota();
+    void mostrarResumo();
+    void gravarFabricante();
+    void dispor();
+
+    ProjetoRedwan& projeto_;
+    ResumoRedwan textosResumo_;
+    JanelasRedwan janelas_;
+    std::map<QString, QAction*> comandos_;
+    AreaDesenho* transversal_;
+    AreaDesenho* longitudinal_;
+    PainelResumoRedwan* painel_;
+    QWidget* areaCliente_;
+    bool avisoMostrado_ = false;
+    bool primeiraExibicao_ = true;
+};

@@ -1,0 +1,47 @@
+#pragma once
+// Redwan's start-up: the splash advances its bar in 100 steps of 30 ms, then
+// the windows are created in the program's fixed order; the main window is
+// shown by the caller.
+
+#include "ProjetoRedwan.h"
+
+#include <memory>
+
+class MensagensPrograma;
+class TFaviso;
+class TFclasseRedwa;
+class TFcomeco;
+class TFfabricante;
+class TFgeometria;
+class TFobra;
+class TFormDimensionamento;
+class TFormPrincipal;
+class TFsairSN;
+class TFsobre;
+
+extern const char* const versaoRedwan;
+// The two title lines of the splash and of the about window.
+extern const char* const tituloRedwan1;
+extern const char* const tituloRedwan2;
+constexpr int passosInicioRedwan = 100;
+constexpr int pausaInicioRedwan = 30; // ms
+
+// Every window of the program, created at start-up and freed at exit.
+struct AplicacaoRedwan {
+    ProjetoRedwan projeto;
+    std::unique_ptr<TFormPrincipal> principal;
+    std::unique_ptr<TFclasseRedwa> classe;
+    std::unique_ptr<TFormDimensionamento> dimensionamento;
+    std::unique_ptr<TFfabricante> fabricante;
+    std::unique_ptr<TFgeometria> geometria;
+    std::unique_ptr<TFobra> obra;
+    std::unique_ptr<TFaviso> aviso;
+    std::unique_ptr<TFsobre> sobre;
+    std::unique_ptr<TFcomeco> comeco;
+    std::unique_ptr<TFsairSN> sair;
+    std::unique_ptr<MensagensPrograma> mensagensPrograma;
+    ~AplicacaoRedwan();
+};
+
+// Runs the splash and creates every window; the main window is not shown yet.
+std::unique_ptr<AplicacaoRedwan> iniciarRedwan();
