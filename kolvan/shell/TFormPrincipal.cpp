@@ -19,6 +19,11 @@
 #include "TFclassetubo.h"
 #include "calculoClasse.h"
 #include "relatorioClasse.h"
+#include "ArquivoKolvan.h"
+#include "DialogosArquivo.h"
+#include "TFobra.h"
+#include "TFprojetista.h"
+#include <QFileInfo>
 #include "VisualizacaoRelatorio.h"
 #include <QDateTime>
 #include "TFsairSN.h"
@@ -132,6 +137,16 @@ void TFormPrincipal::criarComandos()
     }
     connect(comando(QStringLiteral("Bnov")), &QAction::triggered, this, &TFormPrincipal::BnovClick);
     connect(comando(QStringLiteral("Bsai")), &QAction::triggered, this, &QWidget::close);
+    connect(comando(QStringLiteral("Babr")), &QAction::triggered, this, &TFormPrincipal::BabrClick);
+    connect(comando(QStringLiteral("Bsal")), &QAction::triggered, this, &TFormPrincipal::BsalClick);
+    connect(comando(QStringLiteral("Bpro")), &QAction::triggered, this, [this] {
+        if (janelas_.projetista)
+            executarModal(*janelas_.projetista);
+    });
+    connect(comando(QStringLiteral("Bobr")), &QAction::triggered, this, [this] {
+        if (janelas_.obra)
+            executarModal(*janelas_.obra);
+    });
     connect(comando(QStringLiteral("Bgeo")), &QAction::triggered, this, &TFormPrincipal::BgeoClick);
     connect(comando(QStringLiteral("Bins")), &QAction::triggered, this, &TFormPrincipal::BinsClick);
     connect(comando(QStringLiteral("Bsob")), &QAction::triggered, this, &TFormPrincipal::BsobClick);
@@ -268,6 +283,49 @@ void TFormPrincipal::BnovClick()
     textosResumo_ = resumoInicial();
     mostrarResumo();
     atualizarRotulosCota();
+}
+
+void TFormPrincipal::BabrClick()
+{
+    const QString caminho = escolherArquivoAbrir(this, QStringLiteral("Abrir"), pastaArquivos(),
+                                                 QString::fromUtf8(filtroArquivosKolvan));
+    if (caminho.isEmpty())
+        return;
+    const QString nome = QFileInfo(caminho).fileName();
+    const LeituraProjeto leitura = abrirProjeto(caminho, projeto_);
+    // A file that does not read leaves the open project exactly as it was.
+    if (!leitura.ok) {
+        mensagens().mensagem(qt(mensagemArquivoRecusado(std8(nome), leitura)));
+        return;
+    }
+    projeto_ = leitura.projeto;
+    setWindowTitle(nome + QStringLiteral(" - ") + windowTitle());
+    mostrarProjetoAberto();
+}
+
+void TFormPrincipal::mostrarProjetoAberto()
+{
+    redesenharSecoes();
+    atualizarGeometriaResumo(textosResumo_, projeto_);
+    atualizarInstalacaoResumo(textosResumo_, projeto_);
+    atualizarSobrecargaResumo(textosResumo_, projeto_);
+    atualizarBaseResumo();
+    atualizarResultadoResumo(textosResumo_, projeto_);
+    mostrarResumo();
+    for (const char* nome : {"Bins", "Bsob", "Bfat", "Bcla", "BrelC"})
+        comando(QLatin1String(nome))->setEnabled(true);
+}
+
+void TFormPrincipal::BsalClick()
+{
+    const QString caminho =
+        escolherArquivoSalvar(this, QStringLiteral("Salvar"), pastaArquivos(), QString::fromUtf8(filtroArquivosKolvan),
+                              QStringLiteral("ClaTubo1"), QStringLiteral("kvn"));
+    if (caminho.isEmpty())
+        return;
+    QString erro;
+    if (!salvarProjeto(projeto_, caminho, erro))
+        mensagens().mensagem(erro);
 }
 
 void TFormPrincipal::BgeoClick()

@@ -27,6 +27,8 @@ class TFormDaseConcreto;
 class TFtabelaA3;
 class TFtabelaA4;
 class TFclassetubo;
+class TFprojetista;
+class TFobra;
 class TFsairSN;
 class TFsobre;
 
@@ -43,6 +45,8 @@ struct JanelasKolvan {
     TFtabelaA3* tabelaA3 = nullptr;
     TFtabelaA4* tabelaA4 = nullptr;
     TFclassetubo* classeTubo = nullptr;
+    TFprojetista* projetista = nullptr;
+    TFobra* obra = nullptr;
     TFcomeco* comeco = nullptr;
     TFsairSN* sair = nullptr;
     TFsobre* sobre = nullptr;
@@ -78,6 +82,8 @@ private:
     void escalarNaTela();
     void FormActivate();
     void BnovClick();
+    void BabrClick();
+    void BsalClick();
     void BgeoClick();
     void BinsClick();
     void BsobClick();
@@ -91,6 +97,7 @@ private:
     void aoAlterarBase();
     void atualizarBaseResumo();
     void redesenharSecoes();
+    void mostrarProjetoAberto();
     void mostrarResumo();
     void atualizarRotulosCota();
     void dispor();

@@ -14,6 +14,8 @@
 #include "TFormDaseConcreto.h"
 #include "JanelaTabelaClasse.h"
 #include "TFclassetubo.h"
+#include "TFobra.h"
+#include "TFprojetista.h"
 #include "TFormPrincipal.h"
 #include "TFsairSN.h"
 #include "TFsobre.h"
@@ -93,6 +95,10 @@ std::unique_ptr<AplicacaoKolvan> iniciarKolvan()
         case 13: app->comeco = std::make_unique<TFcomeco>(); break;
         case 14: app->sair = std::make_unique<TFsairSN>(); break;
         case 15: app->tabelaA3 = std::make_unique<TFtabelaA3>(); break;
+        case 16:
+            app->obra = std::make_unique<TFobra>(app->projeto.obra, app->projeto.cliente, ModoObra::ComProtocolo);
+            break;
+        case 17: app->projetista = std::make_unique<TFprojetista>(app->projeto); break;
         case 18: app->classeTubo = std::make_unique<TFclassetubo>(app->projeto); break;
         default: break; // windows of the later steps join here as they are built
         }
@@ -110,6 +116,8 @@ std::unique_ptr<AplicacaoKolvan> iniciarKolvan()
     janelas.tabelaA3 = app->tabelaA3.get();
     janelas.tabelaA4 = app->tabelaA4.get();
     janelas.classeTubo = app->classeTubo.get();
+    janelas.obra = app->obra.get();
+    janelas.projetista = app->projetista.get();
     app->basesVala->ligarBasesConcreto(app->basesConcreto.get());
     app->instalacao->ligarAuxiliares(app->razaoRecalque.get(), app->larguraVala.get());
     janelas.comeco = app->comeco.get();

@@ -22,6 +22,8 @@ class TFormDaseConcreto;
 class TFtabelaA3;
 class TFtabelaA4;
 class TFclassetubo;
+class TFprojetista;
+class TFobra;
 class TFsairSN;
 class TFsobre;
 class MensagensPrograma;
@@ -46,6 +48,8 @@ struct AplicacaoKolvan {
     std::unique_ptr<TFtabelaA4> tabelaA4;
     std::unique_ptr<TFtabelaA3> tabelaA3;
     std::unique_ptr<TFclassetubo> classeTubo;
+    std::unique_ptr<TFobra> obra;
+    std::unique_ptr<TFprojetista> projetista;
     std::unique_ptr<TFaviso> aviso;
     std::unique_ptr<TFsobre> sobre;
     std::unique_ptr<TFcomeco> comeco;

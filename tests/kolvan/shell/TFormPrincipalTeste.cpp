@@ -12,6 +12,10 @@
 #include "TFormBasesVala.h"
 #include "TFclassetubo.h"
 #include "MensagensGravadas.h"
+#include "DialogosArquivo.h"
+#include "TFprojetista.h"
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLabel>
 #include "TFormPrincipal.h"
 #include "TFsairSN.h"
@@ -326,6 +330,100 @@ private slots:
         QVERIFY(msgs.ultima().startsWith(QStringLiteral("mensagem: Com a teoria utilizado neste programa")));
         QVERIFY(!cmd("BrelC")->isEnabled());
         QCOMPARE(linha(2, 6), QStringLiteral("Valor ="));
+    }
+
+    QStringList todasAsLinhas()
+    {
+        QStringList l;
+        for (int c = 0; c < 3; ++c)
+            for (int k = 1; k <= 10; ++k)
+                l << linha(c, k);
+        return l;
+    }
+
+    void salvarEAbrirReproduzemOResumo()
+    {
+        MensagensGravadas msgs;
+        QTemporaryDir pasta;
+        const QString arquivo = pasta.filePath(QStringLiteral("obra.kvn"));
+        geometria(0, 1, 4, 0, true);
+        confirmarAoAbrir("Bins");
+        confirmarAoAbrir("Bsob");
+        confirmarAoAbrir("Bfat");
+        confirmarAoAbrir("Bcla");
+        const QStringList resumo = todasAsLinhas();
+        QString proposto;
+        substituirEscolhaArquivoSalvar([&](const QString&, const QString& caminho) {
+            proposto = caminho;
+            return pasta.filePath(QStringLiteral("obra")); // the extension is added
+        });
+        cmd("Bsal")->trigger();
+        substituirEscolhaArquivoSalvar({});
+        QVERIFY(proposto.endsWith(QStringLiteral("Arquivos/ClaTubo1")));
+        QFile f(arquivo);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        QVERIFY(bytes.startsWith("PROJETISTA\r\n"));
+        QVERIFY(bytes.contains("\r\nINSTALA\xC7\xC3O\r\n0\r\n2\r\n1,00\r\n1,31\r\n"));
+        QVERIFY(bytes.endsWith(QByteArray(55, '-') + "\r\n\r\n"));
+
+        cmd("Bnov")->trigger();
+        const QString legenda = principal().windowTitle();
+        substituirEscolhaArquivoAbrir([&](const QString&, const QString&, const QString&) { return arquivo; });
+        cmd("Babr")->trigger();
+        QCOMPARE(todasAsLinhas(), resumo);
+        QCOMPARE(principal().windowTitle(), QStringLiteral("obra.kvn - ") + legenda);
+        for (const char* n : {"Bins", "Bsob", "Bfat", "Bcla", "BrelC"})
+            QVERIFY2(cmd(n)->isEnabled(), n);
+        QVERIFY(!cmd("Bsal")->isEnabled()); // opening leaves the save as it was
+        QCOMPARE(principal().desenhoLongitudinal()->rotuloCota(), QStringLiteral("1,00 m"));
+
+        // A second file heads the caption again.
+        QVERIFY(QFile::copy(arquivo, pasta.filePath(QStringLiteral("b.kvn"))));
+        substituirEscolhaArquivoAbrir([&](const QString&, const QString&, const QString&) {
+            return pasta.filePath(QStringLiteral("b.kvn"));
+        });
+        cmd("Babr")->trigger();
+        QCOMPARE(principal().windowTitle(), QStringLiteral("b.kvn - obra.kvn - ") + legenda);
+
+        // A garbled file changes nothing and names the line.
+        QFile ruim(pasta.filePath(QStringLiteral("ruim.kvn")));
+        QVERIFY(ruim.open(QIODevice::WriteOnly));
+        ruim.write(bytes.left(bytes.indexOf("GEOMETRIA")) + "GEOMETRIA\r\n7\r\n");
+        ruim.close();
+        substituirEscolhaArquivoAbrir([&](const QString&, const QString&, const QString&) { return ruim.fileName(); });
+        const QString antes = principal().windowTitle();
+        cmd("Babr")->trigger();
+        substituirEscolhaArquivoAbrir({});
+        QCOMPARE(principal().windowTitle(), antes);
+        QCOMPARE(todasAsLinhas(), resumo);
+        QVERIFY2(msgs.ultima().contains(QStringLiteral("ruim.kvn\": linha 39")), qPrintable(msgs.ultima()));
+    }
+
+    void projetistaLimparCancelarENovo()
+    {
+        roteiro.append([this](QDialog& d) {
+            auto& p = static_cast<TFprojetista&>(d);
+            p.show();
+            p.Edit[0]->setText(QStringLiteral("Ana"));
+            clicar(p, "BotaoConfirma");
+        });
+        cmd("Bpro")->trigger();
+        QCOMPARE(app->projeto.projetista.nome, std::string("Ana"));
+        roteiro.append([this](QDialog& d) {
+            d.show();
+            clicar(d, "BotaoLimpar");
+            clicar(d, "BotaoCancela");
+        });
+        cmd("Bpro")->trigger();
+        QCOMPARE(app->projeto.projetista.nome, std::string("Ana"));
+        roteiro.append([this](QDialog& d) {
+            d.show();
+            clicar(d, "BotaoLimpar");
+            clicar(d, "BotaoConfirma");
+        });
+        cmd("Bpro")->trigger();
+        QCOMPARE(app->projeto.projetista.nome, std::string());
     }
 
     void sairRespondidoNaoContinua()
