@@ -339,18 +339,6 @@ TEST(ParametrosArmadura, ValoresQueNenhumDimensionamentoUsa)
     EXPECT_TRUE(conferirParametros(p, 600, finalidadePluvial, sim).aceita);
 }
 
-TEST(ParametrosArmadura, EscolhaDoTipoPoeAsPosicoesDoDiametro)
-{
-    ParametrosArmadura p;
-    escolherTipo(p, armaduraDupla, 600);
-    EXPECT_EQ(p.dInt, "2,5");
-    EXPECT_EQ(p.dExt, "2,0");
-    escolherTipo(p, armaduraSimples, 700);
-    EXPECT_EQ(p.tipo, armaduraSimples);
-    EXPECT_EQ(p.dInt, "3,5");
-    EXPECT_EQ(p.dExt, "2,5");
-}
-
 TEST(ParametrosArmadura, Mudancas)
 {
     const ParametrosArmadura a = dupla("3,5", "2,5");
