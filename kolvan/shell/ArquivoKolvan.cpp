@@ -29,8 +29,9 @@ bool salvarProjeto(const ProjetoTubo& projeto, const QString& caminho, QString& 
     if (!arquivo.open(QIODevice::WriteOnly) ||
         arquivo.write(bytes->data(), static_cast<qint64>(bytes->size())) != static_cast<qint64>(bytes->size()) ||
         !arquivo.commit()) {
-        erro = QStringLiteral("Não foi possível salvar o arquivo \"%1\": %2")
-                   .arg(QFileInfo(caminho).fileName(), arquivo.errorString());
+        erro = QStringLiteral("Não foi possível salvar o arquivo \"%1\": a pasta não existe ou não aceita "
+                              "gravação. O arquivo anterior, se havia, continua como estava.")
+                   .arg(QFileInfo(caminho).fileName());
         return false;
     }
     return true;
@@ -42,7 +43,7 @@ LeituraProjeto abrirProjeto(const QString& caminho, const ProjetoTubo& atual)
     if (!arquivo.open(QIODevice::ReadOnly)) {
         LeituraProjeto r;
         r.projeto = atual;
-        r.erro = std8(arquivo.errorString());
+        r.erro = QFileInfo::exists(caminho) ? "o arquivo não pode ser lido" : "o arquivo não existe";
         return r;
     }
     return lerLinhasProjeto(separarArquivoLinhas(arquivo.readAll().toStdString()), atual);

@@ -1,0 +1,102 @@
+// kolvan-calc run as a user runs it, over project files saved by Kolvan:
+// it prints what the result window shows for them.
+#include "ArquivoKolvan.h"
+#include "calculoClasse.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+struct Execucao {
+    int status = -1;
+    QString saida;
+};
+
+Execucao kolvanCalc(const QStringList& argumentos)
+{
+    QProcess p;
+    p.start(QStringLiteral(KOLVAN_CALC), argumentos);
+    p.waitForFinished(60000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput())};
+}
+
+// A 600 mm project of the given installation, saved without a result.
+ProjetoTubo projeto(int tipo)
+{
+    ProjetoTubo p;
+    p.instalacao.tipo = tipo;
+    if (tipo == ProjecaoNegativa)
+        p.instalacao.razaoRecalque = "-0,4";
+    return p;
+}
+} // namespace
+
+class KolvanCalcTeste : public QObject {
+    Q_OBJECT
+
+private slots:
+    void imprimeOQueAJanelaDeResultadoMostra()
+    {
+        QTemporaryDir pasta;
+        QString erro;
+        for (int tipo : {Vala, ProjecaoPositiva, ProjecaoNegativa})
+            QVERIFY(salvarProjeto(projeto(tipo), pasta.filePath(QStringLiteral("tipo%1.kvn").arg(tipo)), erro));
+        const Execucao e = kolvanCalc({pasta.path()});
+        QCOMPARE(e.status, 0);
+        const QStringList blocos = e.saida.split(QStringLiteral("\n\n"), Qt::SkipEmptyParts);
+        QCOMPARE(blocos.size(), 3);
+        for (int tipo : {Vala, ProjecaoPositiva, ProjecaoNegativa}) {
+            ProjetoTubo p = projeto(tipo);
+            EstadoSobrecarga estado;
+            const CalculoClasse c = calcularClasse(p, estado);
+            QVERIFY(c.calculada());
+            const QString& bloco = blocos[tipo];
+            QVERIFY2(bloco.contains(QStringLiteral("tipo%1.kvn").arg(tipo)), qPrintable(bloco));
+            QVERIFY2(bloco.contains(QStringLiteral("textoValor: ") + QString::fromStdString(p.resultado.textoValor)),
+                     qPrintable(bloco));
+            QVERIFY(bloco.contains(QStringLiteral("textoClasse: ") + QString::fromStdString(p.resultado.textoClasse)));
+            QVERIFY(bloco.contains(QStringLiteral("\nW: ")));
+        }
+        // The trench of the worked example: W = 17,15 and q_s = 15,92 kN/m.
+        QVERIFY2(blocos[0].contains(QStringLiteral("W: 17,149")), qPrintable(blocos[0]));
+        QVERIFY(blocos[0].contains(QStringLiteral("qs: 15,919")));
+    }
+
+    void csvPdfEFalhas()
+    {
+        QTemporaryDir pasta;
+        QString erro;
+        QVERIFY(salvarProjeto(projeto(Vala), pasta.filePath(QStringLiteral("bom.kvn")), erro));
+        ProjetoTubo fundo = projeto(Vala);
+        fundo.geometria.indiceDi = 14; // 2000 mm under road traffic needs 1,36 m of cover
+        fundo.instalacao.larguraVala = "2,90";
+        QVERIFY(salvarProjeto(fundo, pasta.filePath(QStringLiteral("raso.kvn")), erro));
+        QFile ruim(pasta.filePath(QStringLiteral("ruim.kvn")));
+        QVERIFY(ruim.open(QIODevice::WriteOnly));
+        ruim.write("PROJETISTA\r\n");
+        ruim.close();
+
+        const Execucao e = kolvanCalc({QStringLiteral("--csv"), QStringLiteral("--pdf"), pasta.filePath(QStringLiteral("pdf")),
+                                       pasta.filePath(QStringLiteral("bom.kvn")), pasta.filePath(QStringLiteral("raso.kvn")),
+                                       ruim.fileName()});
+        QCOMPARE(e.status, 1);
+        const QStringList linhas = e.saida.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(linhas[0], QStringLiteral("arquivo;W;qs;fe;cs;R;classeArmado;cargaArmado;classeSimples;cargaSimples;"
+                                           "textoValor;textoArmado;textoSimples;textoClasse;erro"));
+        QVERIFY(linhas[1].endsWith(QStringLiteral(" PA1 ou PS2;")));
+        // The cover message spans lines: its field is quoted.
+        QVERIFY2(e.saida.contains(QStringLiteral("raso.kvn;;;;;;;;;;;;;;\"Com a teoria utilizado neste programa")),
+                 qPrintable(e.saida));
+        QVERIFY2(e.saida.contains(QStringLiteral("ruim.kvn\"\": linha 2")), qPrintable(e.saida));
+        QVERIFY(QFile::exists(pasta.filePath(QStringLiteral("pdf/bom.pdf"))));
+        QVERIFY(!QFile::exists(pasta.filePath(QStringLiteral("pdf/raso.pdf"))));
+
+        QCOMPARE(kolvanCalc({}).status, 2);
+        QCOMPARE(kolvanCalc({QStringLiteral("--pdf")}).status, 2);
+    }
+};
+
+QTEST_MAIN(KolvanCalcTeste)
+#include "kolvanCalcTeste.moc"
