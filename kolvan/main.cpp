@@ -1,5 +1,6 @@
 // Kolvan: specifies the strength class a buried concrete pipe needs.
 #include "TFormPrincipal.h"
+#include "TraducaoQt.h"
 #include "inicioKolvan.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
 {
     QApplication aplicacao(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kolvan"));
+    instalarTraducaoQt(aplicacao);
     // Numbers are read and written by the program's own helpers; keep the
     // C library's conversions independent of the user's locale.
     std::setlocale(LC_NUMERIC, "C");

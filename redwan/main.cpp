@@ -1,5 +1,6 @@
 // Redwan: designs the circumferential reinforcement of a reinforced concrete pipe.
 #include "TFormPrincipal.h"
+#include "TraducaoQt.h"
 #include "inicioRedwan.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
 {
     QApplication aplicacao(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Redwan"));
+    instalarTraducaoQt(aplicacao);
     // Numbers are read and written by the program's own helpers; keep the
     // C library's conversions independent of the user's locale.
     std::setlocale(LC_NUMERIC, "C");
