@@ -9,25 +9,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-std::vector<std::string> linhasProjetista(const DadosProjetista& d)
-{
-    std::vector<std::string> linhas{"PROJETISTA"};
-    for (const std::string* campo : camposProjetista(d))
-        linhas.push_back(*campo);
-    linhas.push_back(separadorSecao);
-    return linhas;
-}
-
-DadosProjetista projetistaDasLinhas(const std::vector<std::string>& linhas)
-{
-    DadosProjetista d;
-    const auto destino = camposProjetista(d);
-    for (std::size_t i = 0; i < destino.size(); ++i)
-        if (i + 1 < linhas.size())
-            *destino[i] = linhas[i + 1];
-    return d;
-}
-
 namespace {
 QString caminhoArquivo() { return caminhoNaBase(QStringLiteral("Config"), QStringLiteral("Projetista.ini")); }
 } // namespace

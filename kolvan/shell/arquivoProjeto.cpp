@@ -27,13 +27,30 @@ public:
 
 } // namespace
 
+std::vector<std::string> linhasProjetista(const DadosProjetista& d)
+{
+    std::vector<std::string> linhas{"PROJETISTA"};
+    for (const std::string* campo : camposProjetista(d))
+        linhas.push_back(*campo);
+    linhas.push_back(separadorSecao);
+    return linhas;
+}
+
+DadosProjetista projetistaDasLinhas(const std::vector<std::string>& linhas)
+{
+    DadosProjetista d;
+    const auto destino = camposProjetista(d);
+    for (std::size_t i = 0; i < destino.size(); ++i)
+        if (i + 1 < linhas.size())
+            *destino[i] = linhas[i + 1];
+    return d;
+}
+
 std::vector<std::string> linhasProjeto(const ProjetoTubo& p)
 {
     Escritor e;
-    e.secao("PROJETISTA");
-    for (const std::string* t : camposProjetista(p.projetista))
-        e.valor(*t);
-    e.fim();
+    e.linhas = linhasProjetista(p.projetista);
+    e.valor("");
     e.secao("OBRA");
     for (const std::string* t : camposObra(p.obra))
         e.valor(*t);

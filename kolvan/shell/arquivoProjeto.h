@@ -13,6 +13,12 @@
 #include <string>
 #include <vector>
 
+// The designer section, which is also the whole designer file
+// Config/Projetista.ini: "PROJETISTA", the eleven texts, the separator.
+std::vector<std::string> linhasProjetista(const DadosProjetista& d);
+// Line 1 is the heading; lines 2 to 12 are the texts; missing lines are empty.
+DadosProjetista projetistaDasLinhas(const std::vector<std::string>& linhas);
+
 // The lines of the file for the project, without line ends.
 std::vector<std::string> linhasProjeto(const ProjetoTubo& p);
 

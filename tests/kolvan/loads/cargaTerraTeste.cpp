@@ -99,7 +99,8 @@ TEST(CargaTerra, ultimaProjecaoPositivaDeCadaInstalacao)
         {ProjecaoNegativa, false, -0.4, 0.5},
     };
     for (const auto& c : casos) {
-        const ResultadoProjecao& u = cargaTerra(tubo600(1, 0.6, c.rsd), c.tipo, c.compactado).ultimaProjecaoPositiva();
+        const ResultadoCargaTerra r = cargaTerra(tubo600(1, 0.6, c.rsd), c.tipo, c.compactado);
+        const ResultadoProjecao& u = r.ultimaProjecaoPositiva();
         EXPECT_NEAR(u.p, c.p, 1e-12) << "tipo " << c.tipo << " compactado " << c.compactado;
         EXPECT_NEAR(u.C, 1.7230, 5e-5) << "tipo " << c.tipo;
     }
