@@ -3,8 +3,11 @@
 #include "AreaDesenho.h"
 #include "ArquivoFabricante.h"
 #include "ExecucaoModal.h"
+#include "JanelaEntrada.h"
 #include "Mensagens.h"
 #include "PainelResumoRedwan.h"
+#include "TFDimensionamentoArmadura.h"
+#include "TFcadastro.h"
 #include "TFclasseRedwa.h"
 #include "TFcomeco.h"
 #include "TFfabricante.h"
@@ -15,6 +18,8 @@
 #include "TFsobre.h"
 #include "TextoQt.h"
 #include "comandosRedwan.h"
+#include "dimensionamento.h"
+#include "entradaProjeto.h"
 #include "escalaJanela.h"
 #include "layoutResumo.h"
 
@@ -49,8 +54,8 @@ QIcon iconeDe(QStyle* estilo, const QString& nome)
 }
 } // namespace
 
-TFormPrincipal::TFormPrincipal(ProjetoRedwan& projeto, QWidget* parent)
-    : QMainWindow(parent), projeto_(projeto), textosResumo_(resumoInicialRedwan())
+TFormPrincipal::TFormPrincipal(ProjetoRedwan& projeto, ResultadosRedwan& resultados, QWidget* parent)
+    : QMainWindow(parent), projeto_(projeto), resultados_(resultados), textosResumo_(resumoInicialRedwan())
 {
     setObjectName(QStringLiteral("TFormPrincipal"));
     setWindowTitle(QStringLiteral("Dimensionamento da armadura de tubos de concreto armado"));
@@ -94,12 +99,13 @@ void TFormPrincipal::criarComandos()
         if (c.separadorDepois)
             barra->addSeparator();
     }
-    // "Abrir", "Salvar", "Telas Soldadas", "Resultado do dimensionamento" and
-    // "Relatório" open the windows of the design, the project file and the
-    // report, which connect to these commands.
+    // "Abrir", "Salvar" and "Relatório" open the windows of the project file
+    // and the report, which connect to these commands.
     connect(comando(QStringLiteral("Bnov")), &QAction::triggered, this, &TFormPrincipal::BnovClick);
     connect(comando(QStringLiteral("Bsai")), &QAction::triggered, this, &QWidget::close);
+    connect(comando(QStringLiteral("Bdim")), &QAction::triggered, this, &TFormPrincipal::BdimClick);
     const std::pair<const char*, std::function<QDialog*()>> janelas[] = {
+        {"Btel", [this] { return janelas_.cadastro; }},
         {"Bfab", [this] { return janelas_.fabricante; }},
         {"Bobr", [this] { return janelas_.obra; }},
         {"Bgeo", [this] { return janelas_.geometria; }},
@@ -239,6 +245,27 @@ void TFormPrincipal::BnovClick()
     longitudinal_->limpar();
     novoProjeto();
     atualizarRotulosCota();
+}
+
+// A run that stops says why and leaves the results, the summary and the
+// commands as they were. A successful one replaces the results and shows
+// them; its confirmation publishes them, its cancellation withdraws them.
+void TFormPrincipal::BdimClick()
+{
+    EstadoDimensionamento estado;
+    const ExecucaoDimensionamento execucao = executarDimensionamento(entradaDoProjeto(projeto_), estado);
+    if (execucao.desfecho != Desfecho::Resultados) {
+        mensagens().mensagem(qt(execucao.mensagem));
+        return;
+    }
+    guardarResultados(resultados_, execucao.resultado);
+    if (!janelas_.resultados)
+        return;
+    executarModal(*janelas_.resultados);
+    if (confirmado == 1)
+        mostrarResultados(resumoResultados(resultados_.textos));
+    else
+        invalidarResultados();
 }
 
 void TFormPrincipal::mostrarResultados(const ResultadosResumo& resultados)

@@ -4,10 +4,14 @@
 // "Quadro de Resumo". It enables the steps one after another (geometry,
 // class, design parameters, design run, report and saving), withdraws the
 // design results when an input step changes, and runs "Novo" and the exit,
-// which writes the manufacturer data. The texts come from resumoRedwan.h
-// and comandosRedwan.h; the input windows only report confirmed changes.
+// which writes the manufacturer data. "Resultado do dimensionamento" runs
+// the design (dimensionamento.h) on the confirmed inputs and shows the
+// results window; a confirmed result fills the summary. The texts come from
+// resumoRedwan.h and comandosRedwan.h; the input windows only report
+// confirmed changes.
 
 #include "ProjetoRedwan.h"
+#include "resultadosRedwan.h"
 #include "resumoRedwan.h"
 
 #include <QMainWindow>
@@ -16,8 +20,10 @@
 class AreaDesenho;
 class PainelResumoRedwan;
 class QAction;
+class TFcadastro;
 class TFclasseRedwa;
 class TFcomeco;
+class TFDimensionamentoArmadura;
 class TFfabricante;
 class TFgeometria;
 class TFobra;
@@ -35,12 +41,15 @@ struct JanelasRedwan {
     TFcomeco* comeco = nullptr;
     TFsairSN* sair = nullptr;
     TFsobre* sobre = nullptr;
+    TFcadastro* cadastro = nullptr;
+    TFDimensionamentoArmadura* resultados = nullptr;
 };
 
 class TFormPrincipal : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TFormPrincipal(ProjetoRedwan& projeto, QWidget* parent = nullptr);
+    // A design run writes its results into `resultados`.
+    TFormPrincipal(ProjetoRedwan& projeto, ResultadosRedwan& resultados, QWidget* parent = nullptr);
 
     void ligarJanelas(const JanelasRedwan& janelas);
     // The command named by its toolbar name ("Bgeo", "BclaD", …).
@@ -49,6 +58,7 @@ public:
     AreaDesenho* desenhoTransversal() const { return transversal_; }
     AreaDesenho* desenhoLongitudinal() const { return longitudinal_; }
     bool avisoMostrado() const { return avisoMostrado_; }
+    const ResultadosRedwan& resultados() const { return resultados_; }
 
     // The defaults of a new project, the manufacturer data read again and
     // the summary back to its prefixes (at the first showing and on "Novo").
@@ -70,6 +80,7 @@ private:
     void escalarNaTela();
     void FormActivate();
     void BnovClick();
+    void BdimClick();
     void abrir(QDialog* janela);
     void aoAlterarGeometria();
     void aoAlterarClasse();
@@ -81,6 +92,7 @@ private:
     void dispor();
 
     ProjetoRedwan& projeto_;
+    ResultadosRedwan& resultados_;
     ResumoRedwan textosResumo_;
     JanelasRedwan janelas_;
     std::map<QString, QAction*> comandos_;

@@ -2,7 +2,9 @@
 
 #include "Mensagens.h"
 #include "Pausa.h"
+#include "TFDimensionamentoArmadura.h"
 #include "TFaviso.h"
+#include "TFcadastro.h"
 #include "TFclasseRedwa.h"
 #include "TFcomeco.h"
 #include "TFfabricante.h"
@@ -40,10 +42,10 @@ std::unique_ptr<AplicacaoRedwan> iniciarRedwan()
     }
     QApplication::setApplicationDisplayName(QStringLiteral("Redwa"));
 
-    // The windows in the program's order. The welded-mesh catalogue, the
-    // results, the report and the iteration trace join with the design.
+    // The windows in the program's order; the report window joins with the report.
     ProjetoRedwan& p = app->projeto;
-    app->principal = std::make_unique<TFormPrincipal>(p);
+    app->principal = std::make_unique<TFormPrincipal>(p, app->resultados);
+    app->cadastro = std::make_unique<TFcadastro>();
     app->classe = std::make_unique<TFclasseRedwa>(p);
     app->dimensionamento = std::make_unique<TFormDimensionamento>(p);
     app->fabricante = std::make_unique<TFfabricante>();
@@ -52,6 +54,7 @@ std::unique_ptr<AplicacaoRedwan> iniciarRedwan()
     app->aviso = std::make_unique<TFaviso>();
     app->mensagensPrograma = std::make_unique<MensagensPrograma>(*app->aviso);
     instalarMensagens(app->mensagensPrograma.get());
+    app->dimensionamentoArmadura = std::make_unique<TFDimensionamentoArmadura>(app->resultados.textos);
     app->sobre = std::make_unique<TFsobre>(titulo1, titulo2);
     app->sobre->definirVersao(versao);
     app->comeco = std::make_unique<TFcomeco>();
@@ -66,6 +69,8 @@ std::unique_ptr<AplicacaoRedwan> iniciarRedwan()
     janelas.comeco = app->comeco.get();
     janelas.sair = app->sair.get();
     janelas.sobre = app->sobre.get();
+    janelas.cadastro = app->cadastro.get();
+    janelas.resultados = app->dimensionamentoArmadura.get();
     app->principal->ligarJanelas(janelas);
     splash.close();
     return app;

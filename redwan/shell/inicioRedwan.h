@@ -4,16 +4,19 @@
 // shown by the caller.
 
 #include "ProjetoRedwan.h"
+#include "resultadosRedwan.h"
 
 #include <memory>
 
 class MensagensPrograma;
 class TFaviso;
+class TFcadastro;
 class TFclasseRedwa;
 class TFcomeco;
 class TFfabricante;
 class TFgeometria;
 class TFobra;
+class TFDimensionamentoArmadura;
 class TFormDimensionamento;
 class TFormPrincipal;
 class TFsairSN;
@@ -26,16 +29,22 @@ extern const char* const tituloRedwan2;
 constexpr int passosInicioRedwan = 100;
 constexpr int pausaInicioRedwan = 30; // ms
 
-// Every window of the program, created at start-up and freed at exit.
+// Every window of the program, created at start-up and freed at exit, and
+// the two records they share: the project as the input windows confirmed
+// it, and the results of the last design run (or of the opened file) as
+// the results window shows them, which the report and the project file use.
 struct AplicacaoRedwan {
     ProjetoRedwan projeto;
+    ResultadosRedwan resultados;
     std::unique_ptr<TFormPrincipal> principal;
+    std::unique_ptr<TFcadastro> cadastro;
     std::unique_ptr<TFclasseRedwa> classe;
     std::unique_ptr<TFormDimensionamento> dimensionamento;
     std::unique_ptr<TFfabricante> fabricante;
     std::unique_ptr<TFgeometria> geometria;
     std::unique_ptr<TFobra> obra;
     std::unique_ptr<TFaviso> aviso;
+    std::unique_ptr<TFDimensionamentoArmadura> dimensionamentoArmadura;
     std::unique_ptr<TFsobre> sobre;
     std::unique_ptr<TFcomeco> comeco;
     std::unique_ptr<TFsairSN> sair;

@@ -1,0 +1,25 @@
+#pragma once
+// The design results of the open project. The texts are those of the
+// results window as last shown, or as a project file restored them: the
+// report prints them and the project file keeps them. The values are those
+// of the last successful run of this session; a project opened from a file
+// brings its texts only.
+
+#include "resultadoDimensionamento.h"
+#include "resumoRedwan.h"
+
+#include <optional>
+
+struct ResultadosRedwan {
+    TextosResultados textos;
+    std::optional<ResultadoDimensionamento> valores;
+};
+
+// A successful run replaces both.
+void guardarResultados(ResultadosRedwan& r, const ResultadoDimensionamento& resultado);
+// An opened project file brings the texts alone.
+void restaurarResultados(ResultadosRedwan& r, const TextosResultados& textos);
+
+// The six result lines of the summary: the moments and areas of the crown
+// and the springline, and the inner and outer meshes.
+ResultadosResumo resumoResultados(const TextosResultados& t);
