@@ -27,7 +27,7 @@ medir() {
   kill "$pid" "$xvfb" 2>/dev/null || true
   wait "$pid" "$xvfb" 2>/dev/null || true
   printf '%-8s início até a janela principal: %5d ms (sem as pausas da abertura)   memória em repouso: %6.1f MiB\n' \
-    "$programa" $(( (fim - inicio) / 1000000 - pausas_ms )) "$(echo "$rss / 1024" | bc -l)"
+    "$programa" $(( (fim - inicio) / 1000000 - pausas_ms )) "$(awk -v k="$rss" 'BEGIN { print k / 1024 }')"
 }
 
 medir kolvan "Especificação da classe de resistência dos tubos de concreto" $((19 * 4 * 50))
