@@ -1,7 +1,8 @@
 // Redwan as a user meets it, shot by shot: splash, disclaimer, main window
 // before and after each input step, every input window with its refusals
-// and questions, the manufacturer and work/client windows, the exit
-// question. Each shot's window caption is listed on the standard output,
+// and questions, the results of a single and a double cage and of checks
+// that fail, the mesh catalogue, the manufacturer and work/client windows,
+// the exit question. Each shot's window caption is listed on the standard output,
 // since a bare X server draws no title bars. Run under a real X server:
 // ./run capturas
 #include "Capturador.h"
@@ -22,6 +23,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QLocale>
+#include <QTabWidget>
 #include <QThread>
 #include <clocale>
 #include <cstdio>
@@ -75,6 +77,35 @@ int main(int argc, char* argv[])
     cap.foto(QStringLiteral("principal-inicio"));
     std::printf("principal: \"%s\"\n", qPrintable(principal.windowTitle()));
     auto comando = [&](const char* nome) { principal.comando(QLatin1String(nome))->trigger(); };
+    // The design parameters of the run: the type, the wall (empty keeps the
+    // least one) and the default strength and factors.
+    auto armadura = [&](const QString& parede, int tipo) {
+        quandoAbrir(QStringLiteral("armadura-dimensionamento"), [=](QDialog& d) {
+            auto& a = static_cast<TFormDimensionamento&>(d);
+            a.RadioGroup1->button(tipo)->click();
+            a.Edit2->setText(QStringLiteral("35,00"));
+            a.Edit3->setText(QStringLiteral("1,15"));
+            a.Edit4->setText(QStringLiteral("1,40"));
+            if (!parede.isEmpty())
+                a.EdtEs->setText(parede);
+            clicar(d, "BotaoConfirma");
+        });
+        comando("Barm");
+    };
+    // A stormwater pipe, tongue and groove, of this diameter and class.
+    auto projetoParaDimensionar = [&](int diametro, int classe, const QString& parede, int tipo) {
+        quandoAbrir(QStringLiteral("geometria-dimensionamento"), [=](QDialog& d) {
+            geometria(d, 0, 0, diametro, 0);
+            clicar(d, "BotaoConfirma");
+        });
+        comando("Bgeo");
+        quandoAbrir(QStringLiteral("classe-dimensionamento"), [=](QDialog& d) {
+            static_cast<TFclasseRedwa&>(d).RadioGroup1->button(classe)->click();
+            clicar(d, "BotaoConfirma");
+        });
+        comando("BclaD");
+        armadura(parede, tipo);
+    };
 
     // Geometry: stormwater first, then a sewage pipe of 1300 mm.
     quandoAbrir(QStringLiteral("geometria"), [](QDialog& d) {
@@ -128,9 +159,29 @@ int main(int argc, char* argv[])
     quandoAbrir(QStringLiteral("classe-esgoto"), [](QDialog& d) { clicar(d, "BotaoConfirma"); });
     comando("BclaD");
 
-    // The results as the design run will confirm them.
-    principal.mostrarResultados({"12,34 kN.m/m", "3,21 cm²/m", "-9,87 kN.m/m", "2,10 cm²/m", "Q 196", "Q 138"});
-    cap.foto(QStringLiteral("principal-resultados"));
+    // A 300 mm pipe of class PA4 on its least wall: two checks fail in red.
+    projetoParaDimensionar(0, 3, QString(), 0);
+    quandoAbrir(QStringLiteral("resultados-verificacoes-falham"), [](QDialog& d) { clicar(d, "BotaoCancela"); });
+    comando("Bdim");
+
+    // The worked pipe: 1000 mm, PA2 = 90 kN/m, 100 mm wall, one cage and then two.
+    projetoParaDimensionar(7, 1, QStringLiteral("100"), 0);
+    quandoAbrir(QStringLiteral("resultados-simples"), [](QDialog& d) { clicar(d, "BotaoConfirma"); });
+    comando("Bdim");
+    cap.foto(QStringLiteral("principal-resultados-simples"));
+    armadura(QString(), 1);
+    quandoAbrir(QStringLiteral("resultados-dupla"), [](QDialog& d) { clicar(d, "BotaoConfirma"); });
+    comando("Bdim");
+    cap.foto(QStringLiteral("principal-resultados-dupla"));
+
+    quandoAbrir(QStringLiteral("telas-soldadas"), [](QDialog& d) {
+        auto* paginas = d.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        paginas->setCurrentIndex(1);
+        capturador->foto(QStringLiteral("telas-soldadas-pb"));
+        paginas->setCurrentIndex(0);
+        clicar(d, "BotaoVoltar");
+    });
+    comando("Btel");
 
     quandoAbrir(QStringLiteral("fabricante"), [](QDialog& d) {
         auto& f = static_cast<TFfabricante&>(d);
