@@ -1,6 +1,7 @@
 #include "JanelaBaseAssentamento.h"
 
 #include "Figuras.h"
+#include "GrupoOpcoes.h"
 #include "FiltroNumerico.h"
 #include "Mensagens.h"
 #include "TextoQt.h"
@@ -25,15 +26,7 @@ JanelaBaseAssentamento::JanelaBaseAssentamento(ProjetoTubo& projeto, bool aterro
     setWindowTitle(QString::fromUtf8(tituloBases));
 
     auto* grupoClasses = new QGroupBox(QString::fromUtf8(rotuloTipoBase), this);
-    auto* classes = new QVBoxLayout(grupoClasses);
-    RadioGroup1 = new QButtonGroup(this);
-    const auto& nomes = listaClassesBase();
-    for (int k = 0; k < static_cast<int>(nomes.size()); ++k) {
-        auto* item = new QRadioButton(qt(nomes[k]), grupoClasses);
-        item->setObjectName(QStringLiteral("Classe%1").arg(k));
-        RadioGroup1->addButton(item, k);
-        classes->addWidget(item);
-    }
+    RadioGroup1 = criarGrupoOpcoes(grupoClasses, listaClassesBase(), QStringLiteral("Classe"));
     connect(RadioGroup1, &QButtonGroup::idClicked, this, &JanelaBaseAssentamento::RadioGroup1Click);
 
     auto* grupoObservacao = new QGroupBox(QString::fromUtf8(rotuloObservacao), this);

@@ -2,6 +2,7 @@
 
 #include "ExecucaoModal.h"
 #include "Figuras.h"
+#include "GrupoOpcoes.h"
 #include "FiltroNumerico.h"
 #include "Mensagens.h"
 #include "TFormLagrVala.h"
@@ -45,15 +46,7 @@ TFormInstalacao::TFormInstalacao(ProjetoTubo& projeto, QWidget* parent)
     setWindowTitle(QStringLiteral("Parâmetros da Instalação"));
 
     auto* grupoTipo = new QGroupBox(QStringLiteral("Tipo de Instalação:"), this);
-    auto* tipos = new QVBoxLayout(grupoTipo);
-    RadioGroup1 = new QButtonGroup(this);
-    const auto& nomesTipos = listaTiposInstalacao();
-    for (int k = 0; k < static_cast<int>(nomesTipos.size()); ++k) {
-        auto* item = new QRadioButton(qt(nomesTipos[k]), grupoTipo);
-        item->setObjectName(QStringLiteral("Tipo%1").arg(k));
-        RadioGroup1->addButton(item, k);
-        tipos->addWidget(item);
-    }
+    RadioGroup1 = criarGrupoOpcoes(grupoTipo, listaTiposInstalacao(), QStringLiteral("Tipo"));
     connect(RadioGroup1, &QButtonGroup::idClicked, this, &TFormInstalacao::RadioGroup1Click);
 
     // Soil data.

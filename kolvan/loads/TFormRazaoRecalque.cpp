@@ -1,5 +1,6 @@
 #include "TFormRazaoRecalque.h"
 
+#include "GrupoOpcoes.h"
 #include "TextoQt.h"
 #include "dadosInstalacao.h"
 
@@ -17,15 +18,10 @@ TFormRazaoRecalque::TFormRazaoRecalque(QWidget* parent) : JanelaEntrada(parent)
     setWindowTitle(QStringLiteral("Razão de recalque"));
 
     auto* grupo = new QGroupBox(this);
-    auto* itens = new QVBoxLayout(grupo);
-    RadioGroup1 = new QButtonGroup(this);
-    const auto& fundacoes = fundacoesRecalque();
-    for (int k = 0; k < static_cast<int>(fundacoes.size()); ++k) {
-        auto* item = new QRadioButton(qt(fundacoes[k].fundacao), grupo);
-        item->setObjectName(QStringLiteral("Fundacao%1").arg(k));
-        RadioGroup1->addButton(item, k);
-        itens->addWidget(item);
-    }
+    std::vector<std::string> nomes;
+    for (const FundacaoRecalque& f : fundacoesRecalque())
+        nomes.push_back(f.fundacao);
+    RadioGroup1 = criarGrupoOpcoes(grupo, nomes, QStringLiteral("Fundacao"));
     connect(RadioGroup1, &QButtonGroup::idClicked, this, &TFormRazaoRecalque::RadioGroup1Click);
 
     auto* faixa = new QGroupBox(QStringLiteral("Faixa de valores:"), this);

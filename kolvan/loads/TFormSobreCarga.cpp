@@ -1,6 +1,7 @@
 #include "TFormSobreCarga.h"
 
 #include "Figuras.h"
+#include "GrupoOpcoes.h"
 #include "FiltroNumerico.h"
 #include "Mensagens.h"
 #include "TextoQt.h"
@@ -20,20 +21,6 @@
 #include <QVBoxLayout>
 
 namespace {
-QButtonGroup* grupoDeOpcoes(QGroupBox* caixa, const std::vector<std::string>& itens, const QString& prefixo,
-                            int colunas, QObject* dono)
-{
-    auto* grupo = new QButtonGroup(dono);
-    auto* grade = new QGridLayout(caixa);
-    for (int k = 0; k < static_cast<int>(itens.size()); ++k) {
-        auto* item = new QRadioButton(qt(itens[k]), caixa);
-        item->setObjectName(prefixo + QString::number(k));
-        grupo->addButton(item, k);
-        grade->addWidget(item, k / colunas, k % colunas);
-    }
-    return grupo;
-}
-
 // The captions leave a run of blanks where the edit sits: the words before
 // it go to the left of the edit, the unit to its right.
 std::pair<QString, QString> dividirLegenda(const char* legenda)
@@ -65,14 +52,14 @@ TFormSobreCarga::TFormSobreCarga(ProjetoTubo& projeto, QWidget* parent)
     setWindowTitle(QString::fromUtf8(tituloSobrecarga));
 
     auto* grupoNatureza = new QGroupBox(QString::fromUtf8(rotuloNaturezaSobrecarga), this);
-    RadioGroupTipoCarga = grupoDeOpcoes(grupoNatureza, listaNaturezasSobrecarga(), QStringLiteral("Natureza"), 1, this);
+    RadioGroupTipoCarga = criarGrupoOpcoes(grupoNatureza, listaNaturezasSobrecarga(), QStringLiteral("Natureza"));
     connect(RadioGroupTipoCarga, &QButtonGroup::idClicked, this, &TFormSobreCarga::RadioGroupTipoCargaClick);
 
     grupoTrafego_ = new QGroupBox(QString::fromUtf8(rotuloTipoTrafego), this);
-    RadioGroupRodoviario = grupoDeOpcoes(grupoTrafego_, listaTiposTrafego(), QStringLiteral("Trafego"), 3, this);
+    RadioGroupRodoviario = criarGrupoOpcoes(grupoTrafego_, listaTiposTrafego(), QStringLiteral("Trafego"), 3);
     connect(RadioGroupRodoviario, &QButtonGroup::idClicked, this, &TFormSobreCarga::RadioGroupRodoviarioClick);
     grupoDistr_ = new QGroupBox(QString::fromUtf8(rotuloDistribuicao), this);
-    RadioGroupDistr = grupoDeOpcoes(grupoDistr_, listaDistribuicoes(), QStringLiteral("Distribuicao"), 2, this);
+    RadioGroupDistr = criarGrupoOpcoes(grupoDistr_, listaDistribuicoes(), QStringLiteral("Distribuicao"), 2);
     connect(RadioGroupDistr, &QButtonGroup::idClicked, this, &TFormSobreCarga::RadioGroupDistrClick);
     escolhas_ = new QStackedWidget(this);
     escolhas_->addWidget(grupoTrafego_);
