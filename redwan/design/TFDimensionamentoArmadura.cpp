@@ -79,9 +79,7 @@ TFDimensionamentoArmadura::TFDimensionamentoArmadura(const TextosResultados& tex
 
     auto* botoes = new QHBoxLayout;
     botoes->addStretch();
-    auto* confirma = criarBotaoConfirma();
-    confirma->setDefault(true);
-    botoes->addWidget(confirma);
+    botoes->addWidget(criarBotaoConfirma());
     botoes->addWidget(criarBotaoCancela());
 
     auto* grade = new QGridLayout(this);

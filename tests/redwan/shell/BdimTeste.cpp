@@ -105,12 +105,12 @@ private:
     }
 
     // The pipe, its class and its parameters, each confirmed in its window.
-    void entradas(int diametro, int classe, const QString& parede, int tipoArmadura, int tipoTubo = 0)
+    void entradas(int diametro, int classe, const QString& parede, int tipoArmadura)
     {
         roteiro.append([=](QDialog& d) {
             auto& g = static_cast<TFgeometria&>(d);
             g.CmbBxFinalidade->setCurrentIndex(0);
-            g.CmbBxTipoTubo->setCurrentIndex(tipoTubo);
+            g.CmbBxTipoTubo->setCurrentIndex(0);
             g.CmbBxDi->setCurrentIndex(diametro);
             clicar(d, "BotaoConfirma");
         });
@@ -244,18 +244,6 @@ private slots:
         });
     }
 
-    void pontaEBolsaNomeiaAsTelasPB()
-    {
-        entradas(7, 1, QStringLiteral("100"), 1, 1);
-        dimensionar([](QDialog& d) {
-            QCOMPARE(texto(d, "Pint"), QStringLiteral("PB 113 + PB 396"));
-            QCOMPARE(texto(d, "Pext"), QStringLiteral("PB 196"));
-            clicar(d, "BotaoConfirma");
-        });
-        QCOMPARE(resultado(9), QStringLiteral("Interna = PB 113 + PB 396"));
-        QCOMPARE(resultado(10), QStringLiteral("Externa = PB 196"));
-    }
-
     void confirmarPublicaNoResumo()
     {
         QVERIFY(!cmd("Bsav")->isEnabled() && !cmd("BrelD")->isEnabled());
@@ -381,20 +369,6 @@ private slots:
         QVERIFY(!principal().resultados().valores.has_value());
         QCOMPARE(resultado(3), QStringLiteral("Momento Fletor = "));
         QVERIFY(!cmd("Bsav")->isEnabled());
-    }
-
-    void mesmaEntradaMesmosTextos()
-    {
-        projetoExemplo(1);
-        const TextosResultados antes = principal().resultados().textos;
-        projetoExemplo(0);
-        parametros(QString(), 1);
-        dimensionar([](QDialog& d) { clicar(d, "BotaoConfirma"); });
-        const TextosResultados& depois = principal().resultados().textos;
-        QCOMPARE(depois.Panel16, antes.Panel16);
-        QCOMPARE(depois.Label19, antes.Label19);
-        QCOMPARE(depois.Label5, antes.Label5);
-        QCOMPARE(depois.Pext, antes.Pext);
     }
 
     void telasSoldadasAbreOCatalogo()

@@ -84,26 +84,6 @@ TEST(EntradaDoProjeto, ParametrosETiposComoConfirmados)
     }
 }
 
-TEST(EntradaDoProjeto, ExemploNosDoisArranjos)
-{
-    struct Caso {
-        int tipo;
-        const char *Pint, *Pext, *Panel15;
-    };
-    for (const Caso& c : {Caso{armaduraSimples, "MF 138 + MF 396", "----", "5,20 cm²/m"},
-                          Caso{armaduraDupla, "MF 113 + MF 396", "MF 196", "----"}}) {
-        EstadoDimensionamento estado;
-        const ExecucaoDimensionamento x = executarDimensionamento(entradaDoProjeto(exemplo(c.tipo)), estado);
-        ASSERT_EQ(x.desfecho, Desfecho::Resultados) << x.mensagem;
-        EXPECT_DOUBLE_EQ(x.resultado.P, 90.0);
-        const TextosResultados t = textosResultados(x.resultado);
-        EXPECT_EQ(t.Label3, "14,50 kN.m");
-        EXPECT_EQ(t.Pint, c.Pint);
-        EXPECT_EQ(t.Pext, c.Pext);
-        EXPECT_EQ(t.Panel15, c.Panel15);
-    }
-}
-
 TEST(EntradaDoProjeto, CargaEspecialVaziaParaAExecucao)
 {
     ProjetoRedwan p = exemplo(armaduraSimples);
@@ -113,25 +93,6 @@ TEST(EntradaDoProjeto, CargaEspecialVaziaParaAExecucao)
     const ExecucaoDimensionamento x = executarDimensionamento(entradaDoProjeto(p), estado);
     EXPECT_EQ(x.desfecho, Desfecho::Interrompido);
     EXPECT_EQ(x.mensagem, "Entre com um valor para a carga minima de ruptura.");
-}
-
-TEST(ResultadosRedwan, ResumoComOsSeisTextosDaJanela)
-{
-    TextosResultados t;
-    t.Label3 = "Mc";
-    t.Label5 = "AsC";
-    t.Label23 = "Ms";
-    t.Label9 = "AsS";
-    t.Pint = "interna";
-    t.Pext = "externa";
-    t.Label2 = t.Label22 = t.Label10 = t.Label11 = t.Panel15 = t.Label17 = "outro";
-    const ResultadosResumo r = resumoResultados(t);
-    EXPECT_EQ(r.momentoCoroamento, "Mc");
-    EXPECT_EQ(r.asCoroamento, "AsC");
-    EXPECT_EQ(r.momentoFlanco, "Ms");
-    EXPECT_EQ(r.asFlanco, "AsS");
-    EXPECT_EQ(r.telaInterna, "interna");
-    EXPECT_EQ(r.telaExterna, "externa");
 }
 
 TEST(ResultadosRedwan, GuardarSubstituiValoresETextos)
