@@ -1,0 +1,25 @@
+#include "RelatorioRedwan.h"
+
+#include "ExportacaoPdf.h"
+#include "TextoQt.h"
+#include "VisualizacaoRelatorio.h"
+#include "relatorioDimensionamento.h"
+
+#include <QDateTime>
+
+void marcarMomentoAtual(DadosRelatorioDimensionamento& dados)
+{
+    const QDateTime agora = QDateTime::currentDateTime();
+    dados.data = std8(agora.toString(QStringLiteral("dd/MM/yyyy")));
+    dados.hora = std8(agora.toString(QStringLiteral("hh:mm")));
+}
+
+int visualizarRelatorioDimensionamento(const DadosRelatorioDimensionamento& dados, QWidget* pai)
+{
+    return visualizarRelatorio(montarRelatorioDimensionamento(dados), pai);
+}
+
+bool exportarRelatorioDimensionamento(const DadosRelatorioDimensionamento& dados, const QString& caminho)
+{
+    return exportarPdf(montarRelatorioDimensionamento(dados), caminho);
+}

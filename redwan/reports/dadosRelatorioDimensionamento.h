@@ -1,0 +1,23 @@
+#pragma once
+// What the design report prints: the project as the input windows hold it,
+// the manufacturer's identification and logo, the texts of the results
+// window and the moment of printing. Nothing is computed from them.
+
+#include "ProjetoRedwan.h"
+#include "fabricante.h"
+#include "resultadosNoRelatorio.h"
+
+#include <string>
+
+struct DadosRelatorioDimensionamento {
+    ProjetoRedwan projeto;        // work, client, geometry, class, design parameters
+    DadosFabricante fabricante;   // its header is printed when `imprimir` is set
+    std::string logo = "logofabri.bmp"; // a file of Pictures/ or an absolute path
+    TextosResultados resultados;  // as the results window shows them
+    std::string data, hora;       // "dd/mm/yyyy" and "hh:mm"
+};
+
+// The manufacturer fields the report prints lose their leading blanks
+// (name, address, number, district, city, state, telephone, e-mail); the
+// manufacturer window shows them so afterwards.
+void removerBrancosIniciais(DadosFabricante& d);
