@@ -1,0 +1,168 @@
+// redwan-calc run as a user runs it, over project files saved by Redwan:
+// it prints what the results window shows for them.
+#include "ArquivoRedwan.h"
+#include "dimensionamento.h"
+#include "entradaProjeto.h"
+#include "numeros.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+struct Execucao {
+    int status = -1;
+    QString saida;
+};
+
+Execucao redwanCalc(const QStringList& argumentos)
+{
+    QProcess p;
+    p.start(QStringLiteral(REDWAN_CALC), argumentos);
+    p.waitForFinished(60000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput())};
+}
+
+// The worked pipe: 1000 mm stormwater PA2 (90 kN/m), 100 mm wall, one cage, "Macho e Fêmea".
+ProjetoRedwan exemplo()
+{
+    ProjetoRedwan p;
+    p.geometria = {finalidadePluvial, 0, 7, 0};
+    p.classe.classePluvial = 1;
+    p.parametros.h = "100";
+    return p;
+}
+
+// 1000 mm sewage, special class of 190 kN/m, two cages, 120 mm wall.
+ProjetoRedwan duplo()
+{
+    ProjetoRedwan p;
+    p.geometria = {finalidadeEsgoto, 1, 7, 1};
+    p.classe = {4, 3, "190,00", "190,00"};
+    p.parametros = {"35,00", armaduraDupla, "3,5", "2,5", "120", "1,15", "1,40"};
+    return p;
+}
+
+// A project saved with no results: redwan-calc designs it again.
+void salvar(const ProjetoRedwan& p, const QString& caminho)
+{
+    QString erro;
+    QVERIFY2(salvarProjetoRedwan(p, TextosResultados{}, caminho, erro), qPrintable(erro));
+}
+} // namespace
+
+class RedwanCalcTeste : public QObject {
+    Q_OBJECT
+
+private slots:
+    void imprimeOQueAJanelaDeResultadosMostra()
+    {
+        QTemporaryDir pasta;
+        const ProjetoRedwan projetos[] = {exemplo(), duplo()};
+        salvar(projetos[0], pasta.filePath(QStringLiteral("a-exemplo.rdw")));
+        salvar(projetos[1], pasta.filePath(QStringLiteral("b-duplo.rdw")));
+        const Execucao e = redwanCalc({pasta.path()});
+        QCOMPARE(e.status, 0);
+        const QStringList blocos = e.saida.split(QStringLiteral("\n\n"), Qt::SkipEmptyParts);
+        QCOMPARE(blocos.size(), 2);
+        for (int k = 0; k < 2; ++k) {
+            EstadoDimensionamento estado;
+            const ExecucaoDimensionamento x = executarDimensionamento(entradaDoProjeto(projetos[k]), estado);
+            QCOMPARE(x.desfecho, Desfecho::Resultados);
+            const ResultadoDimensionamento& r = x.resultado;
+            const QStringList linhas = blocos[k].split(QLatin1Char('\n'));
+            QCOMPARE(linhas.size(), 25);
+            const std::pair<const char*, std::string> esperados[] = {
+                {"P", formatarDecimais(r.P, 6)},
+                {"Mc", formatarDecimais(r.Mc, 6)},
+                {"Ms", formatarDecimais(r.Ms, 6)},
+                {"dC", formatarDecimais(r.dC, 6)},
+                {"xC", formatarDecimais(r.xC, 6)},
+                {"domC", formatar0(r.domC)},
+                {"AsC", formatarDecimais(r.AsC, 6)},
+                {"dS", formatarDecimais(r.dS, 6)},
+                {"xS", formatarDecimais(r.xS, 6)},
+                {"domS", formatar0(r.domS)},
+                {"AsS", formatarDecimais(r.AsS, 6)},
+                {"Dcoro", formatarDecimais(r.Dcoro, 6)},
+                {"AsP_Prat", formatarDecimais(r.AsP_Prat, 6)},
+                {"AsMin", formatarDecimais(r.AsMin, 6)},
+                {"AsIntMin", formatarDecimais(r.AsIntMin, 6)},
+                {"AsExtMin", formatarDecimais(r.AsExtMin, 6)},
+                {"telaInterna", r.telaInterna},
+                {"telaExterna", r.telaExterna},
+                {"AsMax", formatarDecimais(r.AsMax, 6)},
+                {"Vu", formatarDecimais(r.Vu, 6)},
+                {"w", formatarDecimais(r.w, 6)},
+                {"verificacaoCobrimento", r.verificacaoCobrimento},
+                {"verificacaoCortante", r.verificacaoCortante},
+                {"verificacaoFissuras", r.verificacaoFissuras},
+            };
+            QVERIFY(linhas[0].startsWith(QStringLiteral("arquivo: ")));
+            for (std::size_t i = 0; i < std::size(esperados); ++i)
+                QCOMPARE(linhas[static_cast<int>(i) + 1],
+                         QString::fromUtf8(esperados[i].first) + QStringLiteral(": ") +
+                             QString::fromStdString(esperados[i].second));
+        }
+        // The worked pipe as its results window shows it.
+        for (const char* t : {"a-exemplo.rdw\n", "\nP: 90,000000\n", "\nMc: 14,50", "\ndC: 6,30", "\ndomC: 2\n",
+                              "\nAsC: 4,895932\n", "\ndomS: 3\n", "\ntelaInterna: MF 138 + MF 396\n",
+                              "\ntelaExterna: ----\n", "\nw: 0,112983\n",
+                              "\nverificacaoCobrimento: (Ok. Não ocorre ruptura do cobrimento)\n"})
+            QVERIFY2(blocos[0].contains(QString::fromUtf8(t)), qPrintable(QString::fromUtf8(t) + blocos[0]));
+        QVERIFY2(blocos[1].contains(QStringLiteral("\ntelaExterna: PB ")), qPrintable(blocos[1]));
+    }
+
+    void csvPdfEFalhas()
+    {
+        QTemporaryDir pasta;
+        salvar(exemplo(), pasta.filePath(QStringLiteral("bom.rdw")));
+        // An 80 mm wall under 90 kN/m: no admissible position of the cage.
+        ProjetoRedwan fino = exemplo();
+        fino.parametros.h = "80";
+        salvar(fino, pasta.filePath(QStringLiteral("fino.rdw")));
+        QFile ruim(pasta.filePath(QStringLiteral("ruim.rdw")));
+        QVERIFY(ruim.open(QIODevice::WriteOnly));
+        ruim.write("OBRA\r\n");
+        ruim.close();
+
+        const QString pdf = pasta.filePath(QStringLiteral("pdf"));
+        const Execucao e = redwanCalc({QStringLiteral("--csv"), QStringLiteral("--pdf"), pdf,
+                                       pasta.filePath(QStringLiteral("bom.rdw")), pasta.filePath(QStringLiteral("fino.rdw")),
+                                       ruim.fileName()});
+        QCOMPARE(e.status, 1);
+        const QStringList linhas = e.saida.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(linhas.size(), 4);
+        QCOMPARE(linhas[0], QStringLiteral("arquivo;P;Mc;Ms;dC;xC;domC;AsC;dS;xS;domS;AsS;Dcoro;AsP_Prat;AsMin;AsIntMin;"
+                                           "AsExtMin;telaInterna;telaExterna;AsMax;Vu;w;verificacaoCobrimento;"
+                                           "verificacaoCortante;verificacaoFissuras;erro"));
+        QVERIFY2(linhas[1].endsWith(QStringLiteral(";(Ok. Passa na verificação de abertura de fissuras);")),
+                 qPrintable(linhas[1]));
+        QVERIFY2(linhas[2].endsWith(QStringLiteral("fino.rdw;;;;;;;;;;;;;;;;;;;;;;;;;Não foi possível realizar o "
+                                                   "dimensionamento de modo que a a tensão na armadura tracionada "
+                                                   "fosse maior que 0,7 de fyd")),
+                 qPrintable(linhas[2]));
+        QVERIFY2(linhas[3].contains(QStringLiteral("ruim.rdw\"\": linha 2, o arquivo termina antes do esperado")),
+                 qPrintable(linhas[3]));
+        QVERIFY(QFile::exists(pdf + QStringLiteral("/bom.pdf")));
+        QVERIFY(!QFile::exists(pdf + QStringLiteral("/fino.pdf")));
+        QVERIFY(!QFile::exists(pdf + QStringLiteral("/ruim.pdf")));
+
+        // The report holds the results just computed.
+        QProcess texto;
+        texto.start(QStringLiteral("pdftotext"), {pdf + QStringLiteral("/bom.pdf"), QStringLiteral("-")});
+        texto.waitForFinished(20000);
+        const QString relatorio = QString::fromUtf8(texto.readAllStandardOutput());
+        for (const char* t : {"DIMENSIONAMENTO DA ARMADURA DE TUBOS DE CONCRETO ARMADO", "Tela Interna = MF 138 + MF 396",
+                              "0,1130 mm", "(Ok. Não ocorre ruptura do cobrimento)"})
+            QVERIFY2(relatorio.contains(QString::fromUtf8(t)), t);
+
+        QCOMPARE(redwanCalc({}).status, 2);
+        QCOMPARE(redwanCalc({QStringLiteral("--pdf")}).status, 2);
+        QCOMPARE(redwanCalc({QStringLiteral("--tudo"), pasta.filePath(QStringLiteral("bom.rdw"))}).status, 2);
+    }
+};
+
+QTEST_MAIN(RedwanCalcTeste)
+#include "redwanCalcTeste.moc"
