@@ -5,7 +5,6 @@
 #include "ExecucaoModal.h"
 #include "Mensagens.h"
 #include "PainelResumo.h"
-#include "TFcomeco.h"
 #include "TFgeometria.h"
 #include "TFormInstalacao.h"
 #include "TFormLagrVala.h"
@@ -26,115 +25,56 @@
 #include <QFileInfo>
 #include "VisualizacaoRelatorio.h"
 #include <QDateTime>
-#include "TFsairSN.h"
 #include "TFsobre.h"
 #include "TextoQt.h"
-#include "escalaJanela.h"
-#include "layoutResumo.h"
 
 #include <QAction>
-#include <QCloseEvent>
-#include <QGuiApplication>
-#include <QMenuBar>
-#include <QScreen>
-#include <QStyle>
-#include <QToolBar>
 
 namespace {
-struct DefinicaoComando {
-    const char* nome;
-    const char* dica;
-    const char* menu;
-    const char* item;
-    bool habilitado;
-    bool separadorDepois;
-};
-
-const DefinicaoComando definicoes[] = {
-    {"Bnov", "Novo", "Arquivos", "Novo", true, false},
-    {"Babr", "Abrir", "Arquivos", "Abrir", true, false},
-    {"Bsal", "Salvar", "Arquivos", "Salvar", false, false},
-    {"Bsai", "Sair", "Arquivos", "Sair", true, true},
-    {"BA3", "Dados da compressão diametral de tubos simples", "Dados",
-     "Compressão diametral de tubos simples", true, false},
-    {"BA4", "Dados da compressão diametral de tubos armados", "Dados",
-     "Compressão diametral de tubos armados", true, false},
-    {"Bpro", "Dados do projetista", "Dados", "Projetista", true, false},
-    {"Bobr", "Dados da Obra/Cliente", "Dados", "Obra/Cliente", true, true},
-    {"Bgeo", "Geometria", "Parâmetros", "Geometria", true, false},
-    {"Bins", "Instalação", "Parâmetros", "Instalação", false, false},
-    {"Bsob", "Sobrecarga", "Parâmetros", "Sobrecarga", false, false},
-    {"Bfat", "Tipo de base", "Parâmetros", "Tipo de base", false, true},
-    {"Bcla", "Resultado da classe do tubo", "Resultados", "Classe do Tudo", false, false},
-    {"BrelC", "Relatório", "Resultados", "Relatorio", false, true},
-    {"BsobreC", "Autores e Responsáveis", "Sobre", "Autores e Responsaveis", true, false},
-};
-
-QIcon iconeDe(QStyle* estilo, const QString& nome)
+const std::vector<ComandoJanela>& comandosKolvan()
 {
-    static const std::map<QString, QStyle::StandardPixmap> padroes{
-        {QStringLiteral("Bnov"), QStyle::SP_FileIcon},
-        {QStringLiteral("Babr"), QStyle::SP_DialogOpenButton},
-        {QStringLiteral("Bsal"), QStyle::SP_DialogSaveButton},
-        {QStringLiteral("Bsai"), QStyle::SP_DialogCloseButton},
-        {QStringLiteral("BA3"), QStyle::SP_FileDialogListView},
-        {QStringLiteral("BA4"), QStyle::SP_FileDialogDetailedView},
-        {QStringLiteral("Bpro"), QStyle::SP_DirHomeIcon},
-        {QStringLiteral("Bobr"), QStyle::SP_DirIcon},
-        {QStringLiteral("Bgeo"), QStyle::SP_DriveHDIcon},
-        {QStringLiteral("Bins"), QStyle::SP_ArrowDown},
-        {QStringLiteral("Bsob"), QStyle::SP_ArrowUp},
-        {QStringLiteral("Bfat"), QStyle::SP_ToolBarHorizontalExtensionButton},
-        {QStringLiteral("Bcla"), QStyle::SP_DialogApplyButton},
-        {QStringLiteral("BrelC"), QStyle::SP_FileDialogContentsView},
-        {QStringLiteral("BsobreC"), QStyle::SP_MessageBoxInformation}};
-    const auto achado = padroes.find(nome);
-    return achado == padroes.end() ? QIcon() : estilo->standardIcon(achado->second);
+    static const std::vector<ComandoJanela> comandos{
+        {"Bnov", "Novo", "Arquivos", "Novo", true, true, false},
+        {"Babr", "Abrir", "Arquivos", "Abrir", true, true, false},
+        {"Bsal", "Salvar", "Arquivos", "Salvar", false, true, false},
+        {"Bsai", "Sair", "Arquivos", "Sair", true, true, true},
+        {"BA3", "Dados da compressão diametral de tubos simples", "Dados", "Compressão diametral de tubos simples",
+         true, true, false},
+        {"BA4", "Dados da compressão diametral de tubos armados", "Dados", "Compressão diametral de tubos armados",
+         true, true, false},
+        {"Bpro", "Dados do projetista", "Dados", "Projetista", true, true, false},
+        {"Bobr", "Dados da Obra/Cliente", "Dados", "Obra/Cliente", true, true, true},
+        {"Bgeo", "Geometria", "Parâmetros", "Geometria", true, true, false},
+        {"Bins", "Instalação", "Parâmetros", "Instalação", false, true, false},
+        {"Bsob", "Sobrecarga", "Parâmetros", "Sobrecarga", false, true, false},
+        {"Bfat", "Tipo de base", "Parâmetros", "Tipo de base", false, true, true},
+        {"Bcla", "Resultado da classe do tubo", "Resultados", "Classe do Tudo", false, true, false},
+        {"BrelC", "Relatório", "Resultados", "Relatorio", false, true, true},
+        {"BsobreC", "Autores e Responsáveis", "Sobre", "Autores e Responsaveis", true, true, false},
+    };
+    return comandos;
 }
 } // namespace
 
 TFormPrincipal::TFormPrincipal(ProjetoTubo& projeto, QWidget* parent)
-    : QMainWindow(parent), projeto_(projeto), textosResumo_(resumoInicial())
+    : JanelaPrincipal(QStringLiteral("Especificação da classe de resistência dos tubos de concreto"),
+                      new PainelResumo(qt(tituloResumo)), parent),
+      projeto_(projeto), textosResumo_(resumoInicial())
 {
-    setObjectName(QStringLiteral("TFormPrincipal"));
-    setWindowTitle(QStringLiteral("Especificação da classe de resistência dos tubos de concreto"));
-    criarComandos();
-
-    areaCliente_ = new QWidget(this);
-    transversal_ = new AreaDesenho(areaCliente_);
+    painel_ = static_cast<PainelResumo*>(painelResumo());
     transversal_->setObjectName(QStringLiteral("DesenhoTransversal"));
-    longitudinal_ = new AreaDesenho(areaCliente_);
     longitudinal_->setObjectName(QStringLiteral("DesenhoLongitudinal"));
-    painel_ = new PainelResumo(qt(tituloResumo), areaCliente_);
-    setCentralWidget(areaCliente_);
     connect(painel_, &PainelResumo::disposto, this, &TFormPrincipal::atualizarRotulosCota);
+    criarComandos(comandosKolvan());
+    ligarComandos();
 
     projeto_.etapas = Etapas{};
     mostrarResumo();
     escalarNaTela();
 }
 
-void TFormPrincipal::criarComandos()
+void TFormPrincipal::ligarComandos()
 {
-    QToolBar* barra = addToolBar(QStringLiteral("Comandos"));
-    barra->setObjectName(QStringLiteral("BarraFerramentas"));
-    barra->setMovable(false);
-    std::map<QString, QMenu*> menus;
-    for (const DefinicaoComando& d : definicoes) {
-        const QString nomeMenu = QString::fromUtf8(d.menu);
-        QMenu*& menu = menus[nomeMenu];
-        if (!menu)
-            menu = menuBar()->addMenu(nomeMenu);
-        auto* acao = new QAction(iconeDe(style(), QLatin1String(d.nome)), QString::fromUtf8(d.item), this);
-        acao->setObjectName(QLatin1String(d.nome));
-        acao->setToolTip(QString::fromUtf8(d.dica));
-        acao->setEnabled(d.habilitado);
-        menu->addAction(acao);
-        barra->addAction(acao);
-        if (d.separadorDepois)
-            barra->addSeparator();
-        comandos_[QLatin1String(d.nome)] = acao;
-    }
     connect(comando(QStringLiteral("Bnov")), &QAction::triggered, this, &TFormPrincipal::BnovClick);
     connect(comando(QStringLiteral("Bsai")), &QAction::triggered, this, &QWidget::close);
     connect(comando(QStringLiteral("Babr")), &QAction::triggered, this, &TFormPrincipal::BabrClick);
@@ -164,15 +104,10 @@ void TFormPrincipal::criarComandos()
     connect(comando(QStringLiteral("BsobreC")), &QAction::triggered, this, &TFormPrincipal::BsobreCClick);
 }
 
-QAction* TFormPrincipal::comando(const QString& nome) const
-{
-    const auto achado = comandos_.find(nome);
-    return achado == comandos_.end() ? nullptr : achado->second;
-}
-
 void TFormPrincipal::ligarJanelas(const JanelasKolvan& janelas)
 {
     janelas_ = janelas;
+    ligarAvisoESaida(janelas_.comeco, janelas_.sair);
     if (janelas_.geometria)
         connect(janelas_.geometria, &TFgeometria::geometriaAlterada, this,
                 &TFormPrincipal::aoAlterarGeometria);
@@ -188,79 +123,21 @@ void TFormPrincipal::ligarJanelas(const JanelasKolvan& janelas)
             connect(janela, &JanelaBaseAssentamento::baseAlterada, this, &TFormPrincipal::aoAlterarBase);
 }
 
-void TFormPrincipal::escalarNaTela()
-{
-    QScreen* tela = QGuiApplication::primaryScreen();
-    if (!tela)
-        return;
-    const QRect area = tela->geometry();
-    const double fator = fatorEscalaJanela(area.width(), area.height());
-    resize(static_cast<int>(larguraProjeto * fator), static_cast<int>(alturaProjeto * fator));
-    move(area.center() - rect().center());
-}
+int TFormPrincipal::alturaTextoResumo() const { return painel_->alturaTexto(); }
 
-void TFormPrincipal::resizeEvent(QResizeEvent* evento)
-{
-    QMainWindow::resizeEvent(evento);
-    dispor();
-}
+void TFormPrincipal::disporResumo() { painel_->dispor(); }
 
-void TFormPrincipal::dispor()
+// The designer data are kept for the next run; a file that cannot be
+// written is said, and the program still ends.
+void TFormPrincipal::aoSair()
 {
-    const DivisaoAreaCliente d = dividirAreaCliente(areaCliente_->width(), areaCliente_->height());
-    auto aplicar = [](QWidget* w, const Retangulo& r) { w->setGeometry(r.x, r.y, r.largura, r.altura); };
-    aplicar(transversal_, d.desenhoTransversal);
-    aplicar(longitudinal_, d.desenhoLongitudinal);
-    aplicar(painel_, d.resumo);
-    painel_->dispor();
-}
-
-void TFormPrincipal::showEvent(QShowEvent* evento)
-{
-    QMainWindow::showEvent(evento);
-    if (primeiraExibicao_) {
-        primeiraExibicao_ = false;
-        novoProjeto();
-        dispor();
-        // Some window systems never report the first activation; the
-        // disclaimer comes once the event loop runs, whichever comes first.
-        QMetaObject::invokeMethod(this, [this] { FormActivate(); }, Qt::QueuedConnection);
-    }
-}
-
-void TFormPrincipal::changeEvent(QEvent* evento)
-{
-    QMainWindow::changeEvent(evento);
-    if (evento->type() == QEvent::ActivationChange && isActiveWindow())
-        FormActivate();
-}
-
-void TFormPrincipal::FormActivate()
-{
-    dispor();
-    if (avisoMostrado_ || !janelas_.comeco)
-        return;
-    avisoMostrado_ = true;
-    executarModal(*janelas_.comeco);
-    raise();
-    activateWindow();
-}
-
-void TFormPrincipal::closeEvent(QCloseEvent* evento)
-{
-    if (janelas_.sair && !perguntarSaida(*janelas_.sair)) {
-        evento->ignore();
-        return;
-    }
     if (!gravarArquivoProjetista(projeto_.projetista))
         mensagens().mensagem(QStringLiteral("Não foi possível gravar os dados do projetista em Config/Projetista.ini."));
-    evento->accept();
 }
 
 void TFormPrincipal::novoProjeto()
 {
-    for (const char* nome : {"Bins", "Bsob", "Bfat", "Bcla", "BrelC", "Bsal"})
-        comando(QLatin1String(nome))->setEnabled(false);
+    habilitar({"Bins", "Bsob", "Bfat", "Bcla", "BrelC", "Bsal"}, false);
     ::novoProjeto(projeto_, lerArquivoProjetista());
     if (janelas_.geometria)
         janelas_.geometria->carregarFigura();
@@ -277,8 +154,7 @@ void TFormPrincipal::novoProjeto()
 void TFormPrincipal::BnovClick()
 {
     projeto_.etapas = Etapas{};
-    transversal_->limpar();
-    longitudinal_->limpar();
+    limparSecoes();
     novoProjeto();
     textosResumo_ = resumoInicial();
     mostrarResumo();
@@ -312,8 +188,7 @@ void TFormPrincipal::mostrarProjetoAberto()
     atualizarBaseResumo();
     atualizarResultadoResumo(textosResumo_, projeto_);
     mostrarResumo();
-    for (const char* nome : {"Bins", "Bsob", "Bfat", "Bcla", "BrelC"})
-        comando(QLatin1String(nome))->setEnabled(true);
+    habilitar({"Bins", "Bsob", "Bfat", "Bcla", "BrelC"}, true);
 }
 
 void TFormPrincipal::BsalClick()
@@ -458,11 +333,8 @@ void TFormPrincipal::atualizarBaseResumo()
 
 void TFormPrincipal::redesenharSecoes()
 {
-    const auto tipo = static_cast<TipoJunta>(projeto_.geometria.tipoTubo);
-    const int b = painel_->alturaTexto();
-    longitudinal_->desenharLongitudinal(tipo, b);
-    transversal_->desenharTransversal(tipo, longitudinal_->size(), b);
-    atualizarRotulosCota();
+    desenharSecoes(static_cast<TipoJunta>(projeto_.geometria.tipoTubo), qt(textoDiametro(projeto_.geometria)),
+                   qt(textoComprimento(projeto_.geometria)));
 }
 
 void TFormPrincipal::mostrarResumo()
@@ -474,12 +346,8 @@ void TFormPrincipal::mostrarResumo()
 
 void TFormPrincipal::atualizarRotulosCota()
 {
-    const int b = painel_->alturaTexto();
-    if (projeto_.etapas.geometria) {
-        transversal_->definirRotuloCota(qt(textoDiametro(projeto_.geometria)) + QStringLiteral(" mm"), b);
-        longitudinal_->definirRotuloCota(qt(textoComprimento(projeto_.geometria)) + QStringLiteral(" m"), b);
-    } else {
-        transversal_->definirRotuloCota(QString(), b);
-        longitudinal_->definirRotuloCota(QString(), b);
-    }
+    if (projeto_.etapas.geometria)
+        definirRotulosCota(qt(textoDiametro(projeto_.geometria)), qt(textoComprimento(projeto_.geometria)));
+    else
+        definirRotulosCota(QString(), QString());
 }

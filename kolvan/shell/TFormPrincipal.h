@@ -9,12 +9,9 @@
 #include "cargaSobrecarga.h"
 #include "resumoKolvan.h"
 
-#include <QMainWindow>
-#include <map>
+#include "JanelaPrincipal.h"
 
-class AreaDesenho;
 class PainelResumo;
-class QAction;
 class TFcomeco;
 class TFgeometria;
 class TFormInstalacao;
@@ -52,35 +49,27 @@ struct JanelasKolvan {
     TFsobre* sobre = nullptr;
 };
 
-class TFormPrincipal : public QMainWindow {
+class TFormPrincipal : public JanelaPrincipal {
     Q_OBJECT
 public:
     explicit TFormPrincipal(ProjetoTubo& projeto, QWidget* parent = nullptr);
 
     void ligarJanelas(const JanelasKolvan& janelas);
-    // The command named by its toolbar name ("Bgeo", "Bins", …).
-    QAction* comando(const QString& nome) const;
     PainelResumo* resumo() const { return painel_; }
-    AreaDesenho* desenhoTransversal() const { return transversal_; }
-    AreaDesenho* desenhoLongitudinal() const { return longitudinal_; }
-    bool avisoMostrado() const { return avisoMostrado_; }
 
-    void novoProjeto();
+    void novoProjeto() override;
     // Withdraws the shown result: "Relatório" goes, the result lines go back
     // to their captions. A change of the inputs also withdraws "Salvar", so
     // that no file keeps a class next to inputs it was not computed for.
     void limparResultado(bool porMudancaDeEntrada = true);
 
 protected:
-    void showEvent(QShowEvent* evento) override;
-    void changeEvent(QEvent* evento) override;
-    void closeEvent(QCloseEvent* evento) override;
-    void resizeEvent(QResizeEvent* evento) override;
+    void disporResumo() override;
+    int alturaTextoResumo() const override;
+    void aoSair() override;
 
 private:
-    void criarComandos();
-    void escalarNaTela();
-    void FormActivate();
+    void ligarComandos();
     void BnovClick();
     void BabrClick();
     void BsalClick();
@@ -100,17 +89,10 @@ private:
     void mostrarProjetoAberto();
     void mostrarResumo();
     void atualizarRotulosCota();
-    void dispor();
 
     ProjetoTubo& projeto_;
     ResumoKolvan textosResumo_;
     JanelasKolvan janelas_;
-    std::map<QString, QAction*> comandos_;
-    AreaDesenho* transversal_;
-    AreaDesenho* longitudinal_;
     PainelResumo* painel_;
-    QWidget* areaCliente_;
-    bool avisoMostrado_ = false;
-    bool primeiraExibicao_ = true;
     EstadoSobrecarga estadoSobrecarga_;
 };

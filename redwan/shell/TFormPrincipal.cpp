@@ -9,96 +9,48 @@
 #include "TFDimensionamentoArmadura.h"
 #include "TFcadastro.h"
 #include "TFclasseRedwa.h"
-#include "TFcomeco.h"
 #include "TFfabricante.h"
 #include "TFgeometria.h"
 #include "TFobra.h"
 #include "TFormDimensionamento.h"
-#include "TFsairSN.h"
 #include "TFsobre.h"
 #include "TextoQt.h"
 #include "comandosRedwan.h"
 #include "dimensionamento.h"
 #include "entradaProjeto.h"
-#include "escalaJanela.h"
-#include "layoutResumo.h"
 
 #include <QAction>
-#include <QCloseEvent>
-#include <QGuiApplication>
-#include <QMenuBar>
-#include <QScreen>
-#include <QStyle>
-#include <QToolBar>
 #include <functional>
 
 namespace {
-QIcon iconeDe(QStyle* estilo, const QString& nome)
+std::vector<ComandoJanela> comandosDaJanela()
 {
-    static const std::map<QString, QStyle::StandardPixmap> padroes{
-        {QStringLiteral("Bnov"), QStyle::SP_FileIcon},
-        {QStringLiteral("Babr"), QStyle::SP_DialogOpenButton},
-        {QStringLiteral("Bsav"), QStyle::SP_DialogSaveButton},
-        {QStringLiteral("Bsai"), QStyle::SP_DialogCloseButton},
-        {QStringLiteral("Btel"), QStyle::SP_FileDialogDetailedView},
-        {QStringLiteral("Bfab"), QStyle::SP_DirHomeIcon},
-        {QStringLiteral("Bobr"), QStyle::SP_DirIcon},
-        {QStringLiteral("Bgeo"), QStyle::SP_DriveHDIcon},
-        {QStringLiteral("BclaD"), QStyle::SP_ArrowDown},
-        {QStringLiteral("Barm"), QStyle::SP_ArrowUp},
-        {QStringLiteral("Bdim"), QStyle::SP_DialogApplyButton},
-        {QStringLiteral("BrelD"), QStyle::SP_FileDialogContentsView},
-        {QStringLiteral("BsobreD"), QStyle::SP_MessageBoxInformation}};
-    const auto achado = padroes.find(nome);
-    return achado == padroes.end() ? QIcon() : estilo->standardIcon(achado->second);
+    std::vector<ComandoJanela> comandos;
+    for (const ComandoRedwan& c : comandosRedwan())
+        comandos.push_back({c.nome, c.dica, c.menu, c.item, c.habilitadoNoInicio, c.visivel, c.separadorDepois});
+    return comandos;
 }
 } // namespace
 
 TFormPrincipal::TFormPrincipal(ProjetoRedwan& projeto, ResultadosRedwan& resultados, QWidget* parent)
-    : QMainWindow(parent), projeto_(projeto), resultados_(resultados), textosResumo_(resumoInicialRedwan())
+    : JanelaPrincipal(QStringLiteral("Dimensionamento da armadura de tubos de concreto armado"),
+                      new PainelResumoRedwan, parent),
+      projeto_(projeto), resultados_(resultados), textosResumo_(resumoInicialRedwan())
 {
-    setObjectName(QStringLiteral("TFormPrincipal"));
-    setWindowTitle(QStringLiteral("Dimensionamento da armadura de tubos de concreto armado"));
-    criarComandos();
-
-    areaCliente_ = new QWidget(this);
-    transversal_ = new AreaDesenho(areaCliente_);
+    painel_ = static_cast<PainelResumoRedwan*>(painelResumo());
     transversal_->setObjectName(QStringLiteral("Image1"));
-    longitudinal_ = new AreaDesenho(areaCliente_);
     longitudinal_->setObjectName(QStringLiteral("Image2"));
-    painel_ = new PainelResumoRedwan(areaCliente_);
-    setCentralWidget(areaCliente_);
     connect(painel_, &PainelResumoRedwan::disposto, this, &TFormPrincipal::atualizarRotulosCota);
+    criarComandos(comandosDaJanela());
+    ligarComandos();
 
     projeto_.etapas = EtapasRedwan{};
     mostrarResumo();
     escalarNaTela();
 }
 
-void TFormPrincipal::criarComandos()
+void TFormPrincipal::ligarComandos()
 {
-    QToolBar* barra = addToolBar(QStringLiteral("Comandos"));
-    barra->setObjectName(QStringLiteral("BarraFerramentas"));
-    barra->setMovable(false);
-    std::map<QString, QMenu*> menus;
-    for (const ComandoRedwan& c : comandosRedwan()) {
-        auto* acao = new QAction(iconeDe(style(), QLatin1String(c.nome)), QString::fromUtf8(c.item), this);
-        acao->setObjectName(QLatin1String(c.nome));
-        acao->setToolTip(QString::fromUtf8(c.dica));
-        acao->setEnabled(c.habilitadoNoInicio);
-        acao->setVisible(c.visivel);
-        comandos_[QLatin1String(c.nome)] = acao;
-        if (!c.visivel)
-            continue;
-        const QString nomeMenu = QString::fromUtf8(c.menu);
-        QMenu*& menu = menus[nomeMenu];
-        if (!menu)
-            menu = menuBar()->addMenu(nomeMenu);
-        menu->addAction(acao);
-        barra->addAction(acao);
-        if (c.separadorDepois)
-            barra->addSeparator();
-    }
     // "Abrir", "Salvar" and "Relatório" open the windows of the project file
     // and the report, which connect to these commands.
     connect(comando(QStringLiteral("Bnov")), &QAction::triggered, this, &TFormPrincipal::BnovClick);
@@ -117,15 +69,10 @@ void TFormPrincipal::criarComandos()
         connect(comando(QLatin1String(nome)), &QAction::triggered, this, [this, janela] { abrir(janela()); });
 }
 
-QAction* TFormPrincipal::comando(const QString& nome) const
-{
-    const auto achado = comandos_.find(nome);
-    return achado == comandos_.end() ? nullptr : achado->second;
-}
-
 void TFormPrincipal::ligarJanelas(const JanelasRedwan& janelas)
 {
     janelas_ = janelas;
+    ligarAvisoESaida(janelas_.comeco, janelas_.sair);
     if (janelas_.geometria)
         connect(janelas_.geometria, &TFgeometria::geometriaAlterada, this, &TFormPrincipal::aoAlterarGeometria);
     if (janelas_.classe)
@@ -141,76 +88,13 @@ void TFormPrincipal::abrir(QDialog* janela)
         executarModal(*janela);
 }
 
-void TFormPrincipal::escalarNaTela()
-{
-    QScreen* tela = QGuiApplication::primaryScreen();
-    if (!tela)
-        return;
-    const QRect area = tela->geometry();
-    const double fator = fatorEscalaJanela(area.width(), area.height());
-    resize(static_cast<int>(larguraProjeto * fator), static_cast<int>(alturaProjeto * fator));
-    move(area.center() - rect().center());
-}
+int TFormPrincipal::alturaTextoResumo() const { return painel_->alturaTexto(); }
 
-void TFormPrincipal::resizeEvent(QResizeEvent* evento)
-{
-    QMainWindow::resizeEvent(evento);
-    dispor();
-}
+void TFormPrincipal::disporResumo() { painel_->dispor(); }
 
-void TFormPrincipal::dispor()
-{
-    const DivisaoAreaCliente d = dividirAreaCliente(areaCliente_->width(), areaCliente_->height());
-    auto aplicar = [](QWidget* w, const Retangulo& r) { w->setGeometry(r.x, r.y, r.largura, r.altura); };
-    aplicar(transversal_, d.desenhoTransversal);
-    aplicar(longitudinal_, d.desenhoLongitudinal);
-    aplicar(painel_, d.resumo);
-    painel_->dispor();
-}
-
-void TFormPrincipal::showEvent(QShowEvent* evento)
-{
-    QMainWindow::showEvent(evento);
-    if (primeiraExibicao_) {
-        primeiraExibicao_ = false;
-        novoProjeto();
-        dispor();
-        // Some window systems never report the first activation; the
-        // disclaimer comes once the event loop runs, whichever comes first.
-        QMetaObject::invokeMethod(this, [this] { FormActivate(); }, Qt::QueuedConnection);
-    }
-}
-
-void TFormPrincipal::changeEvent(QEvent* evento)
-{
-    QMainWindow::changeEvent(evento);
-    if (evento->type() == QEvent::ActivationChange && isActiveWindow())
-        FormActivate();
-}
-
-void TFormPrincipal::FormActivate()
-{
-    dispor();
-    if (avisoMostrado_ || !janelas_.comeco)
-        return;
-    avisoMostrado_ = true;
-    executarModal(*janelas_.comeco);
-    raise();
-    activateWindow();
-}
-
-void TFormPrincipal::closeEvent(QCloseEvent* evento)
-{
-    if (janelas_.sair && !perguntarSaida(*janelas_.sair)) {
-        evento->ignore();
-        return;
-    }
-    gravarFabricante();
-    evento->accept();
-}
-
-// A file that cannot be written is reported; the program still ends.
-void TFormPrincipal::gravarFabricante()
+// The manufacturer data are kept for the next run; a file that cannot be
+// written is said, and the program still ends.
+void TFormPrincipal::aoSair()
 {
     if (!janelas_.fabricante)
         return;
@@ -224,8 +108,7 @@ void TFormPrincipal::gravarFabricante()
 
 void TFormPrincipal::novoProjeto()
 {
-    for (const std::string& nome : comandosDesabilitadosNoNovo())
-        comando(qt(nome))->setEnabled(false);
+    habilitar(comandosDesabilitadosNoNovo(), false);
     ::novoProjeto(projeto_);
     if (janelas_.fabricante) {
         janelas_.fabricante->definirDados(lerArquivoFabricante());
@@ -241,8 +124,7 @@ void TFormPrincipal::novoProjeto()
 
 void TFormPrincipal::BnovClick()
 {
-    transversal_->limpar();
-    longitudinal_->limpar();
+    limparSecoes();
     novoProjeto();
     atualizarRotulosCota();
 }
@@ -272,14 +154,12 @@ void TFormPrincipal::mostrarResultados(const ResultadosResumo& resultados)
 {
     atualizarResultadosResumo(textosResumo_, resultados);
     mostrarResumo();
-    for (const std::string& nome : comandosDosResultados())
-        comando(qt(nome))->setEnabled(true);
+    habilitar(comandosDosResultados(), true);
 }
 
 void TFormPrincipal::invalidarResultados()
 {
-    for (const std::string& nome : comandosDosResultados())
-        comando(qt(nome))->setEnabled(false);
+    habilitar(comandosDosResultados(), false);
     limparResultadosResumo(textosResumo_);
     mostrarResumo();
 }
@@ -316,23 +196,16 @@ void TFormPrincipal::aoConfirmarParametros(bool alterados)
 
 void TFormPrincipal::redesenharSecoes()
 {
-    const auto tipo = static_cast<TipoJunta>(projeto_.geometria.tipoTubo);
-    const int f = painel_->alturaTexto();
-    longitudinal_->desenharLongitudinal(tipo, f);
-    transversal_->desenharTransversal(tipo, longitudinal_->size(), f);
-    atualizarRotulosCota();
+    desenharSecoes(static_cast<TipoJunta>(projeto_.geometria.tipoTubo), qt(textoDiametro(projeto_.geometria)),
+                   qt(textoComprimento(projeto_.geometria)));
 }
 
 void TFormPrincipal::mostrarResumo() { painel_->mostrar(textosResumo_); }
 
 void TFormPrincipal::atualizarRotulosCota()
 {
-    const int f = painel_->alturaTexto();
-    if (projeto_.etapas.geometria) {
-        transversal_->definirRotuloCota(qt(textoDiametro(projeto_.geometria)) + QStringLiteral(" mm"), f);
-        longitudinal_->definirRotuloCota(qt(textoComprimento(projeto_.geometria)) + QStringLiteral(" m"), f);
-    } else {
-        transversal_->definirRotuloCota(QString(), f);
-        longitudinal_->definirRotuloCota(QString(), f);
-    }
+    if (projeto_.etapas.geometria)
+        definirRotulosCota(qt(textoDiametro(projeto_.geometria)), qt(textoComprimento(projeto_.geometria)));
+    else
+        definirRotulosCota(QString(), QString());
 }

@@ -14,12 +14,9 @@
 #include "resultadosRedwan.h"
 #include "resumoRedwan.h"
 
-#include <QMainWindow>
-#include <map>
+#include "JanelaPrincipal.h"
 
-class AreaDesenho;
 class PainelResumoRedwan;
-class QAction;
 class TFcadastro;
 class TFclasseRedwa;
 class TFcomeco;
@@ -45,24 +42,19 @@ struct JanelasRedwan {
     TFDimensionamentoArmadura* resultados = nullptr;
 };
 
-class TFormPrincipal : public QMainWindow {
+class TFormPrincipal : public JanelaPrincipal {
     Q_OBJECT
 public:
     // A design run writes its results into `resultados`.
     TFormPrincipal(ProjetoRedwan& projeto, ResultadosRedwan& resultados, QWidget* parent = nullptr);
 
     void ligarJanelas(const JanelasRedwan& janelas);
-    // The command named by its toolbar name ("Bgeo", "BclaD", …).
-    QAction* comando(const QString& nome) const;
     PainelResumoRedwan* resumo() const { return painel_; }
-    AreaDesenho* desenhoTransversal() const { return transversal_; }
-    AreaDesenho* desenhoLongitudinal() const { return longitudinal_; }
-    bool avisoMostrado() const { return avisoMostrado_; }
     const ResultadosRedwan& resultados() const { return resultados_; }
 
     // The defaults of a new project, the manufacturer data read again and
     // the summary back to its prefixes (at the first showing and on "Novo").
-    void novoProjeto();
+    void novoProjeto() override;
     // Confirmed design results: their summary lines, "Salvar" and "Relatório".
     void mostrarResultados(const ResultadosResumo& resultados);
     // Withdraws the design results: "Salvar" and "Relatório" off, the result
@@ -70,15 +62,12 @@ public:
     void invalidarResultados();
 
 protected:
-    void showEvent(QShowEvent* evento) override;
-    void changeEvent(QEvent* evento) override;
-    void closeEvent(QCloseEvent* evento) override;
-    void resizeEvent(QResizeEvent* evento) override;
+    void disporResumo() override;
+    int alturaTextoResumo() const override;
+    void aoSair() override;
 
 private:
-    void criarComandos();
-    void escalarNaTela();
-    void FormActivate();
+    void ligarComandos();
     void BnovClick();
     void BdimClick();
     void abrir(QDialog* janela);
@@ -88,18 +77,10 @@ private:
     void redesenharSecoes();
     void atualizarRotulosCota();
     void mostrarResumo();
-    void gravarFabricante();
-    void dispor();
 
     ProjetoRedwan& projeto_;
     ResultadosRedwan& resultados_;
     ResumoRedwan textosResumo_;
     JanelasRedwan janelas_;
-    std::map<QString, QAction*> comandos_;
-    AreaDesenho* transversal_;
-    AreaDesenho* longitudinal_;
     PainelResumoRedwan* painel_;
-    QWidget* areaCliente_;
-    bool avisoMostrado_ = false;
-    bool primeiraExibicao_ = true;
 };
