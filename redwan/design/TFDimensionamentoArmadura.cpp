@@ -38,7 +38,7 @@ const Componente componentes[] = {
 // The verdicts and the colour each one takes.
 struct Veredito {
     const char* nome;
-    CorRGB TextosResultados::*cor;
+    CorRgb TextosResultados::*cor;
 };
 const Veredito vereditos[] = {
     {"Label27", &TextosResultados::corLabel27},
@@ -46,7 +46,7 @@ const Veredito vereditos[] = {
     {"Label29", &TextosResultados::corLabel29},
 };
 
-void pintar(QLabel* rotulo, const CorRGB& cor)
+void pintar(QLabel* rotulo, const CorRgb& cor)
 {
     QPalette paleta = rotulo->palette();
     paleta.setColor(QPalette::WindowText, QColor(cor.r, cor.g, cor.b));

@@ -19,7 +19,7 @@ const char* const cm = " cm";
 const char* const cm2porM = " cm²/m";
 const char* const mm = " mm";
 
-CorRGB cor(bool passa) { return passa ? corAzul : corVermelha; }
+CorRgb cor(bool passa) { return passa ? corAzul : corVermelha; }
 
 } // namespace
 

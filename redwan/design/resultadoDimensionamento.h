@@ -4,15 +4,12 @@
 // labels made from them.
 
 #include "EstadoDimensionamento.h"
+#include "layoutRelatorio.h"
 
 #include <string>
 
-struct CorRGB {
-    int r = 0, g = 0, b = 0;
-    friend bool operator==(const CorRGB&, const CorRGB&) = default;
-};
-inline constexpr CorRGB corAzul{0, 0, 255};     // a check that passes
-inline constexpr CorRGB corVermelha{255, 0, 0}; // a check that fails; the meshes
+// A check that passes is shown in blue (corAzul), one that fails and the
+// meshes in red (corVermelha), as the report prints them.
 
 // Verdict texts of the three checks.
 extern const char* const textoCobrimentoOk;
@@ -44,7 +41,7 @@ struct ResultadoDimensionamento {
     double w1 = 0.0, w2 = 0.0;
     bool passaCobrimento = false, passaCortante = false, passaFissuras = false;
     std::string verificacaoCobrimento, verificacaoCortante, verificacaoFissuras;
-    CorRGB corCobrimento, corCortante, corFissuras;
+    CorRgb corCobrimento, corCortante, corFissuras;
 };
 
 // From a state whose checks have run (`verificar`).
@@ -82,7 +79,7 @@ struct TextosResultados {
     std::string Label20, Label27;  // maximum steel
     std::string Label21, Label28;  // ultimate shear
     std::string Label26, Label29;  // crack width
-    CorRGB corLabel27, corLabel28, corLabel29;
+    CorRgb corLabel27, corLabel28, corLabel29;
     // "Armaduras mínimas:".
     std::string Label17;
     std::string Label18;

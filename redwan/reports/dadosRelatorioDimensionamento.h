@@ -5,7 +5,7 @@
 
 #include "ProjetoRedwan.h"
 #include "fabricante.h"
-#include "resultadosNoRelatorio.h"
+#include "resultadoDimensionamento.h"
 
 #include <string>
 

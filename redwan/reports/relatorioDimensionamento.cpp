@@ -25,11 +25,6 @@ struct Medidas {
     int folga; // under the last row of a band
 };
 
-CorRgb corDoRelatorio(const CorRGB& c)
-{
-    return CorRgb{static_cast<unsigned char>(c.r), static_cast<unsigned char>(c.g), static_cast<unsigned char>(c.b)};
-}
-
 BandaRelatorio bandaPagina(const LayoutRelatorio& l, const char* texto)
 {
     BandaRelatorio b{20};
@@ -195,7 +190,7 @@ BandaRelatorio bandaVerificacoes(const TextosResultados& r, const Medidas& m)
         const char* legenda;
         const std::string& valor;
         const std::string& veredito;
-        CorRGB cor;
+        CorRgb cor;
     } linhas[] = {
         {"Armadura máxima =", r.Label20, r.Label27, r.corLabel27},
         {"Força cortante última =", r.Label21, r.Label28, r.corLabel28},
@@ -205,7 +200,7 @@ BandaRelatorio bandaVerificacoes(const TextosResultados& r, const Medidas& m)
     for (const auto& l : linhas) {
         y += m.passo;
         adicionarLinhaPares(b, y, {{recuo, l.legenda, l.valor}});
-        adicionarTexto(b, coluna2 - 20, y, l.veredito, {13, false, corDoRelatorio(l.cor)});
+        adicionarTexto(b, coluna2 - 20, y, l.veredito, {13, false, l.cor});
     }
     return b;
 }

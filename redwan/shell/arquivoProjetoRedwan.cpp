@@ -21,7 +21,7 @@ constexpr std::array<Texto, 19> textosAntesDasCores{
     &TextosResultados::Label22, &TextosResultados::Label8,  &TextosResultados::Label13, &TextosResultados::Label9,
     &TextosResultados::Panel16, &TextosResultados::Panel15, &TextosResultados::Pint,    &TextosResultados::Pext,
     &TextosResultados::Label20, &TextosResultados::Label21, &TextosResultados::Label26};
-constexpr std::array<CorRGB TextosResultados::*, 3> coresVerificacoes{
+constexpr std::array<CorRgb TextosResultados::*, 3> coresVerificacoes{
     &TextosResultados::corLabel27, &TextosResultados::corLabel28, &TextosResultados::corLabel29};
 constexpr std::array<Texto, 6> textosAposAsCores{&TextosResultados::Label27, &TextosResultados::Label28,
                                                  &TextosResultados::Label29, &TextosResultados::Label17,
@@ -44,15 +44,15 @@ public:
 
 } // namespace
 
-long inteiroDaCor(const CorRGB& cor)
+long inteiroDaCor(const CorRgb& cor)
 {
     return static_cast<long>(cor.r) + 256L * cor.g + 65536L * cor.b;
 }
 
-CorRGB corDoInteiro(long valor)
+CorRgb corDoInteiro(long valor)
 {
-    return CorRGB{static_cast<int>(valor & 0xFF), static_cast<int>((valor >> 8) & 0xFF),
-                  static_cast<int>((valor >> 16) & 0xFF)};
+    return CorRgb{static_cast<unsigned char>(valor & 0xFF), static_cast<unsigned char>((valor >> 8) & 0xFF),
+                  static_cast<unsigned char>((valor >> 16) & 0xFF)};
 }
 
 std::vector<std::string> linhasProjetoRedwan(const ProjetoRedwan& p, const TextosResultados& r)

@@ -21,8 +21,8 @@ extern const char* const cabecalhoResultadosRedwan; // "DIMENSIOMENTO DA ARMADUR
 
 // A colour as the file writes it: the integer 0x00BBGGRR of the platform
 // the files come from, so red is 255 and blue 16711680.
-long inteiroDaCor(const CorRGB& cor);
-CorRGB corDoInteiro(long valor);
+long inteiroDaCor(const CorRgb& cor);
+CorRgb corDoInteiro(long valor);
 
 // The lines of the file, without line ends.
 std::vector<std::string> linhasProjetoRedwan(const ProjetoRedwan& projeto, const TextosResultados& resultados);

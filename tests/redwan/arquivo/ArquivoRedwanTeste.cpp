@@ -26,7 +26,7 @@ TextosResultados textos()
     TextosResultados t;
     t.Label5 = "4,90 cm²/m";
     t.Pint = "MF 138 + MF 396";
-    t.corLabel27 = CorRGB{0, 0, 255};
+    t.corLabel27 = CorRgb{0, 0, 255};
     t.Label27 = "(Ok. Não ocorre ruptura do cobrimento)";
     return t;
 }
@@ -49,7 +49,7 @@ TEST(ArquivoRedwanDisco, SalvaEmWindows1252ComCrLfEAbreDeVolta)
     ASSERT_TRUE(lido.ok) << lido.erro;
     EXPECT_EQ(lido.projeto.cliente.nome, "João");
     EXPECT_EQ(lido.resultados.Label5, "4,90 cm²/m");
-    EXPECT_EQ(lido.resultados.corLabel27, (CorRGB{0, 0, 255}));
+    EXPECT_EQ(lido.resultados.corLabel27, (CorRgb{0, 0, 255}));
     // Saved again, byte for byte the same file.
     const QString copia = pasta.filePath(QStringLiteral("copia.rdw"));
     ASSERT_TRUE(salvarProjetoRedwan(lido.projeto, lido.resultados, copia, erro));

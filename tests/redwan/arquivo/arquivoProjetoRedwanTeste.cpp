@@ -93,12 +93,12 @@ TEST(ArquivoRedwan, ArquivoInteiroDeUmProjetoSimples)
 
 TEST(ArquivoRedwan, CoresDosVereditosComoInteiros)
 {
-    EXPECT_EQ(inteiroDaCor(CorRGB{255, 0, 0}), 255);
-    EXPECT_EQ(inteiroDaCor(CorRGB{0, 0, 255}), 16711680);
-    EXPECT_EQ(inteiroDaCor(CorRGB{0, 128, 0}), 32768);
-    EXPECT_EQ(corDoInteiro(16711680), (CorRGB{0, 0, 255}));
-    EXPECT_EQ(corDoInteiro(255), (CorRGB{255, 0, 0}));
-    EXPECT_EQ(corDoInteiro(8421376), (CorRGB{0, 128, 128}));
+    EXPECT_EQ(inteiroDaCor(CorRgb{255, 0, 0}), 255);
+    EXPECT_EQ(inteiroDaCor(CorRgb{0, 0, 255}), 16711680);
+    EXPECT_EQ(inteiroDaCor(CorRgb{0, 128, 0}), 32768);
+    EXPECT_EQ(corDoInteiro(16711680), (CorRgb{0, 0, 255}));
+    EXPECT_EQ(corDoInteiro(255), (CorRgb{255, 0, 0}));
+    EXPECT_EQ(corDoInteiro(8421376), (CorRgb{0, 128, 128}));
 
     // 300 mm with a 45 mm wall under PA4: the cover and shear checks fail.
     const Linhas linhas = linhasProjetoRedwan(projetoSimples(), textosDe(54.0, 300.0, 45.0, CircularSimples, 0));
