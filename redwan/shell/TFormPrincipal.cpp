@@ -1,6 +1,9 @@
 #include "TFormPrincipal.h"
 
 #include "AreaDesenho.h"
+#include "ArquivoRedwan.h"
+#include "DialogosArquivo.h"
+#include "RelatorioRedwan.h"
 #include "ArquivoFabricante.h"
 #include "ExecucaoModal.h"
 #include "JanelaEntrada.h"
@@ -15,11 +18,15 @@
 #include "TFormDimensionamento.h"
 #include "TFsobre.h"
 #include "TextoQt.h"
+#include "classeTubo.h"
 #include "comandosRedwan.h"
+#include "geometriaRedwan.h"
 #include "dimensionamento.h"
 #include "entradaProjeto.h"
 
 #include <QAction>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <functional>
 
 namespace {
@@ -51,9 +58,10 @@ TFormPrincipal::TFormPrincipal(ProjetoRedwan& projeto, ResultadosRedwan& resulta
 
 void TFormPrincipal::ligarComandos()
 {
-    // "Abrir", "Salvar" and "Relatório" open the windows of the project file
-    // and the report, which connect to these commands.
     connect(comando(QStringLiteral("Bnov")), &QAction::triggered, this, &TFormPrincipal::BnovClick);
+    connect(comando(QStringLiteral("Babr")), &QAction::triggered, this, &TFormPrincipal::BabrClick);
+    connect(comando(QStringLiteral("Bsav")), &QAction::triggered, this, &TFormPrincipal::BsavClick);
+    connect(comando(QStringLiteral("BrelD")), &QAction::triggered, this, &TFormPrincipal::BrelDClick);
     connect(comando(QStringLiteral("Bsai")), &QAction::triggered, this, &QWidget::close);
     connect(comando(QStringLiteral("Bdim")), &QAction::triggered, this, &TFormPrincipal::BdimClick);
     const std::pair<const char*, std::function<QDialog*()>> janelas[] = {
@@ -129,11 +137,78 @@ void TFormPrincipal::BnovClick()
     atualizarRotulosCota();
 }
 
+void TFormPrincipal::BabrClick()
+{
+    const QString caminho = escolherArquivoAbrir(this, QStringLiteral("Abrir"), pastaArquivosRedwan(),
+                                                 QString::fromUtf8(filtroArquivosRedwan));
+    if (caminho.isEmpty())
+        return;
+    const std::string nome = std8(QFileInfo(caminho).fileName());
+    const LeituraRedwan leitura = abrirProjetoRedwan(caminho, projeto_, resultados_.textos);
+    // A file that does not read leaves the open project exactly as it was.
+    if (!leitura.ok) {
+        mensagens().mensagem(qt(mensagemArquivoRedwanRecusado(nome, leitura)));
+        return;
+    }
+    projeto_ = leitura.projeto;
+    restaurarResultados(resultados_, leitura.resultados);
+    setWindowTitle(qt(legendaAposAbrir(std8(windowTitle()), nome)));
+    redesenharSecoes();
+    atualizarGeometriaResumo(textosResumo_, projeto_);
+    atualizarClasseResumo(textosResumo_, projeto_);
+    atualizarParametrosResumo(textosResumo_, projeto_);
+    atualizarResultadosResumo(textosResumo_, resumoResultados(resultados_.textos));
+    mostrarResumo();
+    // The stored results can be printed; saving waits for a new design.
+    habilitar({"BclaD", "Barm", "Bdim", "BrelD"}, true);
+}
+
+void TFormPrincipal::BsavClick()
+{
+    const QString caminho = escolherArquivoSalvar(this, QStringLiteral("Salvar"), pastaArquivosRedwan(),
+                                                  QString::fromUtf8(filtroArquivosRedwan),
+                                                  QString::fromUtf8(nomePropostoRedwan), QStringLiteral("rdw"));
+    if (caminho.isEmpty())
+        return;
+    QString erro;
+    if (!salvarProjetoRedwan(projeto_, resultados_.textos, caminho, erro))
+        mensagens().mensagem(erro);
+}
+
+void TFormPrincipal::BrelDClick()
+{
+    DadosRelatorioDimensionamento dados;
+    dados.projeto = projeto_;
+    dados.resultados = resultados_.textos;
+    // The logo as the manufacturer window holds it now, saved or not.
+    QTemporaryDir pasta;
+    dados.logo.clear();
+    if (janelas_.fabricante) {
+        dados.fabricante = janelas_.fabricante->dados();
+        const QString logo = pasta.filePath(QStringLiteral("logotipo.png"));
+        if (!janelas_.fabricante->logo().isNull() && janelas_.fabricante->logo().save(logo))
+            dados.logo = std8(logo);
+    }
+    marcarMomentoAtual(dados);
+    visualizarRelatorioDimensionamento(dados, this);
+}
+
 // A run that stops says why and leaves the results, the summary and the
 // commands as they were. A successful one replaces the results and shows
 // them; its confirmation publishes them, its cancellation withdraws them.
 void TFormPrincipal::BdimClick()
 {
+    // A special load confirmed for another diameter may no longer exceed the
+    // largest class of this one: no design (and no file) is made with it.
+    const int finalidade = projeto_.geometria.finalidade;
+    if (especialEscolhida(projeto_.classe, finalidade)) {
+        const ConferenciaEspecial c = conferirEspecial(textoEspecial(projeto_.classe, finalidade), finalidade,
+                                                       diametroInterno(projeto_.geometria));
+        if (c.problema == ConferenciaEspecial::NaoMaior) {
+            mensagens().mensagem(qt(c.avisoSuperior + " " + c.avisoInferior + "."));
+            return;
+        }
+    }
     EstadoDimensionamento estado;
     const ExecucaoDimensionamento execucao = executarDimensionamento(entradaDoProjeto(projeto_), estado);
     if (execucao.desfecho != Desfecho::Resultados) {

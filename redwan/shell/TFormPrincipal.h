@@ -69,6 +69,9 @@ protected:
 private:
     void ligarComandos();
     void BnovClick();
+    void BabrClick();
+    void BsavClick();
+    void BrelDClick();
     void BdimClick();
     void abrir(QDialog* janela);
     void aoAlterarGeometria();

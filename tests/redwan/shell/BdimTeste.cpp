@@ -3,6 +3,7 @@
 // colours, what confirming, cancelling and Alt+F4 do to the summary and the
 // commands, the runs that stop with their message, and the mesh catalogue.
 #include "BaseTemporaria.h"
+#include "DialogosArquivo.h"
 #include "ExecucaoModal.h"
 #include "JanelaEntrada.h"
 #include "MensagensGravadas.h"
@@ -19,6 +20,8 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -330,6 +333,10 @@ private slots:
                    p.classe.especialPluvial = "2x0";
                })
             << QStringLiteral("\"2x0\" não é um número válido.");
+        QTest::newRow("carga especial de outro diâmetro") << Mudanca([](ProjetoRedwan& p) {
+            p.classe.classePluvial = 4;
+            p.classe.especialPluvial = "120,00"; // above PA4 at 600 mm, not at 1000 mm
+        }) << QStringLiteral("A carga de ruptura da classe \"Esp\" deve ser maior do que 180,00 kN/m.");
         QTest::newRow("parede sem altura útil") << Mudanca([](ProjetoRedwan& p) {
             p.parametros.tipo = armaduraDupla;
             p.parametros.dInt = "10,0";
@@ -369,6 +376,55 @@ private slots:
         QVERIFY(!principal().resultados().valores.has_value());
         QCOMPARE(resultado(3), QStringLiteral("Momento Fletor = "));
         QVERIFY(!cmd("Bsav")->isEnabled());
+    }
+
+    QStringList todasAsLinhas()
+    {
+        QStringList l;
+        for (PainelRedwan p : {PainelGeometria, PainelParametros, PainelResultados})
+            for (int k = 1; k <= 10; ++k)
+                l << principal().resumo()->linha(p, k);
+        return l;
+    }
+
+    void salvarEAbrirReproduzemOResumo()
+    {
+        QTemporaryDir pasta;
+        const QString arquivo = pasta.filePath(QStringLiteral("tubo.rdw"));
+        projetoExemplo(1);
+        const QStringList resumo = todasAsLinhas();
+        QString proposto;
+        substituirEscolhaArquivoSalvar([&](const QString&, const QString& caminho) {
+            proposto = caminho;
+            return pasta.filePath(QStringLiteral("tubo"));
+        });
+        cmd("Bsav")->trigger();
+        substituirEscolhaArquivoSalvar({});
+        QVERIFY(proposto.endsWith(QStringLiteral("Arquivos/DimTubo1")));
+        QVERIFY(QFile::exists(arquivo));
+
+        cmd("Bnov")->trigger();
+        QVERIFY(todasAsLinhas() != resumo);
+        const QString legenda = principal().windowTitle();
+        substituirEscolhaArquivoAbrir([&](const QString&, const QString&, const QString&) { return arquivo; });
+        cmd("Babr")->trigger();
+        QVERIFY2(msgs->mostradas.isEmpty(), qPrintable(msgs->mostradas.join(QLatin1Char('\n'))));
+        QCOMPARE(todasAsLinhas(), resumo);
+        QCOMPARE(principal().windowTitle(), legenda + QStringLiteral(" - tubo.rdw"));
+        for (const char* n : {"BclaD", "Barm", "Bdim", "BrelD"})
+            QVERIFY2(cmd(n)->isEnabled(), n);
+        QVERIFY(!cmd("Bsav")->isEnabled()); // saving waits for a new design
+
+        // A file cut short changes nothing and names its line.
+        QFile curto(pasta.filePath(QStringLiteral("curto.rdw")));
+        QVERIFY(curto.open(QIODevice::WriteOnly));
+        curto.write("OBRA\r\n");
+        curto.close();
+        substituirEscolhaArquivoAbrir([&](const QString&, const QString&, const QString&) { return curto.fileName(); });
+        cmd("Babr")->trigger();
+        substituirEscolhaArquivoAbrir({});
+        QCOMPARE(todasAsLinhas(), resumo);
+        QVERIFY(msgs->ultima().contains(QStringLiteral("curto.rdw\": linha")));
     }
 
     void telasSoldadasAbreOCatalogo()
