@@ -5,3 +5,7 @@
 #include <string>
 
 inline const std::string separadorSecao(55, '-');
+
+// What the user is told of a project file that is not opened: the line and
+// why, or (line 0) why the file itself could not be read.
+std::string mensagemArquivoRecusado(const std::string& nomeArquivo, int linha, const std::string& erro);

@@ -8,8 +8,6 @@
 
 #include <QString>
 
-// The folder the file dialogs start in, under the base folder.
-QString pastaArquivos();
 extern const char* const filtroArquivosKolvan;
 
 // False with `erro` set when the file could not be written (or a text holds

@@ -19,6 +19,7 @@
 #include "calculoClasse.h"
 #include "relatorioClasse.h"
 #include "ArquivoKolvan.h"
+#include "ArquivoLinhas.h"
 #include "DialogosArquivo.h"
 #include "TFobra.h"
 #include "TFprojetista.h"
@@ -163,7 +164,7 @@ void TFormPrincipal::BnovClick()
 
 void TFormPrincipal::BabrClick()
 {
-    const QString caminho = escolherArquivoAbrir(this, QStringLiteral("Abrir"), pastaArquivos(),
+    const QString caminho = escolherArquivoAbrir(this, QStringLiteral("Abrir"), pastaArquivosProjeto(),
                                                  QString::fromUtf8(filtroArquivosKolvan));
     if (caminho.isEmpty())
         return;
@@ -194,7 +195,7 @@ void TFormPrincipal::mostrarProjetoAberto()
 void TFormPrincipal::BsalClick()
 {
     const QString caminho =
-        escolherArquivoSalvar(this, QStringLiteral("Salvar"), pastaArquivos(), QString::fromUtf8(filtroArquivosKolvan),
+        escolherArquivoSalvar(this, QStringLiteral("Salvar"), pastaArquivosProjeto(), QString::fromUtf8(filtroArquivosKolvan),
                               QStringLiteral("ClaTubo1"), QStringLiteral("kvn"));
     if (caminho.isEmpty())
         return;

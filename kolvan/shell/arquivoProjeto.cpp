@@ -346,8 +346,5 @@ LeituraProjeto lerLinhasProjeto(const std::vector<std::string>& linhas, const Pr
 
 std::string mensagemArquivoRecusado(const std::string& nomeArquivo, const LeituraProjeto& leitura)
 {
-    if (leitura.linha <= 0) // the file itself could not be read
-        return "Não foi possível abrir o arquivo \"" + nomeArquivo + "\": " + leitura.erro + ".";
-    return "Não foi possível abrir o arquivo \"" + nomeArquivo + "\": linha " + std::to_string(leitura.linha) +
-           ", " + leitura.erro + ". O projeto aberto não foi alterado.";
+    return mensagemArquivoRecusado(nomeArquivo, leitura.linha, leitura.erro);
 }

@@ -8,13 +8,11 @@
 
 #include <QString>
 
-// What the open and save dialogs are given: the filter, the extension, the
-// name the save dialog proposes, and the folder both start in (Arquivos
-// under the base folder, made when missing).
+// What the open and save dialogs are given: the filter, the extension and
+// the name the save dialog proposes; both start in pastaArquivosProjeto().
 extern const char* const filtroArquivosRedwan;
 extern const char* const extensaoArquivosRedwan; // ".rdw"
 extern const char* const nomePropostoRedwan;     // "DimTubo1"
-QString pastaArquivosRedwan();
 
 // False with `erro` set when the file could not be written (or a text holds
 // a character windows-1252 cannot store).

@@ -1,6 +1,7 @@
 #include "TFormPrincipal.h"
 
 #include "AreaDesenho.h"
+#include "ArquivoLinhas.h"
 #include "ArquivoRedwan.h"
 #include "DialogosArquivo.h"
 #include "RelatorioRedwan.h"
@@ -139,7 +140,7 @@ void TFormPrincipal::BnovClick()
 
 void TFormPrincipal::BabrClick()
 {
-    const QString caminho = escolherArquivoAbrir(this, QStringLiteral("Abrir"), pastaArquivosRedwan(),
+    const QString caminho = escolherArquivoAbrir(this, QStringLiteral("Abrir"), pastaArquivosProjeto(),
                                                  QString::fromUtf8(filtroArquivosRedwan));
     if (caminho.isEmpty())
         return;
@@ -165,7 +166,7 @@ void TFormPrincipal::BabrClick()
 
 void TFormPrincipal::BsavClick()
 {
-    const QString caminho = escolherArquivoSalvar(this, QStringLiteral("Salvar"), pastaArquivosRedwan(),
+    const QString caminho = escolherArquivoSalvar(this, QStringLiteral("Salvar"), pastaArquivosProjeto(),
                                                   QString::fromUtf8(filtroArquivosRedwan),
                                                   QString::fromUtf8(nomePropostoRedwan), QStringLiteral("rdw"));
     if (caminho.isEmpty())

@@ -302,10 +302,7 @@ LeituraRedwan lerLinhasProjetoRedwan(const std::vector<std::string>& linhas, con
 
 std::string mensagemArquivoRedwanRecusado(const std::string& nomeArquivo, const LeituraRedwan& leitura)
 {
-    if (leitura.linha <= 0) // the file itself could not be read
-        return "Não foi possível abrir o arquivo \"" + nomeArquivo + "\": " + leitura.erro + ".";
-    return "Não foi possível abrir o arquivo \"" + nomeArquivo + "\": linha " + std::to_string(leitura.linha) +
-           ", " + leitura.erro + ". O projeto aberto não foi alterado.";
+    return mensagemArquivoRecusado(nomeArquivo, leitura.linha, leitura.erro);
 }
 
 std::string legendaAposAbrir(const std::string& legenda, const std::string& nomeArquivo)
