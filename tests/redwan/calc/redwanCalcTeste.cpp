@@ -4,6 +4,7 @@
 #include "dimensionamento.h"
 #include "entradaProjeto.h"
 #include "numeros.h"
+#include "saidaCalculadora.h"
 
 #include <QDir>
 #include <QProcess>
@@ -79,11 +80,11 @@ private slots:
                 {"Ms", formatarDecimais(r.Ms, 6)},
                 {"dC", formatarDecimais(r.dC, 6)},
                 {"xC", formatarDecimais(r.xC, 6)},
-                {"domC", formatar0(r.domC)},
+                {"domC", numeroSaida(r.domC)},
                 {"AsC", formatarDecimais(r.AsC, 6)},
                 {"dS", formatarDecimais(r.dS, 6)},
                 {"xS", formatarDecimais(r.xS, 6)},
-                {"domS", formatar0(r.domS)},
+                {"domS", numeroSaida(r.domS)},
                 {"AsS", formatarDecimais(r.AsS, 6)},
                 {"Dcoro", formatarDecimais(r.Dcoro, 6)},
                 {"AsP_Prat", formatarDecimais(r.AsP_Prat, 6)},
@@ -106,8 +107,8 @@ private slots:
                              QString::fromStdString(esperados[i].second));
         }
         // The worked pipe as its results window shows it.
-        for (const char* t : {"a-exemplo.rdw\n", "\nP: 90,000000\n", "\nMc: 14,50", "\ndC: 6,30", "\ndomC: 2\n",
-                              "\nAsC: 4,895932\n", "\ndomS: 3\n", "\ntelaInterna: MF 138 + MF 396\n",
+        for (const char* t : {"a-exemplo.rdw\n", "\nP: 90,000000\n", "\nMc: 14,50", "\ndC: 6,30", "\ndomC: 2,000000\n",
+                              "\nAsC: 4,895932\n", "\ndomS: 3,000000\n", "\ntelaInterna: MF 138 + MF 396\n",
                               "\ntelaExterna: ----\n", "\nw: 0,112983\n",
                               "\nverificacaoCobrimento: (Ok. Não ocorre ruptura do cobrimento)\n"})
             QVERIFY2(blocos[0].contains(QString::fromUtf8(t)), qPrintable(QString::fromUtf8(t) + blocos[0]));
