@@ -1,6 +1,6 @@
 #include "arquivoProjeto.h"
 
-#include "arquivoSecoes.h"
+#include "leituraSecoes.h"
 #include "basesAssentamento.h"
 #include "dadosInstalacao.h"
 #include "limitesInstalacao.h"
@@ -8,24 +8,7 @@
 #include "sobrecargaEntrada.h"
 
 #include <cmath>
-#include <stdexcept>
 
-namespace {
-
-class Escritor {
-public:
-    void secao(const std::string& cabecalho) { linhas.push_back(cabecalho); }
-    void valor(const std::string& v) { linhas.push_back(v); }
-    void valor(int i) { linhas.push_back(std::to_string(i)); }
-    void fim()
-    {
-        linhas.push_back(separadorSecao);
-        linhas.push_back("");
-    }
-    std::vector<std::string> linhas;
-};
-
-} // namespace
 
 std::vector<std::string> linhasProjetista(const DadosProjetista& d)
 {
@@ -48,7 +31,7 @@ DadosProjetista projetistaDasLinhas(const std::vector<std::string>& linhas)
 
 std::vector<std::string> linhasProjeto(const ProjetoTubo& p)
 {
-    Escritor e;
+    EscritorSecoes e;
     e.linhas = linhasProjetista(p.projetista);
     e.valor("");
     e.secao("OBRA");
@@ -126,133 +109,72 @@ std::vector<std::string> linhasProjeto(const ProjetoTubo& p)
 
 namespace {
 
-// A refusal at a line of the file.
-struct Recusa : std::runtime_error {
-    Recusa(int l, const std::string& motivo) : std::runtime_error(motivo), linha(l) {}
-    int linha;
-};
-
-class Leitor {
-public:
-    explicit Leitor(const std::vector<std::string>& linhas) : linhas_(linhas) {}
-
-    int linhaAtual() const { return proxima_; }
-
-    const std::string& texto()
-    {
-        if (proxima_ >= static_cast<int>(linhas_.size()))
-            throw Recusa(proxima_ + 1, "o arquivo termina antes do esperado");
-        return linhas_[proxima_++];
-    }
-
-    void cabecalho(const std::string& esperado)
-    {
-        if (texto() != esperado)
-            throw Recusa(proxima_, "esperava-se \"" + esperado + "\"");
-    }
-
-    // The end of one section and the header of the next.
-    void proximaSecao(const std::string& cabecalhoSeguinte)
-    {
-        if (texto() != separadorSecao)
-            throw Recusa(proxima_, "esperava-se a linha separadora");
-        if (!texto().empty())
-            throw Recusa(proxima_, "esperava-se uma linha vazia");
-        cabecalho(cabecalhoSeguinte);
-    }
-
-    int indice(int quantidade)
-    {
-        const std::string& t = texto();
-        const bool digitos = !t.empty() && t.size() < 6 && t.find_first_not_of("0123456789") == std::string::npos;
-        const int valor = digitos ? std::stoi(t) : -1;
-        if (!digitos)
-            throw Recusa(proxima_, "\"" + t + "\" não é um número inteiro");
-        if (valor >= quantidade)
-            throw Recusa(proxima_, "\"" + t + "\" está fora da lista de opções");
-        return valor;
-    }
-
-    // A number text, kept as written.
-    std::string numero(double minimo, const std::string& descricaoMinimo, double* valor = nullptr)
-    {
-        const std::string& t = texto();
-        double v = 0.0;
-        if (!lerNumero(t, v))
-            throw Recusa(proxima_, mensagemNumeroInvalido(t));
-        if (v < minimo)
-            throw Recusa(proxima_, "o valor " + t + " deve ser " + descricaoMinimo);
-        if (valor)
-            *valor = v;
-        return t;
-    }
-
-    void exigir(bool condicao, int linha, const std::string& motivo)
-    {
-        if (!condicao)
-            throw Recusa(linha, motivo);
-    }
-
-private:
-    const std::vector<std::string>& linhas_;
-    int proxima_ = 0;
-};
+// A number text of at least `minimo`, kept as written.
+std::string numeroAoMenos(LeitorSecoes& l, double minimo, const std::string& descricaoMinimo, double* valor = nullptr)
+{
+    double v = 0.0;
+    const std::string t = l.numero(v);
+    l.exigir(v >= minimo, l.linhaAtual(), "o valor " + t + " deve ser " + descricaoMinimo);
+    if (valor)
+        *valor = v;
+    return t;
+}
 
 constexpr double folga = 1e-9;
 const std::string naoNegativo = "maior ou igual a zero";
 
-void lerInstalacao(Leitor& l, ProjetoTubo& p, int& linhaHa, int& linhaBv, int& linhaRsd)
+void lerInstalacao(LeitorSecoes& l, ProjetoTubo& p, int& linhaHa, int& linhaBv, int& linhaRsd)
 {
     Instalacao& i = p.instalacao;
     aplicarTipoInstalacao(i, l.indice(3));
     const int terreno = l.indice(6);
     aplicarTerreno(i, terreno);
     if (terreno == terrenoDefinidoPeloUsuario) {
-        i.gama = l.numero(0.0, naoNegativo);
+        i.gama = numeroAoMenos(l, 0.0, naoNegativo);
         double kMi = 0.0;
-        i.kMi = l.numero(0.0, naoNegativo, &kMi);
+        i.kMi = numeroAoMenos(l, 0.0, naoNegativo, &kMi);
         l.exigir(kMi > 0.0, l.linhaAtual(), "o valor de K.u deve ser maior que zero");
     }
-    i.alturaTerra = l.numero(0.59999, "de pelo menos 0,60 m");
+    i.alturaTerra = numeroAoMenos(l, 0.59999, "de pelo menos 0,60 m");
     if (i.tipo == Vala) {
         linhaBv = l.linhaAtual() + 1;
-        i.larguraVala = l.numero(0.0, naoNegativo);
+        i.larguraVala = numeroAoMenos(l, 0.0, naoNegativo);
     } else if (i.tipo == ProjecaoPositiva) {
         linhaRsd = l.linhaAtual() + 1;
-        i.razaoRecalque = l.numero(-1e9, "");
+        i.razaoRecalque = numeroAoMenos(l, -1e9, "");
         linhaHa = l.linhaAtual() + 1;
-        i.alturaHa = l.numero(0.0, naoNegativo);
+        i.alturaHa = numeroAoMenos(l, 0.0, naoNegativo);
     } else {
         linhaBv = l.linhaAtual() + 1;
-        i.larguraVala = l.numero(0.0, naoNegativo);
+        i.larguraVala = numeroAoMenos(l, 0.0, naoNegativo);
         linhaHa = l.linhaAtual() + 1;
-        i.alturaHa = l.numero(0.0, naoNegativo);
+        i.alturaHa = numeroAoMenos(l, 0.0, naoNegativo);
         aplicarAterroCompactado(i, l.texto() != "0");
         linhaRsd = l.linhaAtual() + 1;
-        i.razaoRecalque = l.numero(-1e9, "");
+        i.razaoRecalque = numeroAoMenos(l, -1e9, "");
     }
 }
 
-void lerSobrecarga(Leitor& l, Sobrecarga& s)
+void lerSobrecarga(LeitorSecoes& l, Sobrecarga& s)
 {
     aplicarNatureza(s, l.indice(6));
     if (s.natureza == 0) {
         s.trafego = l.indice(3);
     } else if (s.natureza == 3) {
         aplicarDistribuicao(s, l.indice(2));
-        s.carga = l.numero(0.0, naoNegativo);
-        s.compA = l.numero(0.0, naoNegativo);
-        s.compB = l.numero(0.0, naoNegativo);
+        s.carga = numeroAoMenos(l, 0.0, naoNegativo);
+        s.compA = numeroAoMenos(l, 0.0, naoNegativo);
+        s.compB = numeroAoMenos(l, 0.0, naoNegativo);
         if (s.distribuicao == 1)
-            s.distC = l.numero(0.0, naoNegativo);
+            s.distC = numeroAoMenos(l, 0.0, naoNegativo);
     } else if (s.natureza == 4) {
-        s.carga = l.numero(0.0, naoNegativo);
+        s.carga = numeroAoMenos(l, 0.0, naoNegativo);
     }
 }
 
 // The limits the installation window keeps, checked once the bedding class
 // that bounds ha is known.
-void conferirLimites(Leitor& l, const ProjetoTubo& p, int linhaHa, int linhaBv, int linhaRsd)
+void conferirLimites(LeitorSecoes& l, const ProjetoTubo& p, int linhaHa, int linhaBv, int linhaRsd)
 {
     const Instalacao& i = p.instalacao;
     const ValoresTrabalho v = valoresTrabalho(p);
@@ -278,7 +200,7 @@ LeituraProjeto lerLinhasProjeto(const std::vector<std::string>& linhas, const Pr
     LeituraProjeto r;
     r.projeto = atual;
     ProjetoTubo p = atual;
-    Leitor l(linhas);
+    LeitorSecoes l(linhas);
     try {
         l.cabecalho("PROJETISTA");
         for (std::string* t : camposProjetista(p.projetista))
@@ -292,10 +214,10 @@ LeituraProjeto lerLinhasProjeto(const std::vector<std::string>& linhas, const Pr
 
         l.proximaSecao("GEOMETRIA");
         Geometria& g = p.geometria;
-        g.finalidade = l.indice(static_cast<int>(listaFinalidades().size()));
-        g.tipoTubo = l.indice(static_cast<int>(listaTiposTubo().size()));
-        g.indiceDi = l.indice(static_cast<int>(listaDiametros().size()));
-        g.indiceComprimento = l.indice(static_cast<int>(listaComprimentos(g.finalidade).size()));
+        g.finalidade = l.indice(listaFinalidades().size());
+        g.tipoTubo = l.indice(listaTiposTubo().size());
+        g.indiceDi = l.indice(listaDiametros().size());
+        g.indiceComprimento = l.indice(listaComprimentos(g.finalidade).size());
 
         l.proximaSecao("INSTALAÇÃO");
         int linhaHa = 0, linhaBv = 0, linhaRsd = 0;
@@ -312,10 +234,10 @@ LeituraProjeto lerLinhasProjeto(const std::vector<std::string>& linhas, const Pr
         else
             base.classe = classe;
         double fator = 0.0;
-        base.fator = l.numero(0.0, naoNegativo, &fator);
+        base.fator = numeroAoMenos(l, 0.0, naoNegativo, &fator);
         l.exigir(fator > 0.0, l.linhaAtual(), "o fator de equivalência deve ser maior que zero");
         double cs = 0.0;
-        base.coefSeguranca = l.numero(0.0, naoNegativo, &cs);
+        base.coefSeguranca = numeroAoMenos(l, 0.0, naoNegativo, &cs);
         l.exigir(converterNumero(formatar2(cs)) >= 1.5, l.linhaAtual(),
                  "o coeficiente de segurança deve ser de pelo menos 1,5");
         // The two groups keep one safety coefficient.
@@ -330,10 +252,10 @@ LeituraProjeto lerLinhasProjeto(const std::vector<std::string>& linhas, const Pr
         p.resultado.linhaArmado = "Tubos Armados = " + p.resultado.textoArmado;
         p.resultado.linhaSimples = "Tubos Simples = " + p.resultado.textoSimples;
         if (l.texto() != separadorSecao)
-            throw Recusa(l.linhaAtual(), "esperava-se a linha separadora");
+            throw RecusaArquivo(l.linhaAtual(), "esperava-se a linha separadora");
 
         conferirLimites(l, p, linhaHa, linhaBv, linhaRsd);
-    } catch (const Recusa& recusa) {
+    } catch (const RecusaArquivo& recusa) {
         r.linha = recusa.linha;
         r.erro = recusa.what();
         return r;

@@ -1,6 +1,6 @@
 #include "arquivoProjetoRedwan.h"
 
-#include "arquivoSecoes.h"
+#include "leituraSecoes.h"
 #include "numeros.h"
 
 #include <array>
@@ -29,18 +29,6 @@ constexpr std::array<Texto, 6> textosAposAsCores{&TextosResultados::Label27, &Te
 
 constexpr long maiorCor = 0xFFFFFF;
 
-class Escritor {
-public:
-    void secao(const std::string& cabecalho) { linhas.push_back(cabecalho); }
-    void valor(const std::string& v) { linhas.push_back(v); }
-    void valor(long i) { linhas.push_back(std::to_string(i)); }
-    void fim()
-    {
-        linhas.push_back(separadorSecao);
-        linhas.push_back("");
-    }
-    std::vector<std::string> linhas;
-};
 
 } // namespace
 
@@ -57,7 +45,7 @@ CorRgb corDoInteiro(long valor)
 
 std::vector<std::string> linhasProjetoRedwan(const ProjetoRedwan& p, const TextosResultados& r)
 {
-    Escritor e;
+    EscritorSecoes e;
     e.secao("OBRA");
     for (const std::string* t : camposObra(p.obra))
         e.valor(*t);
@@ -107,78 +95,7 @@ std::vector<std::string> linhasProjetoRedwan(const ProjetoRedwan& p, const Texto
 
 namespace {
 
-// A refusal at a line of the file.
-struct Recusa : std::runtime_error {
-    Recusa(int l, const std::string& motivo) : std::runtime_error(motivo), linha(l) {}
-    int linha;
-};
-
-class Leitor {
-public:
-    explicit Leitor(const std::vector<std::string>& linhas) : linhas_(linhas) {}
-
-    // The line last read, 1-based.
-    int linhaAtual() const { return proxima_; }
-
-    const std::string& texto()
-    {
-        if (proxima_ >= static_cast<int>(linhas_.size()))
-            throw Recusa(proxima_ + 1, "o arquivo termina antes do esperado");
-        return linhas_[proxima_++];
-    }
-
-    void cabecalho(const std::string& esperado)
-    {
-        if (texto() != esperado)
-            throw Recusa(proxima_, "esperava-se \"" + esperado + "\"");
-    }
-
-    void fimSecao()
-    {
-        if (texto() != separadorSecao)
-            throw Recusa(proxima_, "esperava-se a linha separadora");
-        if (!texto().empty())
-            throw Recusa(proxima_, "esperava-se uma linha vazia");
-    }
-
-    // A whole number of at most `digitos` digits, without sign.
-    long inteiro(std::size_t digitos)
-    {
-        const std::string& t = texto();
-        if (t.empty() || t.size() > digitos || t.find_first_not_of("0123456789") != std::string::npos)
-            throw Recusa(proxima_, "\"" + t + "\" não é um número inteiro");
-        return std::stol(t);
-    }
-
-    int indice(std::size_t quantidade)
-    {
-        const long valor = inteiro(5);
-        if (valor >= static_cast<long>(quantidade))
-            throw Recusa(proxima_, "\"" + linhas_[proxima_ - 1] + "\" está fora da lista de opções");
-        return static_cast<int>(valor);
-    }
-
-    // A number text, kept as written; its value in `valor`.
-    std::string numero(double& valor)
-    {
-        const std::string& t = texto();
-        if (!lerNumero(t, valor))
-            throw Recusa(proxima_, "\"" + t + "\" não é um número válido");
-        return t;
-    }
-
-    void exigir(bool condicao, int linha, const std::string& motivo)
-    {
-        if (!condicao)
-            throw Recusa(linha, motivo);
-    }
-
-private:
-    const std::vector<std::string>& linhas_;
-    int proxima_ = 0;
-};
-
-void lerClasse(Leitor& l, ProjetoRedwan& p)
+void lerClasse(LeitorSecoes& l, ProjetoRedwan& p)
 {
     const int finalidade = p.geometria.finalidade;
     const int classe = l.indice(classesDoGrupo(finalidade).size());
@@ -187,17 +104,17 @@ void lerClasse(Leitor& l, ProjetoRedwan& p)
         const std::string& texto = l.texto();
         const ConferenciaEspecial c = conferirEspecial(texto, finalidade, diametroInterno(p.geometria));
         if (c.problema == ConferenciaEspecial::Vazio)
-            throw Recusa(l.linhaAtual(), "falta a carga mínima de ruptura da classe \"Especial\"");
+            throw RecusaArquivo(l.linhaAtual(), "falta a carga mínima de ruptura da classe \"Especial\"");
         if (c.problema == ConferenciaEspecial::NaoNumero)
-            throw Recusa(l.linhaAtual(), "\"" + texto + "\" não é um número válido");
+            throw RecusaArquivo(l.linhaAtual(), "\"" + texto + "\" não é um número válido");
         if (c.problema == ConferenciaEspecial::NaoMaior)
-            throw Recusa(l.linhaAtual(), "a carga de ruptura da classe \"Especial\" " + c.avisoInferior);
+            throw RecusaArquivo(l.linhaAtual(), "a carga de ruptura da classe \"Especial\" " + c.avisoInferior);
         textoEspecial(p.classe, finalidade) = texto;
     }
     seguirGrupoVisivel(p.classe, finalidade);
 }
 
-void lerParametros(Leitor& l, ProjetoRedwan& p)
+void lerParametros(LeitorSecoes& l, ProjetoRedwan& p)
 {
     ParametrosArmadura& a = p.parametros;
     double fck = 0.0;
@@ -231,7 +148,7 @@ void lerParametros(Leitor& l, ProjetoRedwan& p)
     l.exigir(gama >= 1.0, l.linhaAtual(), "o coeficiente de segurança do concreto deve ser de pelo menos 1");
 }
 
-void lerResultados(Leitor& l, TextosResultados& r)
+void lerResultados(LeitorSecoes& l, TextosResultados& r)
 {
     for (Texto t : textosAntesDasCores)
         r.*t = l.texto();
@@ -256,7 +173,7 @@ LeituraRedwan lerLinhasProjetoRedwan(const std::vector<std::string>& linhas, con
     r.resultados = resultadosAtuais;
     ProjetoRedwan p = atual;
     TextosResultados resultados = resultadosAtuais;
-    Leitor l(linhas);
+    LeitorSecoes l(linhas);
     try {
         l.cabecalho("OBRA");
         for (std::string* t : camposObra(p.obra))
@@ -287,8 +204,8 @@ LeituraRedwan lerLinhasProjetoRedwan(const std::vector<std::string>& linhas, con
         lerResultados(l, resultados);
         // The last empty line, and whatever may follow it, is not needed.
         if (l.texto() != separadorSecao)
-            throw Recusa(l.linhaAtual(), "esperava-se a linha separadora");
-    } catch (const Recusa& recusa) {
+            throw RecusaArquivo(l.linhaAtual(), "esperava-se a linha separadora");
+    } catch (const RecusaArquivo& recusa) {
         r.linha = recusa.linha;
         r.erro = recusa.what();
         return r;
