@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
@@ -72,6 +73,8 @@ void JanelaPrincipal::criarComandos(const std::vector<ComandoJanela>& comandos)
         acao->setToolTip(QString::fromUtf8(c.dica));
         acao->setEnabled(c.habilitado);
         acao->setVisible(c.visivel);
+        if (c.atalho)
+            acao->setShortcut(QKeySequence(QLatin1String(c.atalho)));
         comandos_[QLatin1String(c.nome)] = acao;
         if (!c.visivel)
             continue;

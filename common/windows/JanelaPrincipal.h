@@ -24,6 +24,7 @@ struct ComandoJanela {
     bool habilitado;  // at start
     bool visivel;
     bool separadorDepois; // a bar after it in the toolbar
+    const char* atalho = nullptr; // keyboard shortcut ("Ctrl+S", "F2"), none when null
 };
 
 class JanelaPrincipal : public QMainWindow {

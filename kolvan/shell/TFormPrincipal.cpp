@@ -35,22 +35,22 @@ namespace {
 const std::vector<ComandoJanela>& comandosKolvan()
 {
     static const std::vector<ComandoJanela> comandos{
-        {"Bnov", "Novo", "Arquivos", "Novo", true, true, false},
-        {"Babr", "Abrir", "Arquivos", "Abrir", true, true, false},
-        {"Bsal", "Salvar", "Arquivos", "Salvar", false, true, false},
-        {"Bsai", "Sair", "Arquivos", "Sair", true, true, true},
+        {"Bnov", "Novo", "Arquivos", "Novo", true, true, false, "Ctrl+N"},
+        {"Babr", "Abrir", "Arquivos", "Abrir", true, true, false, "Ctrl+O"},
+        {"Bsal", "Salvar", "Arquivos", "Salvar", false, true, false, "Ctrl+S"},
+        {"Bsai", "Sair", "Arquivos", "Sair", true, true, true, "Ctrl+Q"},
         {"BA3", "Dados da compressão diametral de tubos simples", "Dados", "Compressão diametral de tubos simples",
          true, true, false},
         {"BA4", "Dados da compressão diametral de tubos armados", "Dados", "Compressão diametral de tubos armados",
          true, true, false},
         {"Bpro", "Dados do projetista", "Dados", "Projetista", true, true, false},
         {"Bobr", "Dados da Obra/Cliente", "Dados", "Obra/Cliente", true, true, true},
-        {"Bgeo", "Geometria", "Parâmetros", "Geometria", true, true, false},
-        {"Bins", "Instalação", "Parâmetros", "Instalação", false, true, false},
-        {"Bsob", "Sobrecarga", "Parâmetros", "Sobrecarga", false, true, false},
-        {"Bfat", "Tipo de base", "Parâmetros", "Tipo de base", false, true, true},
-        {"Bcla", "Resultado da classe do tubo", "Resultados", "Classe do Tudo", false, true, false},
-        {"BrelC", "Relatório", "Resultados", "Relatorio", false, true, true},
+        {"Bgeo", "Geometria", "Parâmetros", "Geometria", true, true, false, "F2"},
+        {"Bins", "Instalação", "Parâmetros", "Instalação", false, true, false, "F3"},
+        {"Bsob", "Sobrecarga", "Parâmetros", "Sobrecarga", false, true, false, "F4"},
+        {"Bfat", "Tipo de base", "Parâmetros", "Tipo de base", false, true, true, "F5"},
+        {"Bcla", "Resultado da classe do tubo", "Resultados", "Classe do Tudo", false, true, false, "F6"},
+        {"BrelC", "Relatório", "Resultados", "Relatorio", false, true, true, "F7"},
         {"BsobreC", "Autores e Responsáveis", "Sobre", "Autores e Responsaveis", true, true, false},
     };
     return comandos;

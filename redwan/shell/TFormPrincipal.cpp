@@ -35,7 +35,8 @@ std::vector<ComandoJanela> comandosDaJanela()
 {
     std::vector<ComandoJanela> comandos;
     for (const ComandoRedwan& c : comandosRedwan())
-        comandos.push_back({c.nome, c.dica, c.menu, c.item, c.habilitadoNoInicio, c.visivel, c.separadorDepois});
+        comandos.push_back({c.nome, c.dica, c.menu, c.item, c.habilitadoNoInicio, c.visivel, c.separadorDepois,
+                            c.atalho});
     return comandos;
 }
 } // namespace

@@ -3,18 +3,19 @@
 const std::vector<ComandoRedwan>& comandosRedwan()
 {
     static const std::vector<ComandoRedwan> lista{
-        {"Bnov", "Novo", "Arquivos", "Novo", true, true, false},
-        {"Babr", "Abrir", "Arquivos", "Abrir", true, true, false},
-        {"Bsav", "Salvar", "Arquivos", "Salvar", false, true, false},
-        {"Bsai", "Sair", "Arquivos", "Sair", true, true, true},
+        {"Bnov", "Novo", "Arquivos", "Novo", true, true, false, "Ctrl+N"},
+        {"Babr", "Abrir", "Arquivos", "Abrir", true, true, false, "Ctrl+O"},
+        {"Bsav", "Salvar", "Arquivos", "Salvar", false, true, false, "Ctrl+S"},
+        {"Bsai", "Sair", "Arquivos", "Sair", true, true, true, "Ctrl+Q"},
         {"Btel", "Telas Soldadas", "Dados", "Telas Soldadas", true, true, false},
         {"Bfab", "Fabricante", "Dados", "Fabricante", true, true, false},
         {"Bobr", "Obra/Cliente", "Dados", "Obra/Cliente", true, true, true},
-        {"Bgeo", "Geometria", "Parâmetros", "Geometria", true, true, false},
-        {"BclaD", "Classe do tubo", "Parâmetros", "Classe do tubo", false, true, false},
-        {"Barm", "Armadura", "Parâmetros", "Armadura", false, true, true},
-        {"Bdim", "Resultado do dimensionamento", "Resultados", "Resultado do dimensionamento", false, true, false},
-        {"BrelD", "Relatório", "Resultados", "Relatorio", false, true, true},
+        {"Bgeo", "Geometria", "Parâmetros", "Geometria", true, true, false, "F2"},
+        {"BclaD", "Classe do tubo", "Parâmetros", "Classe do tubo", false, true, false, "F3"},
+        {"Barm", "Armadura", "Parâmetros", "Armadura", false, true, true, "F4"},
+        {"Bdim", "Resultado do dimensionamento", "Resultados", "Resultado do dimensionamento", false, true, false,
+         "F5"},
+        {"BrelD", "Relatório", "Resultados", "Relatorio", false, true, true, "F6"},
         {"BsobreD", "Autores e responsáveis", "Sobre", "Autores e Responsaveis", true, true, false},
         // The iteration trace, for the program's developers: no entry, never shown.
         {"ToolButton2", "", "", "", true, false, false},

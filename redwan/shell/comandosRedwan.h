@@ -13,6 +13,7 @@ struct ComandoRedwan {
     bool habilitadoNoInicio;
     bool visivel;
     bool separadorDepois;
+    const char* atalho = nullptr; // keyboard shortcut ("Ctrl+S", "F2"), none when null
 };
 
 const std::vector<ComandoRedwan>& comandosRedwan();
