@@ -1,17 +1,45 @@
 #include "VisualizacaoRelatorio.h"
 
+#include "ArquivoLinhas.h"
+#include "DialogosArquivo.h"
 #include "ExecucaoModal.h"
+#include "ExportacaoPdf.h"
 #include "FonteRelatorio.h"
+#include "Mensagens.h"
 #include "PintorRelatorio.h"
 #include "TextoQt.h"
 
+#include <QAction>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
 #include <algorithm>
+
+namespace {
+// "Salvar em PDF": the report as shown, written to a file the user picks,
+// proposed under the report's name in the Arquivos folder.
+void salvarEmPdf(const LayoutRelatorio& layout, QWidget* janela)
+{
+    const QString caminho = escolherArquivoSalvar(janela, QStringLiteral("Salvar em PDF"), pastaArquivosProjeto(),
+                                                  QStringLiteral("Arquivos PDF (*.pdf)"),
+                                                  qt(layout.titulo) + QStringLiteral(".pdf"),
+                                                  QStringLiteral("pdf"));
+    if (caminho.isEmpty())
+        return;
+    if (!exportarPdf(layout, caminho))
+        mensagens().mensagem(QStringLiteral("Não foi possível salvar o relatório em \"%1\": a pasta não existe ou "
+                                            "não aceita gravação. O arquivo anterior, se havia, continua como estava.")
+                                 .arg(QFileInfo(caminho).fileName()));
+}
+} // namespace
 
 void prepararImpressora(QPrinter& impressora, const LayoutRelatorio& layout)
 {
@@ -37,5 +65,17 @@ int visualizarRelatorio(const LayoutRelatorio& layout, QWidget* pai)
     }
     QObject::connect(&janela, &QPrintPreviewDialog::paintRequested, &janela,
                      [&relatorio](QPrinter* destino) { pintarRelatorio(relatorio, *destino); });
+    if (auto* barra = janela.findChild<QToolBar*>()) {
+        barra->addSeparator();
+        QAction* pdf = barra->addAction(janela.style()->standardIcon(QStyle::SP_DialogSaveButton),
+                                        QStringLiteral("Salvar em PDF"));
+        pdf->setObjectName(QStringLiteral("SalvarPdf"));
+        pdf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+        pdf->setToolTip(QStringLiteral("Salvar em PDF"));
+        QObject::connect(pdf, &QAction::triggered, &janela, [&layout, &janela] { salvarEmPdf(layout, &janela); });
+        // Its caption beside the picture, where a user looks for it.
+        if (auto* botao = qobject_cast<QToolButton*>(barra->widgetForAction(pdf)))
+            botao->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    }
     return executarModal(janela);
 }

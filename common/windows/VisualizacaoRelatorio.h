@@ -1,6 +1,7 @@
 #pragma once
 // The report on screen before printing: Qt's print preview, with its zoom,
-// page navigation, page set-up and print button, on an A4 portrait printer.
+// page navigation, page set-up and print button, on an A4 portrait printer,
+// and "Salvar em PDF" (Ctrl+E) for the same pages as a PDF file.
 
 #include "layoutRelatorio.h"
 

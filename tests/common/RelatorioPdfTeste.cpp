@@ -1,8 +1,11 @@
 // The report as a user gets it: a PDF of A4 pages whose text, accents and
 // positions poppler reads back, the same pages through a printer, and the
 // preview window with its pages, navigation and zoom.
+#include "ArquivoLinhas.h"
+#include "DialogosArquivo.h"
 #include "ExecucaoModal.h"
 #include "ExportacaoPdf.h"
+#include "MensagensGravadas.h"
 #include "Figuras.h"
 #include "PintorRelatorio.h"
 #include "FonteRelatorio.h"
@@ -10,6 +13,7 @@
 #include "bandasRelatorio.h"
 #include "sobreposicaoTextos.h"
 
+#include <QAction>
 #include <QDialog>
 #include <QImage>
 #include <QPrintPreviewWidget>
@@ -292,6 +296,57 @@ private slots:
         QCOMPARE(atual, 2);
         QCOMPARE(orientacao, QPageLayout::Portrait);
         QVERIFY(zoomDepois > zoomAntes);
+    }
+
+    // "Salvar em PDF" in the preview's toolbar: the file the user picks gets
+    // the pages shown; a cancelled dialog writes nothing; a file that cannot
+    // be written is said, and an earlier one stays.
+    void visualizacaoSalvaEmPdf()
+    {
+        MensagensGravadas msgs;
+        QStringList escolhas;
+        QString destino;
+        substituirEscolhaArquivoSalvar([&](const QString& titulo, const QString& proposto) {
+            escolhas << titulo + QLatin1Char('|') + proposto;
+            return destino;
+        });
+        QString legenda, dica;
+        QKeySequence atalho;
+        substituirExecucaoModal([&](QDialog& janela) {
+            janela.show();
+            auto* acao = janela.findChild<QAction*>(QStringLiteral("SalvarPdf"));
+            if (!acao)
+                return -1;
+            legenda = acao->text();
+            dica = acao->toolTip();
+            atalho = acao->shortcut();
+            destino = arquivo(QStringLiteral("visualizado")); // the extension is added
+            acao->trigger();
+            destino.clear(); // cancelled
+            acao->trigger();
+            destino = arquivo(QStringLiteral("nao/existe/relatorio.pdf"));
+            acao->trigger();
+            janela.reject();
+            return 0;
+        });
+        QCOMPARE(visualizarRelatorio(relatorioDeDuasPaginas(imagemAbsoluta)), 0);
+        substituirExecucaoModal({});
+        substituirEscolhaArquivoSalvar({});
+        QCOMPARE(legenda, QStringLiteral("Salvar em PDF"));
+        QCOMPARE(dica, QStringLiteral("Salvar em PDF"));
+        QCOMPARE(atalho, QKeySequence(QStringLiteral("Ctrl+E")));
+        const QString proposto = QStringLiteral("Salvar em PDF|") + pastaArquivosProjeto() +
+                                 QStringLiteral("/Especificação da classe.pdf");
+        QCOMPARE(escolhas, (QStringList{proposto, proposto, proposto}));
+
+        const QString pdf = arquivo(QStringLiteral("visualizado.pdf"));
+        QVERIFY(executar(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))));
+        QVERIFY(textoDaPagina(pdf, 1).contains(QStringLiteral("ESPECIFICAÇÃO DA CLASSE DE RESISTÊNCIA DE TUBO DE CONCRETO")));
+        QVERIFY(textoDaPagina(pdf, 2).contains(QStringLiteral("Segunda linha da descrição.")));
+        QCOMPARE(msgs.mostradas,
+                 QStringList{QStringLiteral("mensagem: Não foi possível salvar o relatório em \"relatorio.pdf\": a "
+                                            "pasta não existe ou não aceita gravação. O arquivo anterior, se havia, "
+                                            "continua como estava.")});
     }
 };
 
