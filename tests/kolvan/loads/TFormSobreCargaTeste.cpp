@@ -150,7 +150,7 @@ private slots:
     {
         natureza(1);
         janela->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(janela.get()));
+        QTRY_VERIFY_WITH_TIMEOUT(janela->isActiveWindow(), 5000);
         QTest::keyClick(janela.get(), Qt::Key_F4, Qt::AltModifier);
         QVERIFY(!janela->isVisible());
         QCOMPARE(projeto->sobrecarga.natureza, 1);

@@ -289,7 +289,7 @@ private slots:
                 clicar(d, "BotaoCancela");
             else if (acao == QLatin1String("Alt+F4")) {
                 d.activateWindow();
-                QVERIFY(QTest::qWaitForWindowActive(&d));
+                QTRY_VERIFY_WITH_TIMEOUT(d.isActiveWindow(), 5000);
                 QTest::keyClick(&d, Qt::Key_F4, Qt::AltModifier);
             }
             else if (acao == QLatin1String("Esc"))

@@ -116,7 +116,7 @@ private slots:
         TFobra j(obra, cliente, ModoObra::ComProtocolo);
         j.show();
         j.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&j));
+        QTRY_VERIFY_WITH_TIMEOUT(j.isActiveWindow(), 5000);
         editar(j);
         QTest::keyClick(&j, Qt::Key_F4, Qt::AltModifier);
         QVERIFY(!j.isVisible());
