@@ -187,6 +187,12 @@ void TFormPrincipal::BrelDClick()
     dados.logo.clear();
     if (janelas_.fabricante) {
         dados.fabricante = janelas_.fabricante->dados();
+        // The fields the report prints lose their leading blanks, in the
+        // manufacturer window too.
+        if (dados.fabricante.imprimir) {
+            removerBrancosIniciais(dados.fabricante);
+            janelas_.fabricante->definirDados(dados.fabricante);
+        }
         const QString logo = pasta.filePath(QStringLiteral("logotipo.png"));
         if (!janelas_.fabricante->logo().isNull() && janelas_.fabricante->logo().save(logo))
             dados.logo = std8(logo);

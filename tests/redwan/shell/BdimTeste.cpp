@@ -11,6 +11,7 @@
 #include "Pausa.h"
 #include "TFDimensionamentoArmadura.h"
 #include "TFclasseRedwa.h"
+#include "TFfabricante.h"
 #include "TFgeometria.h"
 #include "TFormDimensionamento.h"
 #include "TFormPrincipal.h"
@@ -425,6 +426,21 @@ private slots:
         substituirEscolhaArquivoAbrir({});
         QCOMPARE(todasAsLinhas(), resumo);
         QVERIFY(msgs->ultima().contains(QStringLiteral("curto.rdw\": linha")));
+    }
+
+    void relatorioTiraBrancosDoFabricante()
+    {
+        DadosFabricante d = app->fabricante->dados();
+        d.nome = "   Tubos Brasil";
+        d.imprimir = true;
+        app->fabricante->definirDados(d);
+        projetoExemplo(0);
+        roteiro.append([](QDialog& janela) {
+            QCOMPARE(janela.objectName(), QStringLiteral("VisualizacaoRelatorio"));
+            janela.reject();
+        });
+        cmd("BrelD")->trigger();
+        QCOMPARE(app->fabricante->dados().nome, std::string("Tubos Brasil"));
     }
 
     void telasSoldadasAbreOCatalogo()
