@@ -1,6 +1,7 @@
 #include "JanelaEntrada.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -37,6 +38,15 @@ QPushButton* JanelaEntrada::criarBotaoCancela()
     botao->setAutoDefault(false);
     connect(botao, &QPushButton::clicked, this, &JanelaEntrada::cancelar);
     return botao;
+}
+
+QHBoxLayout* JanelaEntrada::criarLinhaBotoes()
+{
+    auto* botoes = new QHBoxLayout;
+    botoes->addStretch();
+    botoes->addWidget(criarBotaoConfirma());
+    botoes->addWidget(criarBotaoCancela());
+    return botoes;
 }
 
 void JanelaEntrada::confirmar()

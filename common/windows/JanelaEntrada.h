@@ -10,6 +10,7 @@
 // The shared modal result of the last closed modal window: 1 confirmed, 0 not.
 extern int confirmado;
 
+class QHBoxLayout;
 class QPushButton;
 
 class JanelaEntrada : public QDialog {
@@ -37,6 +38,8 @@ protected:
     // "Confirma" and "Cancela" as every input window places them.
     QPushButton* criarBotaoConfirma();
     QPushButton* criarBotaoCancela();
+    // The row of the window's foot: "Confirma" and "Cancela" at the right.
+    QHBoxLayout* criarLinhaBotoes();
 
     void showEvent(QShowEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;

@@ -68,10 +68,7 @@ TFobra::TFobra(DadosObra& obra, DadosCliente& cliente, ModoObra modo, QWidget* p
     auto* caixaObra = grupo(QStringLiteral("Dados da Obra:"), posicoesObra, 7);
     auto* caixaCliente = grupo(QStringLiteral("Dados do Cliente:"), posicoesCliente, 10);
 
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(criarBotaoConfirma());
-    botoes->addWidget(criarBotaoCancela());
+    auto* botoes = criarLinhaBotoes();
 
     auto* principal = new QVBoxLayout(this);
     principal->addWidget(caixaObra);

@@ -82,10 +82,7 @@ JanelaBaseAssentamento::JanelaBaseAssentamento(ProjetoTubo& projeto, bool aterro
     corpo->addLayout(esquerda, 1);
     corpo->addLayout(direita);
 
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(criarBotaoConfirma());
-    botoes->addWidget(criarBotaoCancela());
+    auto* botoes = criarLinhaBotoes();
     auto* principal = new QVBoxLayout(this);
     principal->addLayout(corpo);
     principal->addLayout(botoes);

@@ -49,10 +49,7 @@ TFclassetubo::TFclassetubo(const ProjetoTubo& projeto, QWidget* parent) : Janela
     linhas->addWidget(titulo(rotuloClasseTubo));
     linhas->addWidget(LabelClasse);
 
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(criarBotaoConfirma());
-    botoes->addWidget(criarBotaoCancela());
+    auto* botoes = criarLinhaBotoes();
 
     auto* principal = new QVBoxLayout(this);
     principal->addWidget(painel);

@@ -132,10 +132,7 @@ TFormInstalacao::TFormInstalacao(ProjetoTubo& projeto, QWidget* parent)
     corpo->addLayout(esquerda);
     corpo->addWidget(grupoFigura, 1);
 
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(criarBotaoConfirma());
-    botoes->addWidget(criarBotaoCancela());
+    auto* botoes = criarLinhaBotoes();
 
     auto* principal = new QVBoxLayout(this);
     principal->addLayout(corpo);

@@ -110,10 +110,7 @@ TFormLagrVala::TFormLagrVala(QWidget* parent) : JanelaEntrada(parent)
     adicionarMedida(QStringLiteral("b<sub>v</sub> ="), Ebv);
     medidas->addStretch();
 
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(criarBotaoConfirma());
-    botoes->addWidget(criarBotaoCancela());
+    auto* botoes = criarLinhaBotoes();
 
     auto* principal = new QVBoxLayout(this);
     principal->addWidget(Image1, 0, Qt::AlignHCenter);

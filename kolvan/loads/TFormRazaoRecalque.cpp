@@ -35,10 +35,7 @@ TFormRazaoRecalque::TFormRazaoRecalque(QWidget* parent) : JanelaEntrada(parent)
     linhaFaixa->addWidget(new QLabel(QStringLiteral("rr ="), faixa));
     linhaFaixa->addWidget(LabelValor);
 
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(criarBotaoConfirma());
-    botoes->addWidget(criarBotaoCancela());
+    auto* botoes = criarLinhaBotoes();
 
     auto* principal = new QVBoxLayout(this);
     principal->addWidget(grupo);

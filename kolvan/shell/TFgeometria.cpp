@@ -79,10 +79,7 @@ TFgeometria::TFgeometria(ProjetoTubo& projeto, QWidget* parent)
     corpo->addLayout(esquerda);
     corpo->addWidget(grupoCom(QStringLiteral("Figura da seção transversal"), Image1, this));
 
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(criarBotaoConfirma());
-    botoes->addWidget(criarBotaoCancela());
+    auto* botoes = criarLinhaBotoes();
 
     auto* principal = new QVBoxLayout(this);
     principal->addLayout(corpo);

@@ -68,10 +68,7 @@ TFclasseRedwa::TFclasseRedwa(ProjetoRedwan& projeto, QWidget* parent) : JanelaEn
     grupos->addWidget(PanelPA);
     grupos->addWidget(PanelEA);
 
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(criarBotaoConfirma());
-    botoes->addWidget(criarBotaoCancela());
+    auto* botoes = criarLinhaBotoes();
 
     auto* principal = new QVBoxLayout(this);
     principal->addWidget(grupos);

@@ -144,10 +144,7 @@ TFormDimensionamento::TFormDimensionamento(ProjetoRedwan& projeto, QWidget* pare
     corpo->addLayout(esquerda);
     corpo->addLayout(direita, 1);
 
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(criarBotaoConfirma());
-    botoes->addWidget(criarBotaoCancela());
+    auto* botoes = criarLinhaBotoes();
 
     auto* principal = new QVBoxLayout(this);
     principal->addLayout(corpo);
