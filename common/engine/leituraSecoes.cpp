@@ -29,6 +29,14 @@ void LeitorSecoes::proximaSecao(const std::string& cabecalhoSeguinte)
     cabecalho(cabecalhoSeguinte);
 }
 
+void LeitorSecoes::secaoTextos(const std::string& cabecalhoSecao, const std::vector<std::string*>& textos)
+{
+    cabecalho(cabecalhoSecao);
+    for (std::string* t : textos)
+        *t = texto();
+    fimSecao();
+}
+
 long LeitorSecoes::inteiro(std::size_t digitos)
 {
     const std::string& t = texto();

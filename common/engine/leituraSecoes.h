@@ -19,6 +19,14 @@ public:
         linhas.push_back(separadorSecao);
         linhas.push_back("");
     }
+    // A whole section of texts (the designer, the work, the client).
+    void secaoTextos(const std::string& cabecalho, const std::vector<const std::string*>& textos)
+    {
+        secao(cabecalho);
+        for (const std::string* t : textos)
+            valor(*t);
+        fim();
+    }
     std::vector<std::string> linhas;
 };
 
@@ -41,6 +49,8 @@ public:
     void fimSecao();
     // The end of one section and the header of the next.
     void proximaSecao(const std::string& cabecalhoSeguinte);
+    // A whole section of texts, as EscritorSecoes::secaoTextos writes it.
+    void secaoTextos(const std::string& cabecalho, const std::vector<std::string*>& textos);
     // A whole number of at most five digits, without sign, below `quantidade`.
     int indice(std::size_t quantidade);
     // A whole number of at most `digitos` digits, without sign.

@@ -34,14 +34,8 @@ std::vector<std::string> linhasProjeto(const ProjetoTubo& p)
     EscritorSecoes e;
     e.linhas = linhasProjetista(p.projetista);
     e.valor("");
-    e.secao("OBRA");
-    for (const std::string* t : camposObra(p.obra))
-        e.valor(*t);
-    e.fim();
-    e.secao("CLIENTE");
-    for (const std::string* t : camposCliente(p.cliente))
-        e.valor(*t);
-    e.fim();
+    e.secaoTextos("OBRA", camposObra(p.obra));
+    e.secaoTextos("CLIENTE", camposCliente(p.cliente));
 
     const Geometria& g = p.geometria;
     e.secao("GEOMETRIA");
@@ -205,14 +199,11 @@ LeituraProjeto lerLinhasProjeto(const std::vector<std::string>& linhas, const Pr
         l.cabecalho("PROJETISTA");
         for (std::string* t : camposProjetista(p.projetista))
             *t = l.texto();
-        l.proximaSecao("OBRA");
-        for (std::string* t : camposObra(p.obra))
-            *t = l.texto();
-        l.proximaSecao("CLIENTE");
-        for (std::string* t : camposCliente(p.cliente))
-            *t = l.texto();
+        l.fimSecao();
+        l.secaoTextos("OBRA", camposObra(p.obra));
+        l.secaoTextos("CLIENTE", camposCliente(p.cliente));
 
-        l.proximaSecao("GEOMETRIA");
+        l.cabecalho("GEOMETRIA");
         Geometria& g = p.geometria;
         g.finalidade = l.indice(listaFinalidades().size());
         g.tipoTubo = l.indice(listaTiposTubo().size());

@@ -46,14 +46,8 @@ CorRgb corDoInteiro(long valor)
 std::vector<std::string> linhasProjetoRedwan(const ProjetoRedwan& p, const TextosResultados& r)
 {
     EscritorSecoes e;
-    e.secao("OBRA");
-    for (const std::string* t : camposObra(p.obra))
-        e.valor(*t);
-    e.fim();
-    e.secao("CLIENTE");
-    for (const std::string* t : camposCliente(p.cliente))
-        e.valor(*t);
-    e.fim();
+    e.secaoTextos("OBRA", camposObra(p.obra));
+    e.secaoTextos("CLIENTE", camposCliente(p.cliente));
 
     const GeometriaRedwan& g = p.geometria;
     e.secao("GEOMETRIA");
@@ -175,14 +169,8 @@ LeituraRedwan lerLinhasProjetoRedwan(const std::vector<std::string>& linhas, con
     TextosResultados resultados = resultadosAtuais;
     LeitorSecoes l(linhas);
     try {
-        l.cabecalho("OBRA");
-        for (std::string* t : camposObra(p.obra))
-            *t = l.texto();
-        l.fimSecao();
-        l.cabecalho("CLIENTE");
-        for (std::string* t : camposCliente(p.cliente))
-            *t = l.texto();
-        l.fimSecao();
+        l.secaoTextos("OBRA", camposObra(p.obra));
+        l.secaoTextos("CLIENTE", camposCliente(p.cliente));
 
         l.cabecalho("GEOMETRIA");
         GeometriaRedwan& g = p.geometria;
