@@ -9,6 +9,7 @@
 #include "DialogosArquivo.h"
 #include "ExecucaoModal.h"
 #include "MensagensGravadas.h"
+#include "RoteiroModal.h"
 #include "Pausa.h"
 #include "TFclassetubo.h"
 #include "TFgeometria.h"
@@ -87,8 +88,7 @@ private:
     std::unique_ptr<AplicacaoKolvan> app;
     std::unique_ptr<MensagensGravadas> msgs;
     // What the user does inside the next modal windows, in order.
-    QList<std::function<void(QDialog&)>> roteiro;
-    QStringList modaisMostradas;
+    std::unique_ptr<RoteiroModal> modal;
 
     TFormPrincipal& principal() { return *app->principal; }
     QAction* cmd(const char* nome) { return principal().comando(QLatin1String(nome)); }
@@ -97,11 +97,11 @@ private:
     void atalho(const QKeySequence& teclas, std::function<void(QDialog&)> usuario = {})
     {
         if (usuario)
-            roteiro.append(std::move(usuario));
+            modal->roteiro.append(std::move(usuario));
         ativar(principal());
         QTest::keySequence(&principal(), teclas);
-        if (!roteiro.isEmpty()) {
-            roteiro.clear();
+        if (!modal->roteiro.isEmpty()) {
+            modal->roteiro.clear();
             QFAIL(qPrintable(teclas.toString() + QStringLiteral(" não abriu a janela")));
         }
     }
@@ -110,18 +110,8 @@ private slots:
     void init()
     {
         base = std::make_unique<BaseTemporaria>();
-        roteiro.clear();
-        modaisMostradas.clear();
         substituirPausa([](int) {});
-        substituirExecucaoModal([this](QDialog& d) {
-            modaisMostradas.append(d.objectName());
-            d.show();
-            if (!roteiro.isEmpty())
-                roteiro.takeFirst()(d);
-            if (d.isVisible())
-                d.hide();
-            return d.result();
-        });
+        modal = std::make_unique<RoteiroModal>();
         app = iniciarKolvan();
         msgs = std::make_unique<MensagensGravadas>();
         principal().show();
@@ -130,14 +120,10 @@ private slots:
 
     void cleanup()
     {
-        substituirExecucaoModal([](QDialog& d) {
-            if (d.objectName() == QLatin1String("TFsairSN"))
-                d.findChild<QPushButton*>(QStringLiteral("BotaoSim"))->click();
-            return 0;
-        });
+        modal->sairSemPerguntar();
         app.reset();
         msgs.reset();
-        substituirExecucaoModal({});
+        modal.reset();
         substituirEscolhaArquivoSalvar({});
         substituirPausa({});
         base.reset();
@@ -162,9 +148,9 @@ private slots:
                                      "Geometria", "Instalação", "Sobrecarga", "Tipo de base", "Classe do Tudo",
                                      "Relatorio", "Autores e Responsaveis"}));
         // A step not yet enabled does nothing by its key.
-        modaisMostradas.clear();
+        modal->mostradas.clear();
         atalho(QKeySequence(Qt::Key_F3));
-        QVERIFY(modaisMostradas.isEmpty());
+        QVERIFY(modal->mostradas.isEmpty());
     }
 
     // 800 mm, 1,50 m; a trench under 2,50 m of soil, 1,80 m wide; a
@@ -173,7 +159,7 @@ private slots:
     void caminhoInteiroPeloTeclado()
     {
         QTemporaryDir pasta;
-        roteiro.append([](QDialog& d) {
+        modal->roteiro.append([](QDialog& d) {
             auto& p = static_cast<TFprojetista&>(d);
             digitar(p.Edit[0], QStringLiteral("Ana Souza"));
             confirmarComAltF4(p);
@@ -306,7 +292,7 @@ private slots:
     // where it is typed.
     void projetistaRecusaCaracteresForaDoArquivo()
     {
-        roteiro.append([](QDialog& d) {
+        modal->roteiro.append([](QDialog& d) {
             auto& p = static_cast<TFprojetista&>(d);
             digitar(p.Edit[0], QStringLiteral("José ę № Araújo – €"));
             QCOMPARE(p.Edit[0]->text(), QStringLiteral("José   Araújo – €"));

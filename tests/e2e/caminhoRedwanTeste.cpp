@@ -8,6 +8,7 @@
 #include "DialogosArquivo.h"
 #include "ExecucaoModal.h"
 #include "MensagensGravadas.h"
+#include "RoteiroModal.h"
 #include "Pausa.h"
 #include "TFDimensionamentoArmadura.h"
 #include "TFclasseRedwa.h"
@@ -92,8 +93,7 @@ private:
     std::unique_ptr<AplicacaoRedwan> app;
     std::unique_ptr<MensagensGravadas> msgs;
     // What the user does inside the next modal windows, in order.
-    QList<std::function<void(QDialog&)>> roteiro;
-    QStringList modaisMostradas;
+    std::unique_ptr<RoteiroModal> modal;
 
     TFormPrincipal& principal() { return *app->principal; }
     QAction* cmd(const char* nome) { return principal().comando(QLatin1String(nome)); }
@@ -102,11 +102,11 @@ private:
     void atalho(const QKeySequence& teclas, std::function<void(QDialog&)> usuario = {})
     {
         if (usuario)
-            roteiro.append(std::move(usuario));
+            modal->roteiro.append(std::move(usuario));
         ativar(principal());
         QTest::keySequence(&principal(), teclas);
-        if (!roteiro.isEmpty()) {
-            roteiro.clear();
+        if (!modal->roteiro.isEmpty()) {
+            modal->roteiro.clear();
             QFAIL(qPrintable(teclas.toString() + QStringLiteral(" não abriu a janela")));
         }
     }
@@ -115,18 +115,8 @@ private slots:
     void init()
     {
         base = std::make_unique<BaseTemporaria>();
-        roteiro.clear();
-        modaisMostradas.clear();
         substituirPausa([](int) {});
-        substituirExecucaoModal([this](QDialog& d) {
-            modaisMostradas.append(d.objectName());
-            d.show();
-            if (!roteiro.isEmpty())
-                roteiro.takeFirst()(d);
-            if (d.isVisible())
-                d.hide();
-            return d.result();
-        });
+        modal = std::make_unique<RoteiroModal>();
         app = iniciarRedwan();
         msgs = std::make_unique<MensagensGravadas>();
         principal().show();
@@ -135,14 +125,10 @@ private slots:
 
     void cleanup()
     {
-        substituirExecucaoModal([](QDialog& d) {
-            if (d.objectName() == QLatin1String("TFsairSN"))
-                clicar(d, "BotaoSim");
-            return 0;
-        });
+        modal->sairSemPerguntar();
         app.reset();
         msgs.reset();
-        substituirExecucaoModal({});
+        modal.reset();
         substituirEscolhaArquivoSalvar({});
         substituirPausa({});
         base.reset();
@@ -165,9 +151,9 @@ private slots:
                                      "Obra/Cliente", "Geometria", "Classe do tubo", "Armadura",
                                      "Resultado do dimensionamento", "Relatorio", "Autores e Responsaveis"}));
         // A step not yet enabled does nothing by its key.
-        modaisMostradas.clear();
+        modal->mostradas.clear();
         atalho(QKeySequence(Qt::Key_F5));
-        QVERIFY(modaisMostradas.isEmpty());
+        QVERIFY(modal->mostradas.isEmpty());
     }
 
     // 1000 mm "Macho e Fêmea", a special load of 190 kN/m, fck 40 MPa, two
@@ -175,14 +161,14 @@ private slots:
     void caminhoInteiroPeloTeclado()
     {
         QTemporaryDir pasta;
-        roteiro.append([](QDialog& d) {
+        modal->roteiro.append([](QDialog& d) {
             auto& f = static_cast<TFfabricante&>(d);
             digitar(f.E[0], QStringLiteral("Tubos Horizonte"));
             f.CB1->setChecked(true);
             clicar(f, "BotaoConfirma");
         });
         cmd("Bfab")->trigger();
-        roteiro.append([](QDialog& d) {
+        modal->roteiro.append([](QDialog& d) {
             auto& o = static_cast<TFobra&>(d);
             digitar(o.Edit[0], QStringLiteral("Rede coletora"));
             clicar(o, "BotaoConfirma");
@@ -277,7 +263,7 @@ private slots:
     // where it is typed.
     void fabricanteRecusaCaracteresForaDoArquivo()
     {
-        roteiro.append([](QDialog& d) {
+        modal->roteiro.append([](QDialog& d) {
             auto& f = static_cast<TFfabricante&>(d);
             digitar(f.E[0], QStringLiteral("Tubos ę № São João – €"));
             QCOMPARE(f.E[0]->text(), QStringLiteral("Tubos   São João – €"));

@@ -12,6 +12,7 @@
 #include "TFormBasesVala.h"
 #include "TFclassetubo.h"
 #include "MensagensGravadas.h"
+#include "RoteiroModal.h"
 #include "DialogosArquivo.h"
 #include "TFprojetista.h"
 #include <QFile>
@@ -36,8 +37,7 @@ class TFormPrincipalTeste : public QObject {
 private:
     std::unique_ptr<AplicacaoKolvan> app;
     // What the user does inside the next modal windows, in order.
-    QList<std::function<void(QDialog&)>> roteiro;
-    QStringList modaisMostradas;
+    std::unique_ptr<RoteiroModal> modal;
     QList<int> pausas;
 
     TFormPrincipal& principal() { return *app->principal; }
@@ -54,7 +54,7 @@ private:
     // Opens the geometry window, sets it as given and confirms or cancels.
     void geometria(int finalidade, int tipo, int di, int comprimento, bool confirma)
     {
-        roteiro.append([=, this](QDialog& d) {
+        modal->roteiro.append([=, this](QDialog& d) {
             auto& g = static_cast<TFgeometria&>(d);
             g.show();
             g.CmbBxFinalidade->setCurrentIndex(finalidade);
@@ -69,16 +69,9 @@ private:
 private slots:
     void init()
     {
-        roteiro.clear();
-        modaisMostradas.clear();
         pausas.clear();
         substituirPausa([this](int ms) { pausas.append(ms); });
-        substituirExecucaoModal([this](QDialog& d) {
-            modaisMostradas.append(d.objectName());
-            if (!roteiro.isEmpty())
-                roteiro.takeFirst()(d);
-            return 0;
-        });
+        modal = std::make_unique<RoteiroModal>();
         app = iniciarKolvan();
         principal().show();
         QCoreApplication::processEvents();
@@ -86,14 +79,9 @@ private slots:
 
     void cleanup()
     {
-        // Leave without the exit question.
-        substituirExecucaoModal([](QDialog& d) {
-            if (d.objectName() == QLatin1String("TFsairSN"))
-                static_cast<TFsairSN&>(d).findChild<QPushButton*>(QStringLiteral("BotaoSim"))->click();
-            return 0;
-        });
+        modal->sairSemPerguntar();
         app.reset();
-        substituirExecucaoModal({});
+        modal.reset();
         substituirPausa({});
     }
 
@@ -119,12 +107,12 @@ private slots:
 
     void avisoUmaVezPorExecucao()
     {
-        QCOMPARE(modaisMostradas.count(QStringLiteral("TFcomeco")), 1);
+        QCOMPARE(modal->mostradas.count(QStringLiteral("TFcomeco")), 1);
         QVERIFY(principal().avisoMostrado());
         principal().hide();
         principal().show();
         QCoreApplication::processEvents();
-        QCOMPARE(modaisMostradas.count(QStringLiteral("TFcomeco")), 1);
+        QCOMPARE(modal->mostradas.count(QStringLiteral("TFcomeco")), 1);
     }
 
     void geometriaConfirmadaPreencheResumo()
@@ -215,7 +203,7 @@ private slots:
     {
         geometria(0, 1, 4, 0, true);
         const auto instalacao = [this](int tipo, const char* hs) {
-            roteiro.append([=, this](QDialog& d) {
+            modal->roteiro.append([=, this](QDialog& d) {
                 auto& j = static_cast<TFormInstalacao&>(d);
                 j.show();
                 j.RadioGroup1->button(tipo)->click();
@@ -260,7 +248,7 @@ private slots:
     // Confirms each input window of the road as it opens.
     void confirmarAoAbrir(const char* comando)
     {
-        roteiro.append([this](QDialog& d) {
+        modal->roteiro.append([this](QDialog& d) {
             d.show();
             clicar(d, "BotaoConfirma");
         });
@@ -277,14 +265,14 @@ private slots:
         QCOMPARE(linha(0, 9), QStringLiteral("Peso do veículo = 450 kN"));
         QVERIFY(cmd("Bfat")->isEnabled());
         confirmarAoAbrir("Bfat");
-        QCOMPARE(modaisMostradas.last(), QStringLiteral("TFormBasesVala"));
+        QCOMPARE(modal->mostradas.last(), QStringLiteral("TFormBasesVala"));
         QCOMPARE(linha(2, 2), QStringLiteral("Tipo: Base comum (Classe C)"));
         QCOMPARE(linha(2, 3), QStringLiteral("Fator de equivalência = 1,5"));
         QVERIFY(cmd("Bcla")->isEnabled());
 
         // 600 mm trench under Classe 45: W = 17,15 and q_s = 15,92 kN/m.
         QString valor;
-        roteiro.append([&valor, this](QDialog& d) {
+        modal->roteiro.append([&valor, this](QDialog& d) {
             auto& r = static_cast<TFclassetubo&>(d);
             r.show();
             valor = r.LabelValor->text();
@@ -301,7 +289,7 @@ private slots:
         QVERIFY(cmd("Bsal")->isEnabled());
 
         // Cancelling the result window withdraws the report, not the save.
-        roteiro.append([this](QDialog& d) {
+        modal->roteiro.append([this](QDialog& d) {
             d.show();
             clicar(d, "BotaoCancela");
         });
@@ -324,9 +312,9 @@ private slots:
         confirmarAoAbrir("Bins");
         confirmarAoAbrir("Bsob");
         confirmarAoAbrir("Bfat");
-        modaisMostradas.clear();
+        modal->mostradas.clear();
         cmd("Bcla")->trigger();
-        QVERIFY(modaisMostradas.isEmpty());
+        QVERIFY(modal->mostradas.isEmpty());
         QVERIFY(msgs.ultima().startsWith(QStringLiteral("mensagem: Com a teoria utilizado neste programa")));
         QVERIFY(!cmd("BrelC")->isEnabled());
         QCOMPARE(linha(2, 6), QStringLiteral("Valor ="));
@@ -402,7 +390,7 @@ private slots:
 
     void projetistaLimparCancelarENovo()
     {
-        roteiro.append([this](QDialog& d) {
+        modal->roteiro.append([this](QDialog& d) {
             auto& p = static_cast<TFprojetista&>(d);
             p.show();
             p.Edit[0]->setText(QStringLiteral("Ana"));
@@ -410,14 +398,14 @@ private slots:
         });
         cmd("Bpro")->trigger();
         QCOMPARE(app->projeto.projetista.nome, std::string("Ana"));
-        roteiro.append([this](QDialog& d) {
+        modal->roteiro.append([this](QDialog& d) {
             d.show();
             clicar(d, "BotaoLimpar");
             clicar(d, "BotaoCancela");
         });
         cmd("Bpro")->trigger();
         QCOMPARE(app->projeto.projetista.nome, std::string("Ana"));
-        roteiro.append([this](QDialog& d) {
+        modal->roteiro.append([this](QDialog& d) {
             d.show();
             clicar(d, "BotaoLimpar");
             clicar(d, "BotaoConfirma");
@@ -428,14 +416,14 @@ private slots:
 
     void sairRespondidoNaoContinua()
     {
-        roteiro.append([this](QDialog& d) {
+        modal->roteiro.append([this](QDialog& d) {
             QCOMPARE(d.objectName(), QStringLiteral("TFsairSN"));
             d.show();
             clicar(d, "BotaoNao");
         });
         cmd("Bsai")->trigger();
         QVERIFY(principal().isVisible());
-        roteiro.append([](QDialog& d) { d.close(); }); // the close box
+        modal->roteiro.append([](QDialog& d) { d.close(); }); // the close box
         cmd("Bsai")->trigger();
         QVERIFY(principal().isVisible());
     }

@@ -7,6 +7,7 @@
 #include "ExecucaoModal.h"
 #include "JanelaEntrada.h"
 #include "MensagensGravadas.h"
+#include "RoteiroModal.h"
 #include "PainelResumoRedwan.h"
 #include "Pausa.h"
 #include "TFDimensionamentoArmadura.h"
@@ -75,8 +76,7 @@ private:
     std::unique_ptr<BaseTemporaria> base;
     std::unique_ptr<AplicacaoRedwan> app;
     std::unique_ptr<MensagensGravadas> msgs;
-    QList<std::function<void(QDialog&)>> roteiro;
-    QStringList modaisMostradas;
+    std::unique_ptr<RoteiroModal> modal;
 
     TFormPrincipal& principal() { return *app->principal; }
     ProjetoRedwan& projeto() { return app->projeto; }
@@ -111,7 +111,7 @@ private:
     // The pipe, its class and its parameters, each confirmed in its window.
     void entradas(int diametro, int classe, const QString& parede, int tipoArmadura)
     {
-        roteiro.append([=](QDialog& d) {
+        modal->roteiro.append([=](QDialog& d) {
             auto& g = static_cast<TFgeometria&>(d);
             g.CmbBxFinalidade->setCurrentIndex(0);
             g.CmbBxTipoTubo->setCurrentIndex(0);
@@ -119,7 +119,7 @@ private:
             clicar(d, "BotaoConfirma");
         });
         cmd("Bgeo")->trigger();
-        roteiro.append([=](QDialog& d) {
+        modal->roteiro.append([=](QDialog& d) {
             static_cast<TFclasseRedwa&>(d).RadioGroup1->button(classe)->click();
             clicar(d, "BotaoConfirma");
         });
@@ -129,7 +129,7 @@ private:
 
     void parametros(const QString& parede, int tipoArmadura)
     {
-        roteiro.append([=](QDialog& d) {
+        modal->roteiro.append([=](QDialog& d) {
             auto& a = static_cast<TFormDimensionamento&>(d);
             a.RadioGroup1->button(tipoArmadura)->click();
             if (!parede.isEmpty())
@@ -137,13 +137,13 @@ private:
             clicar(d, "BotaoConfirma");
         });
         cmd("Barm")->trigger();
-        QVERIFY(roteiro.isEmpty());
+        QVERIFY(modal->roteiro.isEmpty());
     }
 
     // Runs the design; `usuario` plays the results window.
     void dimensionar(std::function<void(QDialog&)> usuario)
     {
-        roteiro.append(std::move(usuario));
+        modal->roteiro.append(std::move(usuario));
         cmd("Bdim")->trigger();
     }
 
@@ -158,35 +158,21 @@ private slots:
     void init()
     {
         base = std::make_unique<BaseTemporaria>();
-        roteiro.clear();
-        modaisMostradas.clear();
         substituirPausa([](int) {});
-        substituirExecucaoModal([this](QDialog& d) {
-            modaisMostradas.append(d.objectName());
-            d.show();
-            if (!roteiro.isEmpty())
-                roteiro.takeFirst()(d);
-            if (d.isVisible())
-                d.hide();
-            return d.result();
-        });
+        modal = std::make_unique<RoteiroModal>();
         app = iniciarRedwan();
         msgs = std::make_unique<MensagensGravadas>();
         principal().show();
         QCoreApplication::processEvents();
-        modaisMostradas.clear();
+        modal->mostradas.clear();
     }
 
     void cleanup()
     {
-        substituirExecucaoModal([](QDialog& d) {
-            if (d.objectName() == QLatin1String("TFsairSN"))
-                clicar(d, "BotaoSim");
-            return 0;
-        });
+        modal->sairSemPerguntar();
         app.reset();
         msgs.reset();
-        substituirExecucaoModal({});
+        modal.reset();
         substituirPausa({});
         base.reset();
     }
@@ -215,7 +201,7 @@ private slots:
                 QCOMPARE(cor(d, nome), vermelho);
             clicar(d, "BotaoConfirma");
         });
-        QCOMPARE(modaisMostradas.last(), QStringLiteral("TFDimensionamentoArmadura"));
+        QCOMPARE(modal->mostradas.last(), QStringLiteral("TFDimensionamentoArmadura"));
         QVERIFY(msgs->mostradas.isEmpty());
         const ResultadosRedwan& r = principal().resultados();
         QVERIFY(r.valores.has_value());
@@ -354,10 +340,10 @@ private slots:
         const std::string Pint = principal().resultados().textos.Pint;
         const double AsC = principal().resultados().valores->AsC;
         mudar(projeto());
-        modaisMostradas.clear();
+        modal->mostradas.clear();
         cmd("Bdim")->trigger();
         QCOMPARE(msgs->mostradas, QStringList{QStringLiteral("mensagem: ") + mensagem});
-        QVERIFY(modaisMostradas.isEmpty());
+        QVERIFY(modal->mostradas.isEmpty());
         QCOMPARE(linhasResultados(), publicadas);
         QVERIFY(cmd("Bsav")->isEnabled() && cmd("BrelD")->isEnabled());
         QCOMPARE(principal().resultados().textos.Pint, Pint);
@@ -373,7 +359,7 @@ private slots:
         cmd("Bdim")->trigger();
         QCOMPARE(msgs->ultima(), QStringLiteral("mensagem: Não foi possível realizar o dimensionamento de modo "
                                                 "que a a tensão na armadura tracionada fosse maior que 0,7 de fyd"));
-        QVERIFY(!modaisMostradas.contains(QStringLiteral("TFDimensionamentoArmadura")));
+        QVERIFY(!modal->mostradas.contains(QStringLiteral("TFDimensionamentoArmadura")));
         QVERIFY(!principal().resultados().valores.has_value());
         QCOMPARE(resultado(3), QStringLiteral("Momento Fletor = "));
         QVERIFY(!cmd("Bsav")->isEnabled());
@@ -435,7 +421,7 @@ private slots:
         d.imprimir = true;
         app->fabricante->definirDados(d);
         projetoExemplo(0);
-        roteiro.append([](QDialog& janela) {
+        modal->roteiro.append([](QDialog& janela) {
             QCOMPARE(janela.objectName(), QStringLiteral("VisualizacaoRelatorio"));
             janela.reject();
         });
@@ -446,14 +432,14 @@ private slots:
     void telasSoldadasAbreOCatalogo()
     {
         QVERIFY(cmd("Btel")->isEnabled());
-        roteiro.append([](QDialog& d) {
+        modal->roteiro.append([](QDialog& d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("Fcadastro"));
             clicar(d, "BotaoVoltar");
             QVERIFY(!d.isVisible());
         });
         cmd("Btel")->trigger();
-        QCOMPARE(modaisMostradas, QStringList{QStringLiteral("TFcadastro")});
-        QVERIFY(roteiro.isEmpty());
+        QCOMPARE(modal->mostradas, QStringList{QStringLiteral("TFcadastro")});
+        QVERIFY(modal->roteiro.isEmpty());
     }
 };
 

@@ -5,6 +5,7 @@
 #include "BaseTemporaria.h"
 #include "ExecucaoModal.h"
 #include "MensagensGravadas.h"
+#include "RoteiroModal.h"
 #include "PainelResumoRedwan.h"
 #include "Pausa.h"
 #include "TFclasseRedwa.h"
@@ -37,8 +38,7 @@ private:
     std::unique_ptr<AplicacaoRedwan> app;
     std::unique_ptr<MensagensGravadas> msgs;
     // What the user does inside the next modal windows, in order.
-    QList<std::function<void(QDialog&)>> roteiro;
-    QStringList modaisMostradas;
+    std::unique_ptr<RoteiroModal> modal;
     QList<int> pausas;
 
     TFormPrincipal& principal() { return *app->principal; }
@@ -64,13 +64,13 @@ private:
     // Exits through the exit question answered "Sim".
     void sair()
     {
-        roteiro.append([](QDialog& d) { clicar(d, "BotaoSim"); });
+        modal->roteiro.append([](QDialog& d) { clicar(d, "BotaoSim"); });
         principal().close();
     }
 
     void geometria(int finalidade, int tipo, int di, int comprimento, bool confirma = true)
     {
-        roteiro.append([=](QDialog& d) {
+        modal->roteiro.append([=](QDialog& d) {
             auto& g = static_cast<TFgeometria&>(d);
             g.CmbBxFinalidade->setCurrentIndex(finalidade);
             g.CmbBxTipoTubo->setCurrentIndex(tipo);
@@ -84,7 +84,7 @@ private:
     // Chooses a class of the visible group (and a special load) and confirms.
     void classe(int indice, const QString& especial = QString())
     {
-        roteiro.append([=](QDialog& d) {
+        modal->roteiro.append([=](QDialog& d) {
             auto& c = static_cast<TFclasseRedwa&>(d);
             const bool esgoto = c.PanelEA->isVisibleTo(&c);
             (esgoto ? c.RadioGroup2 : c.RadioGroup1)->button(indice)->click();
@@ -97,7 +97,7 @@ private:
 
     void parametros(std::function<void(TFormDimensionamento&)> editar)
     {
-        roteiro.append([=](QDialog& d) {
+        modal->roteiro.append([=](QDialog& d) {
             auto& a = static_cast<TFormDimensionamento&>(d);
             if (editar)
                 editar(a);
@@ -142,32 +142,18 @@ private slots:
     void init()
     {
         base = std::make_unique<BaseTemporaria>();
-        roteiro.clear();
-        modaisMostradas.clear();
         pausas.clear();
         substituirPausa([this](int ms) { pausas.append(ms); });
-        substituirExecucaoModal([this](QDialog& d) {
-            modaisMostradas.append(d.objectName());
-            d.show();
-            if (!roteiro.isEmpty())
-                roteiro.takeFirst()(d);
-            d.hide();
-            return d.result();
-        });
+        modal = std::make_unique<RoteiroModal>();
         iniciar();
     }
 
     void cleanup()
     {
-        // Leave without the exit question.
-        substituirExecucaoModal([](QDialog& d) {
-            if (d.objectName() == QLatin1String("TFsairSN"))
-                clicar(d, "BotaoSim");
-            return 0;
-        });
+        modal->sairSemPerguntar();
         app.reset();
         msgs.reset();
-        substituirExecucaoModal({});
+        modal.reset();
         substituirPausa({});
         base.reset();
     }
@@ -178,12 +164,12 @@ private slots:
         QCOMPARE(QApplication::applicationDisplayName(), QStringLiteral("Redwa"));
         QCOMPARE(principal().windowTitle(), QStringLiteral("Dimensionamento da armadura de tubos de concreto armado"));
         QCOMPARE(principal().resumo()->titulo(), QStringLiteral("Quadro de Resumo"));
-        QCOMPARE(modaisMostradas, QStringList{QStringLiteral("TFcomeco")});
+        QCOMPARE(modal->mostradas, QStringList{QStringLiteral("TFcomeco")});
         QVERIFY(principal().avisoMostrado());
         principal().hide();
         principal().show();
         QCoreApplication::processEvents();
-        QCOMPARE(modaisMostradas.count(QStringLiteral("TFcomeco")), 1);
+        QCOMPARE(modal->mostradas.count(QStringLiteral("TFcomeco")), 1);
     }
 
     void comandosDepoisDoInicio()
@@ -276,9 +262,9 @@ private slots:
             {"fck", [this] { parametros([](auto& a) { a.Edit2->setText(QStringLiteral("36")); }); }, true},
             {"parede", [this] { parametros([](auto& a) { a.EdtEs->setText(QStringLiteral("70")); }); }, true},
             {"fabricante e obra", [this] {
-                 roteiro.append([](QDialog& d) { clicar(d, "BotaoConfirma"); });
+                 modal->roteiro.append([](QDialog& d) { clicar(d, "BotaoConfirma"); });
                  cmd("Bfab")->trigger();
-                 roteiro.append([](QDialog& d) { clicar(d, "BotaoConfirma"); });
+                 modal->roteiro.append([](QDialog& d) { clicar(d, "BotaoConfirma"); });
                  cmd("Bobr")->trigger();
              }, false},
         };
@@ -286,7 +272,7 @@ private slots:
             projetoCompleto();
             QVERIFY2(resultadosValidos(), c.nome);
             c.acao();
-            QVERIFY2(roteiro.isEmpty(), c.nome);
+            QVERIFY2(modal->roteiro.isEmpty(), c.nome);
             QVERIFY2(c.retira ? resultadosRetirados() : resultadosValidos(), c.nome);
             QVERIFY2(cmd("Bdim")->isEnabled(), c.nome);
         }
@@ -352,7 +338,7 @@ private slots:
             for (int x = 0; x < imagem.width(); x += 5)
                 QCOMPARE(imagem.pixel(x, y), qRgb(255, 255, 255));
         // The input windows open on the defaults.
-        roteiro.append([](QDialog& d) {
+        modal->roteiro.append([](QDialog& d) {
             auto& g = static_cast<TFgeometria&>(d);
             QCOMPARE(g.CmbBxFinalidade->currentIndex(), 0);
             QCOMPARE(g.CmbBxDi->currentText(), QStringLiteral("600"));
@@ -364,13 +350,13 @@ private slots:
 
     void sairComNaoContinuaENadaGrava()
     {
-        roteiro.append([](QDialog& d) {
+        modal->roteiro.append([](QDialog& d) {
             QCOMPARE(d.objectName(), QStringLiteral("TFsairSN"));
             clicar(d, "BotaoNao");
         });
         principal().close();
         QVERIFY(principal().isVisible());
-        roteiro.append([](QDialog& d) { d.close(); }); // the close box
+        modal->roteiro.append([](QDialog& d) { d.close(); }); // the close box
         principal().close();
         QVERIFY(principal().isVisible());
         QVERIFY(!QFile::exists(base->caminho(QStringLiteral("Config/Fabricante.ini"))));
@@ -378,7 +364,7 @@ private slots:
 
     void fabricanteGravadoNaSaidaELidoNoNovo()
     {
-        roteiro.append([](QDialog& d) {
+        modal->roteiro.append([](QDialog& d) {
             auto& f = static_cast<TFfabricante&>(d);
             f.E[0]->setText(QStringLiteral("Tubos São João"));
             f.E[5]->setText(QStringLiteral("Goiânia"));
@@ -444,7 +430,7 @@ private slots:
 
     void obraSemProtocolo()
     {
-        roteiro.append([](QDialog& d) {
+        modal->roteiro.append([](QDialog& d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("Dados da Obra e do Cliente"));
             auto& o = static_cast<TFobra&>(d);
             o.Edit[0]->setText(QStringLiteral("Galeria pluvial"));
