@@ -84,6 +84,66 @@ bool recomendar(DialogoArmadura& d, bool aplica, const std::string& texto, std::
 const std::string perguntaValor = "Deseja utilizar o valor recomendado pelo programa?";
 } // namespace
 
+const char* const avisoPositivo = "Este parâmetro deve ser um número positivo.";
+const char* const avisoUnidade = "Este parâmetro deve ser maior que a unidade.";
+
+std::string perguntaFckMinimo()
+{
+    return "Valor mínimo recomendado para resistência característica à compressão de 25 MPa. "
+           "A utilização de valores inferiores a este é  de inteira responsabilidade do usuário "
+           "deste programa. " + duasLinhas + "Deseja utilizar o valor recomendado?";
+}
+
+std::string perguntaFckMaximo()
+{
+    return "Valor máximo recomendado para resistência característica à compressão de 42 MPa. "
+           "A utilização de valores superiores a este é  de inteira responsabilidade do usuário "
+           "deste programa. " + duasLinhas + "Deseja utilizar o valor recomendado?";
+}
+
+std::string perguntaPosicaoInterna()
+{
+    return "O valor da posição da armadura interna é inferior ao valor recomendado pelo programa." + duasLinhas
+        + perguntaValor;
+}
+
+std::string perguntaPosicaoExterna()
+{
+    return "O valor da posição da armadura externa é inferior ao valor recomendado pelo programa." + duasLinhas
+        + perguntaValor;
+}
+
+std::string perguntaArmaduraSimples()
+{
+    return "Para diâmetros inferiores a 800 mm recomenda-se utilizar armadura simples. " + duasLinhas
+        + "Deseja utilizar a informação recomendada?";
+}
+
+std::string perguntaArmaduraDupla()
+{
+    return "Para diâmetros superiores a 1000 mm recomenda-se utilizar armadura dupla. " + duasLinhas
+        + "Deseja utilizar a informação recomendada?";
+}
+
+std::string perguntaGamaS()
+{
+    return "O valor do coeficiente de minoração do aço é diferente daquele recomendado pelo programa." + duasLinhas
+        + perguntaValor;
+}
+
+std::string perguntaGamaC()
+{
+    return "O valor do coeficiente de minoração do concreto é diferente daquele recomendado pelo programa."
+        + duasLinhas + perguntaValor;
+}
+
+std::string perguntaEspessura(const std::string& minima)
+{
+    return "Espessura mínima recomendada de " + minima
+        + " mm. A utilização de espessuras inferiores é  de inteira responsabilidade do usuário "
+        + "deste programa." + duasLinhas + "Deseja utilizar a espessura mínima recomendada?";
+}
+
 ConferenciaArmadura conferirParametros(ParametrosArmadura& p, double di, int finalidade,
                                        DialogoArmadura& d)
 {
@@ -112,14 +172,10 @@ ConferenciaArmadura conferirParametros(ParametrosArmadura& p, double di, int fin
 
     // Concrete strength.
     recomendar(d, valor(p.fck) < 25.0,
-               "Valor mínimo recomendado para resistência característica à compressão de 25 MPa. "
-               "A utilização de valores inferiores a este é  de inteira responsabilidade do usuário "
-               "deste programa. " + duasLinhas + "Deseja utilizar o valor recomendado?",
+               perguntaFckMinimo(),
                p.fck, "25");
     recomendar(d, valor(p.fck) > 42.0,
-               "Valor máximo recomendado para resistência característica à compressão de 42 MPa. "
-               "A utilização de valores superiores a este é  de inteira responsabilidade do usuário "
-               "deste programa. " + duasLinhas + "Deseja utilizar o valor recomendado?",
+               perguntaFckMaximo(),
                p.fck, "42");
     // Every design formula divides by fck.
     if (!(valor(p.fck) > 0.0))
@@ -130,58 +186,50 @@ ConferenciaArmadura conferirParametros(ParametrosArmadura& p, double di, int fin
         const bool grande = di > 600.0;
         const std::string internaRecomendada = grande ? "3,5" : "2,5";
         recomendar(d, valor(p.dInt) < valor(internaRecomendada),
-                   "O valor da posição da armadura interna é inferior ao valor recomendado pelo programa."
-                       + duasLinhas + perguntaValor,
+                   perguntaPosicaoInterna(),
                    p.dInt, internaRecomendada);
         if (valor(p.dInt) < 0.0) {
-            d.informar("Este parâmetro deve ser um número positivo.");
+            d.informar(avisoPositivo);
             p.dInt = internaRecomendada;
         }
         const std::string externaRecomendada = grande ? "2,5" : "2,0";
         recomendar(d, valor(p.dExt) < valor(externaRecomendada),
-                   "O valor da posição da armadura externa é inferior ao valor recomendado pelo programa."
-                       + duasLinhas + perguntaValor,
+                   perguntaPosicaoExterna(),
                    p.dExt, externaRecomendada);
         if (valor(p.dExt) < 0.0) {
-            d.informar("Este parâmetro deve ser um número positivo.");
+            d.informar(avisoPositivo);
             p.dExt = externaRecomendada;
         }
     }
 
     // Reinforcement type for the diameter.
     if (di < 800.0 && p.tipo == armaduraDupla
-        && d.perguntar("Para diâmetros inferiores a 800 mm recomenda-se utilizar armadura simples. "
-                       + duasLinhas + "Deseja utilizar a informação recomendada?"))
+        && d.perguntar(perguntaArmaduraSimples()))
         escolherTipo(p, armaduraSimples, di);
     if (di > 1000.0 && p.tipo == armaduraSimples
-        && d.perguntar("Para diâmetros superiores a 1000 mm recomenda-se utilizar armadura dupla. "
-                       + duasLinhas + "Deseja utilizar a informação recomendada?"))
+        && d.perguntar(perguntaArmaduraDupla()))
         escolherTipo(p, armaduraDupla, di);
 
     // Partial safety factors.
     recomendar(d, !igual(valor(p.gamaS), 1.15),
-               "O valor do coeficiente de minoração do aço é diferente daquele recomendado pelo programa."
-                   + duasLinhas + perguntaValor,
+               perguntaGamaS(),
                p.gamaS, "1,15");
     if (valor(p.gamaS) < 1.0) {
-        d.informar("Este parâmetro deve ser maior que a unidade.");
+        d.informar(avisoUnidade);
         p.gamaS = "1,0";
     }
     recomendar(d, !igual(valor(p.gamaC), 1.4),
-               "O valor do coeficiente de minoração do concreto é diferente daquele recomendado pelo programa."
-                   + duasLinhas + perguntaValor,
+               perguntaGamaC(),
                p.gamaC, "1,4");
     if (valor(p.gamaC) < 1.0) {
-        d.informar("Este parâmetro deve ser maior que a unidade.");
+        d.informar(avisoUnidade);
         p.gamaC = "1,0";
     }
 
     // Wall thickness.
     const std::string minima = std::to_string(espessuraMinima(finalidade, di));
     recomendar(d, valor(p.h) < valor(minima),
-               "Espessura mínima recomendada de " + minima
-                   + " mm. A utilização de espessuras inferiores é  de inteira responsabilidade do usuário "
-                   + "deste programa." + duasLinhas + "Deseja utilizar a espessura mínima recomendada?",
+               perguntaEspessura(minima),
                p.h, minima);
     // No pipe of these diameters has a wall of 0 or of more than a metre; the
     // design would find no section or scan without end.

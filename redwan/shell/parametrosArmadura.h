@@ -45,6 +45,20 @@ public:
     virtual void informar(const std::string& texto) = 0;
 };
 
+// The questions of the recommendations, and the two corrections said in a
+// message box; the product line asks the same ones.
+std::string perguntaFckMinimo();
+std::string perguntaFckMaximo();
+std::string perguntaPosicaoInterna();
+std::string perguntaPosicaoExterna();
+std::string perguntaArmaduraSimples(); // below 800 mm with two cages
+std::string perguntaArmaduraDupla();   // above 1000 mm with one cage
+std::string perguntaGamaS();
+std::string perguntaGamaC();
+std::string perguntaEspessura(const std::string& minima);
+extern const char* const avisoPositivo;
+extern const char* const avisoUnidade;
+
 enum class CampoArmadura { Fck, DInt, DExt, Espessura, GamaS, GamaC };
 
 struct ConferenciaArmadura {

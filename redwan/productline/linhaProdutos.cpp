@@ -1,0 +1,83 @@
+#include "linhaProdutos.h"
+
+#include "ProjetoRedwan.h"
+#include "classeTubo.h"
+#include "entradaProjeto.h"
+#include "geometriaRedwan.h"
+
+bool CelulaLinha::passa() const
+{
+    const ResultadoDimensionamento& r = execucao.resultado;
+    return dimensionada() && r.passaCobrimento && r.passaCortante && r.passaFissuras;
+}
+
+EntradaLinha linhaPadrao(int finalidade, int tipoTubo, const ParametrosArmadura& parametros)
+{
+    EntradaLinha l;
+    l.finalidade = finalidade;
+    l.tipoTubo = tipoTubo;
+    l.parametros = parametros;
+    for (int k = 0; k < static_cast<int>(diametrosRedwan().size()); ++k)
+        l.diametros.push_back({k, "", parametros.tipo, parametros.dInt, parametros.dExt});
+    aplicarParedesMinimas(l);
+    return l;
+}
+
+void aplicarParedesMinimas(EntradaLinha& linha)
+{
+    for (DiametroLinha& d : linha.diametros) {
+        GeometriaRedwan g;
+        g.indiceDi = d.indiceDi;
+        d.h = std::to_string(espessuraMinima(linha.finalidade, diametroInterno(g)));
+    }
+}
+
+std::vector<std::string> classesLinha(int finalidade)
+{
+    std::vector<std::string> classes = classesDoGrupo(finalidade);
+    classes.pop_back(); // "Especial" has no load of its own
+    return classes;
+}
+
+ProjetoRedwan projetoDaCelula(const EntradaLinha& linha, int diametro, int classe, const std::string& h)
+{
+    const DiametroLinha& d = linha.diametros[static_cast<std::size_t>(diametro)];
+    ProjetoRedwan p;
+    p.geometria.finalidade = linha.finalidade;
+    p.geometria.tipoTubo = linha.tipoTubo;
+    p.geometria.indiceDi = d.indiceDi;
+    p.classe.classePluvial = classe;
+    p.classe.classeEsgoto = classe;
+    p.parametros = linha.parametros;
+    p.parametros.tipo = d.tipo;
+    p.parametros.dInt = d.dInt;
+    p.parametros.dExt = d.dExt;
+    p.parametros.h = h;
+    return p;
+}
+
+CelulaLinha dimensionarCelula(const EntradaLinha& linha, int diametro, int classe, const std::string& h)
+{
+    const ProjetoRedwan p = projetoDaCelula(linha, diametro, classe, h);
+    CelulaLinha c;
+    c.diametro = diametro;
+    c.classe = classe;
+    c.nomeClasse = nomeClasseEscolhida(p.classe, p.geometria);
+    c.di = diametroInterno(p.geometria);
+    c.carga = cargaDeProjeto(p);
+    c.h = h;
+    EstadoDimensionamento estado;
+    c.execucao = executarDimensionamento(entradaDoProjeto(p), estado);
+    return c;
+}
+
+TabelaLinha dimensionarLinha(const EntradaLinha& linha)
+{
+    TabelaLinha t;
+    t.entrada = linha;
+    t.classes = classesLinha(linha.finalidade);
+    for (int d = 0; d < static_cast<int>(linha.diametros.size()); ++d)
+        for (int c = 0; c < static_cast<int>(t.classes.size()); ++c)
+            t.celulas.push_back(dimensionarCelula(linha, d, c, linha.diametros[static_cast<std::size_t>(d)].h));
+    return t;
+}

@@ -1,0 +1,79 @@
+#pragma once
+// A manufacturer's product line: every standard class of every diameter,
+// each designed by the very run of "Resultado do dimensionamento" with the
+// class's minimum rupture load and the wall of its diameter. A cell is the
+// single-project design made with that cell's inputs; nothing here
+// recomputes a number of the design.
+
+#include "dimensionamento.h"
+#include "ProjetoRedwan.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// One diameter of the line, with what may differ between diameters.
+struct DiametroLinha {
+    int indiceDi = 0;        // into diametrosRedwan()
+    std::string h;           // wall thickness, mm, as typed
+    int tipo = armaduraSimples;
+    std::string dInt, dExt;  // positions of the two cages, cm
+    bool operator==(const DiametroLinha&) const = default;
+};
+
+struct EntradaLinha {
+    int finalidade = 0;      // 0 "Águas pluviais", 1 "Esgoto sanitário"
+    int tipoTubo = 0;        // 0 "Macho e Fêmea", 1 "Ponta e Bolsa"
+    // Concrete, type, positions and factors of the whole line (h unused:
+    // the wall is each diameter's).
+    ParametrosArmadura parametros;
+    std::vector<DiametroLinha> diametros;
+    bool operator==(const EntradaLinha&) const = default;
+};
+
+// Every diameter, on its least recommended wall, with the type and the
+// positions of `parametros`.
+EntradaLinha linhaPadrao(int finalidade, int tipoTubo, const ParametrosArmadura& parametros);
+
+// The wall of every diameter back to its least recommended one.
+void aplicarParedesMinimas(EntradaLinha& linha);
+
+struct CelulaLinha {
+    int diametro = 0;          // index into EntradaLinha::diametros
+    int classe = 0;            // index into the purpose's standard classes
+    std::string nomeClasse;    // "PA1" … "PA4", "EA2" … "EA4"
+    double di = 0.0;           // mm
+    std::string carga;         // the class load as the class window shows it, kN/m
+    std::string h;             // the wall designed, mm
+    ExecucaoDimensionamento execucao;
+    // The thinnest wall that passes, once searched; nullopt: "não encontrada".
+    bool paredeBuscada = false;
+    std::optional<int> paredeMinimaViavel;
+
+    bool dimensionada() const { return execucao.desfecho == Desfecho::Resultados; }
+    // Designed, and every check passes.
+    bool passa() const;
+};
+
+struct TabelaLinha {
+    EntradaLinha entrada;
+    std::vector<std::string> classes; // the column heads
+    std::vector<CelulaLinha> celulas; // diameter by diameter, class by class
+    bool paredesBuscadas = false;     // the wall search ran on every cell
+
+    const CelulaLinha& celula(int diametro, int classe) const
+    {
+        return celulas[static_cast<std::size_t>(diametro) * classes.size() + static_cast<std::size_t>(classe)];
+    }
+};
+
+// The standard classes of the purpose: four stormwater, three sewage.
+std::vector<std::string> classesLinha(int finalidade);
+
+// The project a cell is: the line's pipe and parameters with the cell's
+// diameter, class and wall.
+ProjetoRedwan projetoDaCelula(const EntradaLinha& linha, int diametro, int classe, const std::string& h);
+
+CelulaLinha dimensionarCelula(const EntradaLinha& linha, int diametro, int classe, const std::string& h);
+
+TabelaLinha dimensionarLinha(const EntradaLinha& linha);
