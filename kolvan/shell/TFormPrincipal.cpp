@@ -235,6 +235,12 @@ void TFormPrincipal::BfatClick()
 void TFormPrincipal::BclaClick()
 {
     const CalculoClasse calculo = calcularClasse(projeto_, estadoSobrecarga_);
+    // The computation takes the embankment factor afresh: the summary shows
+    // the one the result stands on.
+    if (projeto_.etapas.base) {
+        atualizarBaseResumoTextos(textosResumo_, projeto_);
+        mostrarResumo();
+    }
     if (calculo.semSolucao)
         mensagens().mensagem(QString::fromUtf8(mensagemSolucaoNaoEncontrada));
     // A computation that stopped shows its message only: the window would
@@ -290,7 +296,8 @@ void TFormPrincipal::aoAlterarGeometria(bool instalacaoCorrigida)
     // the results that will be computed from it.
     if (instalacaoCorrigida && projeto_.etapas.instalacao)
         atualizarInstalacaoResumo(textosResumo_, projeto_);
-    if (instalacaoCorrigida && projeto_.etapas.base)
+    // The embankment factor follows the pipe's diameter too.
+    if (projeto_.etapas.base && (instalacaoCorrigida || usaBaseAterro(projeto_.instalacao)))
         atualizarBaseResumo();
     mostrarResumo();
 }

@@ -3,7 +3,7 @@
 # Each program runs in the base folder (where it finds its pictures); a crash
 # or a sanitizer report counts as a failure. The last line sums both.
 set -uo pipefail
-BIN=$1
+BIN=$(cd "$1" && pwd)
 BASE=$2
 shift 2
 export QT_QPA_PLATFORM=offscreen
@@ -17,7 +17,7 @@ contagens=()
 falhas=0
 for programa in kolvan redwan; do
   saida=$(mktemp)
-  "$BIN/macaco_$programa" "$@" 2>&1 | tee "$saida" | grep -E "^(falha|$programa:|==|SUMMARY|.*runtime error)" >&2
+  "$BIN/macaco_$programa" "$@" 2>&1 | tee "$saida" | grep --line-buffered -E "^(falha|$programa:|==|SUMMARY|.*runtime error)" >&2
   status=${PIPESTATUS[0]}
   linha=$(grep -E "^$programa: [0-9]+ ações, [0-9]+ falhas$" "$saida" | tail -1)
   if [ -n "$linha" ]; then

@@ -70,6 +70,14 @@ public:
                 mostrado.linhas[c][k - 1] = std8(janela.resumo()->linha(c, k));
         if (QString d = diferencaResumo(resumoEsperado(p, mostrado), mostrado); !d.isEmpty())
             return d;
+        // A step is offered only once the step before it was confirmed.
+        const std::pair<const char*, bool> etapas[] = {{"Bins", p.etapas.geometria},
+                                                       {"Bsob", p.etapas.instalacao},
+                                                       {"Bfat", p.etapas.sobrecarga},
+                                                       {"Bcla", p.etapas.base}};
+        for (const auto& [comando, anterior] : etapas)
+            if (janela.comando(QLatin1String(comando))->isEnabled() && !anterior)
+                return QStringLiteral("\"%1\" habilitado antes da etapa anterior confirmada").arg(QLatin1String(comando));
         const bool salvar = janela.comando(QStringLiteral("Bsal"))->isEnabled();
         if (salvar && !p.etapas.base)
             return QStringLiteral("\"Salvar\" habilitado com etapas por confirmar");

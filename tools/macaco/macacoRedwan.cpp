@@ -69,6 +69,12 @@ public:
         const bool salvar = janela.comando(QStringLiteral("Bsav"))->isEnabled();
         if (QString d = diferencaResumo(resumoEsperado(p, resultados, relatorio), *janela.resumo()); !d.isEmpty())
             return d;
+        // A step is offered only once the step before it was confirmed.
+        const std::pair<const char*, bool> etapas[] = {
+            {"BclaD", p.etapas.geometria}, {"Barm", p.etapas.classe}, {"Bdim", p.etapas.parametros}};
+        for (const auto& [comando, anterior] : etapas)
+            if (janela.comando(QLatin1String(comando))->isEnabled() && !anterior)
+                return QStringLiteral("\"%1\" habilitado antes da etapa anterior confirmada").arg(QLatin1String(comando));
         if (salvar && !relatorio)
             return QStringLiteral("\"Salvar\" habilitado sem resultados no resumo");
         if (!salvar)

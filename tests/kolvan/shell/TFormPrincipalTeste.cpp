@@ -255,6 +255,39 @@ private slots:
         cmd(comando)->trigger();
     }
 
+    // The embankment factor depends on the pipe: after a new diameter the
+    // summary shows the factor the class is computed with, not the old one.
+    void fatorDoAterroSegueODiametro()
+    {
+        MensagensGravadas msgs;
+        geometria(0, 1, 4, 0, true); // 600 mm
+        modal->roteiro.append([this](QDialog& d) {
+            auto& j = static_cast<TFormInstalacao&>(d);
+            j.show();
+            j.RadioGroup1->button(ProjecaoPositiva)->click();
+            clicar(j, "BotaoConfirma");
+        });
+        cmd("Bins")->trigger();
+        confirmarAoAbrir("Bsob");
+        confirmarAoAbrir("Bfat");
+        const QString fator600 = linha(2, 3);
+        QCOMPARE(fator600, QStringLiteral("Fator de equivalência = ") + QString::fromStdString(app->projeto.baseAterro.fator));
+
+        geometria(0, 1, 5, 0, true); // 700 mm
+        const QString fator700 = QStringLiteral("Fator de equivalência = ") +
+                                 QString::fromStdString(app->projeto.baseAterro.fator);
+        QVERIFY(fator700 != fator600);
+        QCOMPARE(linha(2, 3), fator700);
+        modal->roteiro.append([this](QDialog& d) {
+            d.show();
+            clicar(d, "BotaoCancela");
+        });
+        cmd("Bcla")->trigger();
+        QCOMPARE(linha(2, 3), fator700);
+        QCOMPARE(linha(2, 3), QStringLiteral("Fator de equivalência = ") +
+                                  QString::fromStdString(app->projeto.baseAterro.fator));
+    }
+
     void caminhoAteAClasseConfirmada()
     {
         MensagensGravadas msgs;
