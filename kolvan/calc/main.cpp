@@ -1,16 +1,22 @@
 // kolvan-calc: the class of many Kolvan projects at once.
 //   kolvan-calc [--csv] [--pdf PASTA] ARQUIVO.kvn|PASTA...
+//   kolvan-calc --rede REDE.csv|REDE.xml --projeto BASE.kvn [--csv] [--pdf PASTA] [--xlsx ARQUIVO]
 #include "Calculadora.h"
 #include "ExportacaoPdf.h"
 #include "TextoQt.h"
 #include "calculoArquivoKolvan.h"
+#include "calculoRede.h"
 #include "relatorioClasse.h"
 
 #include <QDateTime>
 #include <cstdio>
+#include <string>
 
 int main(int argc, char* argv[])
 {
+    for (int i = 1; i < argc; ++i)
+        if (std::string(argv[i]) == "--rede")
+            return executarCalculoRede(argc, argv);
     const QDateTime agora = QDateTime::currentDateTime();
     const MomentoRelatorio momento{std8(agora.toString(QStringLiteral("dd/MM/yyyy"))),
                                    std8(agora.toString(QStringLiteral("hh:mm")))};

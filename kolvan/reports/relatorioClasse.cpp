@@ -27,11 +27,12 @@ BandaRelatorio bandaPagina(const LayoutRelatorio& l, const char* texto)
     return b;
 }
 
-BandaRelatorio bandaCabecalho(const LayoutRelatorio& l, const MomentoRelatorio& m)
+} // namespace
+
+BandaRelatorio bandaCabecalhoRelatorio(const LayoutRelatorio& l, const MomentoRelatorio& m, const std::string& titulo)
 {
     BandaRelatorio b{64};
-    adicionarTexto(b, 0, 0, "ESPECIFICAÇÃO DA CLASSE DE RESISTÊNCIA DE TUBO DE CONCRETO",
-                   {19, true, corVermelha, Alinhamento::centro}, larguraUtil(l));
+    adicionarTexto(b, 0, 0, titulo, {19, true, corVermelha, Alinhamento::centro}, larguraUtil(l));
     const EstiloTexto gerado{11, true, corVermelha};
     adicionarTexto(b, 230, 32, "Gerado no Dia:", gerado);
     adicionarTextoApos(b, 5, 32, m.data, gerado);
@@ -40,6 +41,8 @@ BandaRelatorio bandaCabecalho(const LayoutRelatorio& l, const MomentoRelatorio& 
     adicionarTextoApos(b, 5, 32, "hs", gerado);
     return b;
 }
+
+namespace {
 
 // A band with its heading and rows of caption/value pairs under it.
 BandaRelatorio bandaPares(const char* titulo, const std::vector<std::vector<ParLegendaValor>>& linhas)
@@ -53,6 +56,8 @@ BandaRelatorio bandaPares(const char* titulo, const std::vector<std::vector<ParL
     }
     return b;
 }
+
+} // namespace
 
 BandaRelatorio bandaProjetista(const DadosProjetista& d)
 {
@@ -79,6 +84,8 @@ BandaRelatorio bandaCliente(const DadosCliente& d)
                        {{0, "Cidade:", d.cidade}, {coluna2, "Estado:", d.estado}, {coluna3, "CEP:", d.cep}},
                        {{0, "Telefone:", d.telefone}, {coluna2, "Celular:", d.celular}, {coluna3, "E - mail:", d.email}}});
 }
+
+namespace {
 
 BandaRelatorio bandaGeometria(const Geometria& g)
 {
@@ -225,7 +232,7 @@ LayoutRelatorio montarRelatorioClasse(const ProjetoTubo& p, const MomentoRelator
     BandaRelatorio sobrecarga = bandaSobrecarga(p.sobrecarga);
     sobrecarga.quebraPagina = true; // page 2 opens with its marker
     l.bandas = {bandaPagina(l, "pagina 1 de 2"),
-                bandaCabecalho(l, momento),
+                bandaCabecalhoRelatorio(l, momento, tituloRelatorioClasse),
                 bandaProjetista(p.projetista),
                 bandaObra(p.obra),
                 bandaCliente(p.cliente),

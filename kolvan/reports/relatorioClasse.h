@@ -3,11 +3,13 @@
 // whom, the inputs of every step and the class result. Values are taken as
 // the windows hold them; nothing is computed here.
 
+#include "dadosObraCliente.h"
 #include "layoutRelatorio.h"
 
 #include <string>
 
 struct ProjetoTubo;
+struct DadosProjetista;
 
 // The moment the report was made, as printed: "dd/mm/yyyy" and "hh:mm".
 struct MomentoRelatorio {
@@ -16,3 +18,11 @@ struct MomentoRelatorio {
 };
 
 LayoutRelatorio montarRelatorioClasse(const ProjetoTubo& p, const MomentoRelatorio& momento);
+
+// The bands every Kolvan report opens with: its title with the moment it
+// was made, and who designed the work and for whom.
+inline constexpr const char* tituloRelatorioClasse = "ESPECIFICAÇÃO DA CLASSE DE RESISTÊNCIA DE TUBO DE CONCRETO";
+BandaRelatorio bandaCabecalhoRelatorio(const LayoutRelatorio& l, const MomentoRelatorio& m, const std::string& titulo);
+BandaRelatorio bandaProjetista(const DadosProjetista& d);
+BandaRelatorio bandaObra(const DadosObra& d);
+BandaRelatorio bandaCliente(const DadosCliente& d);

@@ -25,6 +25,7 @@
 #include "TFprojetista.h"
 #include <QFileInfo>
 #include "VisualizacaoRelatorio.h"
+#include "TFormRede.h"
 #include <QDateTime>
 #include "TFsobre.h"
 #include "TextoQt.h"
@@ -51,6 +52,7 @@ const std::vector<ComandoJanela>& comandosKolvan()
         {"Bfat", "Tipo de base", "Parâmetros", "Tipo de base", false, true, true, "F5"},
         {"Bcla", "Resultado da classe do tubo", "Resultados", "Classe do Tudo", false, true, false, "F6"},
         {"BrelC", "Relatório", "Resultados", "Relatorio", false, true, true, "F7"},
+        {"Brede", "Rede de tubulações", "Resultados", "Rede de tubulações", false, true, true, "F9"},
         {"BsobreC", "Autores e Responsáveis", "Sobre", "Autores e Responsaveis", true, true, false},
     };
     return comandos;
@@ -94,6 +96,7 @@ void TFormPrincipal::ligarComandos()
     connect(comando(QStringLiteral("Bfat")), &QAction::triggered, this, &TFormPrincipal::BfatClick);
     connect(comando(QStringLiteral("Bcla")), &QAction::triggered, this, &TFormPrincipal::BclaClick);
     connect(comando(QStringLiteral("BrelC")), &QAction::triggered, this, &TFormPrincipal::BrelCClick);
+    connect(comando(QStringLiteral("Brede")), &QAction::triggered, this, &TFormPrincipal::BredeClick);
     connect(comando(QStringLiteral("BA3")), &QAction::triggered, this, [this] {
         if (janelas_.tabelaA3)
             executarModal(*janelas_.tabelaA3);
@@ -132,13 +135,16 @@ void TFormPrincipal::disporResumo() { painel_->dispor(); }
 // written is said, and the program still ends.
 void TFormPrincipal::aoSair()
 {
+    // A network window left open would keep the program running.
+    if (janelas_.rede)
+        janelas_.rede->close();
     if (!gravarArquivoProjetista(projeto_.projetista))
         mensagens().mensagem(QStringLiteral("Não foi possível gravar os dados do projetista em Config/Projetista.ini."));
 }
 
 void TFormPrincipal::novoProjeto()
 {
-    habilitar({"Bins", "Bsob", "Bfat", "Bcla", "BrelC", "Bsal"}, false);
+    habilitar({"Bins", "Bsob", "Bfat", "Bcla", "BrelC", "Bsal", "Brede"}, false);
     ::novoProjeto(projeto_, lerArquivoProjetista());
     if (janelas_.geometria)
         janelas_.geometria->carregarFigura();
@@ -150,6 +156,7 @@ void TFormPrincipal::novoProjeto()
         janelas_.basesConcreto->carregarFiguras();
     if (janelas_.sobre)
         janelas_.sobre->carregarLogos();
+    avisarRede();
 }
 
 void TFormPrincipal::BnovClick()
@@ -189,7 +196,8 @@ void TFormPrincipal::mostrarProjetoAberto()
     atualizarBaseResumo();
     atualizarResultadoResumo(textosResumo_, projeto_);
     mostrarResumo();
-    habilitar({"Bins", "Bsob", "Bfat", "Bcla", "BrelC"}, true);
+    habilitar({"Bins", "Bsob", "Bfat", "Bcla", "BrelC", "Brede"}, true);
+    avisarRede();
 }
 
 void TFormPrincipal::BsalClick()
@@ -271,6 +279,24 @@ void TFormPrincipal::BrelCClick()
     visualizarRelatorio(montarRelatorioClasse(projeto_, momento), this);
 }
 
+// The network window is not modal: it stays beside the main window and
+// follows the project as it changes.
+void TFormPrincipal::BredeClick()
+{
+    if (!janelas_.rede)
+        return;
+    janelas_.rede->projetoAlterado();
+    janelas_.rede->show();
+    janelas_.rede->raise();
+    janelas_.rede->activateWindow();
+}
+
+void TFormPrincipal::avisarRede()
+{
+    if (janelas_.rede)
+        janelas_.rede->projetoAlterado();
+}
+
 void TFormPrincipal::BsobreCClick()
 {
     if (janelas_.sobre)
@@ -300,6 +326,7 @@ void TFormPrincipal::aoAlterarGeometria(bool instalacaoCorrigida)
     if (projeto_.etapas.base && (instalacaoCorrigida || usaBaseAterro(projeto_.instalacao)))
         atualizarBaseResumo();
     mostrarResumo();
+    avisarRede();
 }
 
 void TFormPrincipal::aoAlterarInstalacao()
@@ -310,6 +337,7 @@ void TFormPrincipal::aoAlterarInstalacao()
     limparResultado();
     comando(QStringLiteral("Bsob"))->setEnabled(true);
     mostrarResumo();
+    avisarRede();
 }
 
 void TFormPrincipal::aoAlterarSobrecarga()
@@ -318,6 +346,7 @@ void TFormPrincipal::aoAlterarSobrecarga()
     limparResultado();
     comando(QStringLiteral("Bfat"))->setEnabled(true);
     mostrarResumo();
+    avisarRede();
 }
 
 void TFormPrincipal::aoAlterarBase()
@@ -325,7 +354,9 @@ void TFormPrincipal::aoAlterarBase()
     atualizarBaseResumo();
     limparResultado();
     comando(QStringLiteral("Bcla"))->setEnabled(true);
+    comando(QStringLiteral("Brede"))->setEnabled(true);
     mostrarResumo();
+    avisarRede();
 }
 
 // The bedding lines follow the current installation: the embankment factor

@@ -28,6 +28,7 @@ class TFprojetista;
 class TFobra;
 class TFsairSN;
 class TFsobre;
+class TFormRede;
 
 // The windows the main window opens; all live from start-up to exit.
 struct JanelasKolvan {
@@ -47,6 +48,7 @@ struct JanelasKolvan {
     TFcomeco* comeco = nullptr;
     TFsairSN* sair = nullptr;
     TFsobre* sobre = nullptr;
+    TFormRede* rede = nullptr;
 };
 
 class TFormPrincipal : public JanelaPrincipal {
@@ -79,7 +81,10 @@ private:
     void BfatClick();
     void BclaClick();
     void BrelCClick();
+    void BredeClick();
     void BsobreCClick();
+    // The network window classes its stretches again with the project as it is now.
+    void avisarRede();
     void aoAlterarGeometria(bool instalacaoCorrigida);
     void aoAlterarInstalacao();
     void aoAlterarSobrecarga();

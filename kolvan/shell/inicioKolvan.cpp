@@ -20,6 +20,7 @@
 #include "TFsairSN.h"
 #include "TFsobre.h"
 #include "TFsplash.h"
+#include "TFormRede.h"
 
 #include <QApplication>
 
@@ -123,6 +124,8 @@ std::unique_ptr<AplicacaoKolvan> iniciarKolvan()
     janelas.comeco = app->comeco.get();
     janelas.sair = app->sair.get();
     janelas.sobre = app->sobre.get();
+    app->rede = std::make_unique<TFormRede>(app->projeto);
+    janelas.rede = app->rede.get();
     app->principal->ligarJanelas(janelas);
     splash.close();
     return app;

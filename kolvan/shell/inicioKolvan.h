@@ -27,6 +27,7 @@ class TFobra;
 class TFsairSN;
 class TFsobre;
 class MensagensPrograma;
+class TFormRede;
 
 extern const char* const versaoKolvan;
 
@@ -54,6 +55,7 @@ struct AplicacaoKolvan {
     std::unique_ptr<TFsobre> sobre;
     std::unique_ptr<TFcomeco> comeco;
     std::unique_ptr<TFsairSN> sair;
+    std::unique_ptr<TFormRede> rede;
     std::unique_ptr<MensagensPrograma> mensagensPrograma;
     ~AplicacaoKolvan();
 };

@@ -1,0 +1,80 @@
+#include "calculoRede.h"
+
+#include "ArquivoKolvan.h"
+#include "ExportacaoPdf.h"
+#include "TextoQt.h"
+#include "exportacaoRede.h"
+#include "leituraRede.h"
+#include "planilhaXlsx.h"
+#include "relatorioRede.h"
+#include "saidaRede.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <clocale>
+#include <cstdio>
+
+namespace {
+
+void escrever(FILE* saida, const std::string& texto) { std::fwrite(texto.data(), 1, texto.size(), saida); }
+
+int falha(const std::string& mensagem)
+{
+    escrever(stderr, "kolvan-calc: " + mensagem + "\n");
+    return AlgumFalhou;
+}
+
+} // namespace
+
+int executarCalculoRede(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication aplicacao(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+
+    std::vector<std::string> argumentos;
+    for (int i = 1; i < argc; ++i)
+        argumentos.emplace_back(QString::fromLocal8Bit(argv[i]).toStdString());
+    const ArgumentosRede a = lerArgumentosRede(argumentos);
+    if (!a.ok) {
+        escrever(stderr, "kolvan-calc: " + a.erro + "\nuso: " + usoRede + "\n");
+        return UsoErrado;
+    }
+
+    const LeituraProjeto projeto = abrirProjeto(qt(a.projeto), ProjetoTubo{});
+    if (!projeto.ok)
+        return falha(mensagemArquivoRecusado(std8(QFileInfo(qt(a.projeto)).fileName()), projeto));
+
+    QFile arquivo(qt(a.rede));
+    if (!arquivo.open(QIODevice::ReadOnly))
+        return falha("não foi possível ler " + a.rede);
+    const QByteArray bytes = arquivo.readAll();
+    const LeituraRede leitura = lerArquivoRede(bytes.toStdString());
+    if (!leitura.ok)
+        return falha(a.rede + ": " + leitura.erro);
+
+    RedeTubulacoes rede;
+    rede.entradas = leitura.trechos;
+    rede.resultados = classificarRede(projeto.projeto, rede.entradas);
+    escrever(stdout, saidaRede(rede, a.csv));
+    int status = trechosComProblema(rede.resultados) > 0 ? AlgumFalhou : TodosCalculados;
+
+    if (!a.xlsx.empty()) {
+        if (const std::string erro = gravarXlsx(planilhaRede(rede), a.xlsx); !erro.empty())
+            status = falha(erro);
+    }
+    if (!a.pastaPdf.empty()) {
+        QDir().mkpath(qt(a.pastaPdf));
+        const QString pdf = QDir(qt(a.pastaPdf)).filePath(QFileInfo(qt(a.rede)).completeBaseName() + QStringLiteral(".pdf"));
+        const QDateTime agora = QDateTime::currentDateTime();
+        const MomentoRelatorio momento{std8(agora.toString(QStringLiteral("dd/MM/yyyy"))),
+                                       std8(agora.toString(QStringLiteral("hh:mm")))};
+        if (!exportarPdf(montarRelatorioRede(projeto.projeto, rede, momento), pdf))
+            status = falha("não foi possível gravar o relatório " + std8(pdf));
+    }
+    return status;
+}

@@ -1,0 +1,96 @@
+#include "exportacaoRede.h"
+
+#include "colunasRede.h"
+#include "numeros.h"
+#include "planilhaCsv.h"
+
+namespace {
+
+CelulaPlanilha texto(std::string t) { return CelulaPlanilha::deTexto(std::move(t)); }
+
+// An input as typed: a number where it reads as one, with the decimals it was given.
+CelulaPlanilha entrada(const std::string& t, bool numerica)
+{
+    double valor = 0.0;
+    if (!numerica || !lerNumero(t, valor))
+        return texto(t);
+    const auto virgula = t.find(',');
+    const int decimais = virgula == std::string::npos ? 0 : static_cast<int>(t.find_last_of("0123456789") - virgula);
+    return CelulaPlanilha::deNumero(valor, decimais);
+}
+
+bool colunaTexto(int c)
+{
+    const auto coluna = static_cast<ColunaTrecho>(c);
+    return coluna == ColunaTrecho::Trecho || coluna == ColunaTrecho::Montante || coluna == ColunaTrecho::Jusante ||
+           coluna == ColunaTrecho::Sobrecarga;
+}
+
+FolhaPlanilha trechos(const RedeTubulacoes& rede, bool numeros)
+{
+    FolhaPlanilha f;
+    f.nome = "Trechos";
+    LinhaPlanilha cabecalho;
+    for (const std::string& nome : nomesColunasTrecho())
+        cabecalho.push_back(texto(nome));
+    for (const std::string& nome : nomesColunasResultado())
+        cabecalho.push_back(texto(nome));
+    f.linhas.push_back(std::move(cabecalho));
+    for (std::size_t i = 0; i < rede.entradas.size() && i < rede.resultados.size(); ++i) {
+        LinhaPlanilha linha;
+        for (int c = 0; c < numeroColunasTrecho; ++c)
+            linha.push_back(entrada(campoTrecho(rede.entradas[i], static_cast<ColunaTrecho>(c)), numeros && !colunaTexto(c)));
+        for (int c = 0; c < numeroColunasResultado; ++c) {
+            const auto coluna = static_cast<ColunaResultado>(c);
+            double valor = 0.0;
+            int decimais = 2;
+            if (numeros && valorResultado(rede.resultados[i], coluna, valor, decimais))
+                linha.push_back(CelulaPlanilha::deNumero(valor, decimais));
+            else
+                linha.push_back(texto(textoResultado(rede.resultados[i], coluna)));
+        }
+        f.linhas.push_back(std::move(linha));
+    }
+    return f;
+}
+
+LinhaPlanilha linhaQuantitativo(const std::string& tipo, const LinhaQuantitativo& l)
+{
+    return {texto(tipo), CelulaPlanilha::deNumero(l.di, 0), texto(l.classe), CelulaPlanilha::deNumero(l.metros, 2),
+            CelulaPlanilha::deNumero(l.trechos, 0)};
+}
+
+} // namespace
+
+FolhaPlanilha folhaTrechos(const RedeTubulacoes& rede) { return trechos(rede, true); }
+
+FolhaPlanilha folhaQuantitativos(const QuantitativosRede& q)
+{
+    FolhaPlanilha f;
+    f.nome = "Quantitativos";
+    f.linhasCabecalho = 0;
+    if (!q.problemas.empty()) {
+        f.linhas.push_back({texto("Trechos sem classe"), texto(""), texto("")});
+        f.linhas.push_back({texto("Trecho"), texto("Comprimento (m)"), texto("Motivo")});
+        for (const TrechoSemClasse& p : q.problemas)
+            f.linhas.push_back({texto(p.trecho), CelulaPlanilha::deNumero(p.metros, 2), texto(p.mensagem)});
+        f.linhas.push_back({});
+    }
+    f.linhas.push_back({texto("Tubos"), texto("DI (mm)"), texto("Classe"), texto("Comprimento (m)"), texto("Trechos")});
+    for (const LinhaQuantitativo& l : q.armados)
+        f.linhas.push_back(linhaQuantitativo("Armados", l));
+    for (const LinhaQuantitativo& l : q.simples)
+        f.linhas.push_back(linhaQuantitativo("Simples (alternativa)", l));
+    f.linhas.push_back({texto("Total da rede"), texto(""), texto(""), CelulaPlanilha::deNumero(q.comprimentoTotal, 2),
+                        CelulaPlanilha::deNumero(q.trechos, 0)});
+    return f;
+}
+
+Planilha planilhaRede(const RedeTubulacoes& rede)
+{
+    Planilha p;
+    p.folhas = {folhaTrechos(rede), folhaQuantitativos(quantitativosRede(rede.entradas, rede.resultados))};
+    return p;
+}
+
+std::string csvRede(const RedeTubulacoes& rede) { return montarCsv(trechos(rede, false)); }

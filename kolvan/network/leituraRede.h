@@ -1,0 +1,27 @@
+#pragma once
+// What reading a network file gives: its stretches, or why the file cannot
+// be read at all (naming the line or the element). A row or pipe that
+// cannot be used is still a stretch, marked with its reason.
+
+#include "trechoRede.h"
+
+#include <string>
+#include <vector>
+
+struct LeituraRede {
+    bool ok = false;
+    std::string erro;
+    std::vector<EntradaTrecho> trechos;
+};
+
+// The stretches of a CSV file as spreadsheets save it: ';' with a decimal
+// comma, or ',' with a decimal point, as the header line tells; UTF-8 with
+// or without a byte-order mark, or windows-1252; fields may be quoted;
+// columns in any order, by name, unknown ones ignored.
+LeituraRede lerCsvRede(const std::string& bytes);
+
+// The pipes of the pipe networks of a LandXML 1.2 file.
+LeituraRede lerLandXmlRede(const std::string& bytes);
+
+// Either reader, by the file's first characters.
+LeituraRede lerArquivoRede(const std::string& bytes);

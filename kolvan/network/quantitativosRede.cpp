@@ -1,0 +1,64 @@
+#include "quantitativosRede.h"
+
+#include <algorithm>
+#include <map>
+#include <tuple>
+
+namespace {
+
+// Classes in the order of the tables: PA1 … PA4 and EA2 … EA4, then
+// "Especial"; PS1, PS2, ES.
+int ordemClasse(const std::string& classe)
+{
+    static const std::vector<std::string> ordem{"PA1", "PA2", "PA3", "PA4", "EA2", "EA3", "EA4",
+                                                "Especial", "PS1", "PS2", "ES"};
+    const auto achado = std::find(ordem.begin(), ordem.end(), classe);
+    return static_cast<int>(achado - ordem.begin());
+}
+
+using Chave = std::tuple<int, int, std::string>;
+
+void somar(std::map<Chave, LinhaQuantitativo>& grupos, int di, const std::string& classe, double metros)
+{
+    if (classe.empty())
+        return;
+    LinhaQuantitativo& l = grupos[{di, ordemClasse(classe), classe}];
+    l.di = di;
+    l.classe = classe;
+    l.metros += metros;
+    l.trechos += 1;
+}
+
+std::vector<LinhaQuantitativo> linhas(const std::map<Chave, LinhaQuantitativo>& grupos)
+{
+    std::vector<LinhaQuantitativo> v;
+    for (const auto& [chave, linha] : grupos)
+        v.push_back(linha);
+    return v;
+}
+
+} // namespace
+
+QuantitativosRede quantitativosRede(const std::vector<EntradaTrecho>& entradas,
+                                    const std::vector<ResultadoTrecho>& resultados)
+{
+    QuantitativosRede q;
+    std::map<Chave, LinhaQuantitativo> armados, simples;
+    const std::size_t n = std::min(entradas.size(), resultados.size());
+    q.trechos = static_cast<int>(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const ResultadoTrecho& r = resultados[i];
+        q.comprimentoTotal += r.comprimento;
+        if (!r.classificado) {
+            q.problemas.push_back({entradas[i].trecho, r.mensagem, r.comprimento});
+            continue;
+        }
+        ++q.trechosClassificados;
+        q.comprimentoClassificado += r.comprimento;
+        somar(armados, r.di, r.classeArmado, r.comprimento);
+        somar(simples, r.di, r.classeSimples, r.comprimento);
+    }
+    q.armados = linhas(armados);
+    q.simples = linhas(simples);
+    return q;
+}

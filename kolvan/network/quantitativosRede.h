@@ -1,0 +1,36 @@
+#pragma once
+// The bill of quantities of a classed network: metres of pipe and number of
+// stretches per diameter and class, reinforced classes and, apart, the
+// simple classes where one covers the required strength; with the stretches
+// that got no class listed first.
+
+#include "classificacaoTrecho.h"
+
+#include <string>
+#include <vector>
+
+struct LinhaQuantitativo {
+    int di = 0;           // mm
+    std::string classe;
+    double metros = 0.0;
+    int trechos = 0;
+};
+
+struct TrechoSemClasse {
+    std::string trecho;
+    std::string mensagem;
+    double metros = 0.0; // 0 when its length could not be read
+};
+
+struct QuantitativosRede {
+    std::vector<TrechoSemClasse> problemas;
+    std::vector<LinhaQuantitativo> armados; // by diameter, then class order
+    std::vector<LinhaQuantitativo> simples;
+    int trechos = 0;
+    int trechosClassificados = 0;
+    double comprimentoTotal = 0.0;       // every stretch with a length
+    double comprimentoClassificado = 0.0;
+};
+
+QuantitativosRede quantitativosRede(const std::vector<EntradaTrecho>& entradas,
+                                    const std::vector<ResultadoTrecho>& resultados);

@@ -1,0 +1,135 @@
+#include "saidaRede.h"
+
+#include <algorithm>
+
+bool pedeRede(const std::vector<std::string>& argumentos)
+{
+    return std::find(argumentos.begin(), argumentos.end(), "--rede") != argumentos.end();
+}
+
+ArgumentosRede lerArgumentosRede(const std::vector<std::string>& argumentos)
+{
+    ArgumentosRede a;
+    for (std::size_t i = 0; i < argumentos.size(); ++i) {
+        const std::string& arg = argumentos[i];
+        std::string* destino = arg == "--rede" ? &a.rede
+                             : arg == "--projeto" ? &a.projeto
+                             : arg == "--pdf" ? &a.pastaPdf
+                             : arg == "--xlsx" ? &a.xlsx
+                                               : nullptr;
+        if (destino) {
+            if (i + 1 >= argumentos.size() || argumentos[i + 1].empty()) {
+                a.erro = arg + " pede " + (arg == "--pdf" ? "a pasta" : "o arquivo");
+                return a;
+            }
+            *destino = argumentos[++i];
+        } else if (arg == "--csv") {
+            a.csv = true;
+        } else {
+            a.erro = (arg.size() > 1 && arg[0] == '-' ? "opção desconhecida: " : "argumento a mais: ") + arg;
+            return a;
+        }
+    }
+    if (a.rede.empty())
+        a.erro = "falta --rede com o arquivo da rede";
+    else if (a.projeto.empty())
+        a.erro = "falta --projeto com o projeto de onde vêm os parâmetros";
+    a.ok = a.erro.empty();
+    return a;
+}
+
+const std::vector<std::string>& chavesTrechoRede()
+{
+    static const std::vector<std::string> chaves{
+        "trecho", "hsMontante", "hsJusante", "hsGovernante", "bv", "W", "qs", "fe", "R",
+        "classeArmado", "cargaArmado", "classeSimples", "cargaSimples", "textoClasse"};
+    return chaves;
+}
+
+CamposSaida camposTrechoRede(const EntradaTrecho& e, const ResultadoTrecho& r)
+{
+    if (!r.classificado)
+        return {{"trecho", e.trecho}, {"erro", r.mensagem}};
+    return {{"trecho", e.trecho},
+            {"hsMontante", numeroSaida(r.hsMontante)},
+            {"hsJusante", numeroSaida(r.hsJusante)},
+            {"hsGovernante", numeroSaida(r.hsGovernante)},
+            {"bv", r.usaLargura ? numeroSaida(r.bv) : std::string()},
+            {"W", numeroSaida(r.W)},
+            {"qs", numeroSaida(r.qs)},
+            {"fe", numeroSaida(r.fe)},
+            {"R", numeroSaida(r.R)},
+            {"classeArmado", r.classeArmado},
+            {"cargaArmado", numeroSaida(r.cargaArmado)},
+            {"classeSimples", r.classeSimples},
+            {"cargaSimples", numeroSaida(r.cargaSimples)},
+            {"textoClasse", r.textoClasse}};
+}
+
+namespace {
+
+const std::vector<std::string> chavesQuantitativo{"quantitativo", "di", "classe", "comprimento", "trechos"};
+
+std::string valorDe(const CamposSaida& campos, const std::string& chave)
+{
+    for (const auto& [k, v] : campos)
+        if (k == chave)
+            return v;
+    return {};
+}
+
+std::string linhaDe(const CamposSaida& campos, const std::vector<std::string>& chaves)
+{
+    std::vector<std::string> valores;
+    for (const std::string& chave : chaves)
+        valores.push_back(valorDe(campos, chave));
+    return linhaCsv(valores);
+}
+
+} // namespace
+
+std::vector<CamposSaida> camposQuantitativosRede(const QuantitativosRede& q)
+{
+    std::vector<CamposSaida> blocos;
+    for (const TrechoSemClasse& p : q.problemas)
+        blocos.push_back({{"quantitativo", "sem classe"}, {"trecho", p.trecho}, {"comprimento", numeroSaida(p.metros)},
+                          {"erro", p.mensagem}});
+    auto linhas = [&blocos](const char* tipo, const std::vector<LinhaQuantitativo>& lista) {
+        for (const LinhaQuantitativo& l : lista)
+            blocos.push_back({{"quantitativo", tipo}, {"di", std::to_string(l.di)}, {"classe", l.classe},
+                              {"comprimento", numeroSaida(l.metros)}, {"trechos", std::to_string(l.trechos)}});
+    };
+    linhas("armado", q.armados);
+    linhas("simples", q.simples);
+    blocos.push_back({{"quantitativo", "total"}, {"comprimento", numeroSaida(q.comprimentoTotal)},
+                      {"trechos", std::to_string(q.trechos)},
+                      {"trechosComClasse", std::to_string(q.trechosClassificados)},
+                      {"trechosSemClasse", std::to_string(q.problemas.size())}});
+    return blocos;
+}
+
+std::string saidaRede(const RedeTubulacoes& rede, bool csv)
+{
+    std::string texto;
+    const QuantitativosRede q = quantitativosRede(rede.entradas, rede.resultados);
+    const std::size_t n = std::min(rede.entradas.size(), rede.resultados.size());
+    if (!csv) {
+        for (std::size_t i = 0; i < n; ++i)
+            texto += blocoChaveValor(camposTrechoRede(rede.entradas[i], rede.resultados[i])) + "\n";
+        for (const CamposSaida& bloco : camposQuantitativosRede(q))
+            texto += blocoChaveValor(bloco) + "\n";
+        return texto;
+    }
+    std::vector<std::string> chaves = chavesTrechoRede();
+    chaves.push_back("erro");
+    texto += linhaCsv(chaves);
+    for (std::size_t i = 0; i < n; ++i)
+        texto += linhaDe(camposTrechoRede(rede.entradas[i], rede.resultados[i]), chaves);
+    // The quantities as a second table under a blank line.
+    std::vector<std::string> chavesQ = chavesQuantitativo;
+    chavesQ.insert(chavesQ.end(), {"trecho", "trechosComClasse", "trechosSemClasse", "erro"});
+    texto += "\n" + linhaCsv(chavesQ);
+    for (const CamposSaida& bloco : camposQuantitativosRede(q))
+        texto += linhaDe(bloco, chavesQ);
+    return texto;
+}

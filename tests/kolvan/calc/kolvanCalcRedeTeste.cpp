@@ -1,0 +1,102 @@
+// kolvan-calc --rede run as a user runs it: the example network classed with
+// a saved project, its blocks, its exit status, its report and spreadsheet.
+#include "ArquivoKolvan.h"
+#include "leituraRede.h"
+#include "redeTubulacoes.h"
+#include "saidaRede.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+struct Execucao {
+    int status = -1;
+    QString saida, erro;
+};
+
+Execucao kolvanCalc(const QStringList& argumentos)
+{
+    QProcess p;
+    p.start(QStringLiteral(KOLVAN_CALC), argumentos);
+    p.waitForFinished(120000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+const QString exemploCsv = QStringLiteral(EXEMPLOS "/rede-exemplo.csv");
+const QString exemploXml = QStringLiteral(EXEMPLOS "/rede-exemplo.xml");
+} // namespace
+
+class KolvanCalcRedeTeste : public QObject {
+    Q_OBJECT
+
+private slots:
+    void classificaARedeComOProjeto()
+    {
+        QTemporaryDir pasta;
+        ProjetoTubo p;
+        p.sobrecarga.natureza = 5;
+        QString erro;
+        const QString base = pasta.filePath(QStringLiteral("base.kvn"));
+        QVERIFY(salvarProjeto(p, base, erro));
+
+        const QString pdf = pasta.filePath(QStringLiteral("pdf"));
+        const QString xlsx = pasta.filePath(QStringLiteral("rede.xlsx"));
+        const Execucao e = kolvanCalc({QStringLiteral("--rede"), exemploCsv, QStringLiteral("--projeto"), base,
+                                       QStringLiteral("--pdf"), pdf, QStringLiteral("--xlsx"), xlsx});
+        QCOMPARE(e.status, 1); // the example has stretches without a class
+        QVERIFY2(e.erro.isEmpty(), qPrintable(e.erro));
+        QFile arquivo(exemploCsv);
+        QVERIFY(arquivo.open(QIODevice::ReadOnly));
+        RedeTubulacoes rede;
+        rede.entradas = lerCsvRede(arquivo.readAll().toStdString()).trechos;
+        rede.resultados = classificarRede(p, rede.entradas);
+        QCOMPARE(e.saida, QString::fromStdString(saidaRede(rede, false)));
+        QVERIFY(e.saida.contains(QStringLiteral("trecho: T-01\nhsMontante: 1,200000\n")));
+        QVERIFY(e.saida.contains(QStringLiteral("quantitativo: total\n")));
+        QVERIFY(QFile::exists(QDir(pdf).filePath(QStringLiteral("rede-exemplo.pdf"))));
+        QVERIFY(QFile::exists(xlsx));
+
+        const Execucao xml = kolvanCalc({QStringLiteral("--csv"), QStringLiteral("--rede"), exemploXml,
+                                         QStringLiteral("--projeto"), base});
+        QCOMPARE(xml.status, 0);
+        QVERIFY(xml.saida.startsWith(QStringLiteral("trecho;hsMontante;hsJusante;hsGovernante;bv;W;qs;fe;R;")));
+    }
+
+    void usoErradoEArquivosRecusados()
+    {
+        QTemporaryDir pasta;
+        QString erro;
+        const QString base = pasta.filePath(QStringLiteral("base.kvn"));
+        QVERIFY(salvarProjeto(ProjetoTubo{}, base, erro));
+        const QString ruim = pasta.filePath(QStringLiteral("ruim.xml"));
+        QFile f(ruim);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("<LandXML>\n<Units>\n</LandXML>\n");
+        f.close();
+
+        struct Caso {
+            QStringList args;
+            int status;
+            QString erro;
+        } casos[] = {
+            {{QStringLiteral("--rede"), exemploCsv}, 2,
+             QStringLiteral("kolvan-calc: falta --projeto com o projeto de onde vêm os parâmetros\nuso: ")},
+            {{QStringLiteral("--rede"), ruim, QStringLiteral("--projeto"), base}, 1,
+             QStringLiteral("kolvan-calc: ") + ruim + QStringLiteral(": Linha 3: o arquivo não é um XML válido")},
+            {{QStringLiteral("--rede"), exemploCsv, QStringLiteral("--projeto"), pasta.filePath(QStringLiteral("nada.kvn"))},
+             1, QStringLiteral("kolvan-calc: ")},
+        };
+        for (const Caso& c : casos) {
+            const Execucao e = kolvanCalc(c.args);
+            QCOMPARE(e.status, c.status);
+            QVERIFY2(e.erro.startsWith(c.erro), qPrintable(e.erro));
+            QVERIFY(e.saida.isEmpty());
+        }
+    }
+};
+
+QTEST_MAIN(KolvanCalcRedeTeste)
+#include "kolvanCalcRedeTeste.moc"

@@ -1,0 +1,244 @@
+// The network window as a user drives it: importing the example, editing a
+// cell, adding and removing stretches, exporting and reading back, and the
+// main window's command that opens it and keeps it in step with the project.
+#include "DialogosArquivo.h"
+#include "MensagensGravadas.h"
+#include "ModeloRede.h"
+#include "Pausa.h"
+#include "RoteiroModal.h"
+#include "TFormPrincipal.h"
+#include "TFormRede.h"
+#include "TFormSobreCarga.h"
+#include "colunasRede.h"
+#include "inicioKolvan.h"
+
+#include <QAction>
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QPushButton>
+#include <QFile>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QtTest>
+
+namespace {
+
+const QString exemploCsv = QStringLiteral(EXEMPLOS "/rede-exemplo.csv");
+const QString exemploXml = QStringLiteral(EXEMPLOS "/rede-exemplo.xml");
+
+int colunaClasse() { return ModeloRede::colunaResultado(static_cast<int>(ColunaResultado::Classe)); }
+
+} // namespace
+
+class TFormRedeTeste : public QObject {
+    Q_OBJECT
+
+private:
+    ProjetoTubo projeto;
+
+    QString celula(const ModeloRede& m, int linha, int coluna) { return m.data(m.index(linha, coluna)).toString(); }
+
+    int linhaDe(const ModeloRede& m, const QString& trecho)
+    {
+        for (int i = 0; i < m.rowCount(); ++i)
+            if (celula(m, i, 0) == trecho)
+                return i;
+        return -1;
+    }
+
+private slots:
+    void importaOExemploComOsProblemasEmVermelho()
+    {
+        MensagensGravadas msgs;
+        TFormRede janela(projeto);
+        QVERIFY(janela.importarArquivo(exemploCsv));
+        ModeloRede& m = *janela.modelo();
+        QCOMPARE(m.rowCount(), 30);
+        QCOMPARE(janela.windowTitle(), QStringLiteral("rede-exemplo.csv - Rede de tubulações"));
+        const int t04 = linhaDe(m, QStringLiteral("T-04"));
+        QCOMPARE(celula(m, t04, colunaClasse()), QStringLiteral("hs = 0,55 m: A altura mínima de terra deverá ser 0,60 m"));
+        QCOMPARE(m.data(m.index(t04, 0), Qt::ForegroundRole).value<QBrush>().color(), QColor(200, 0, 0));
+        QVERIFY(!m.data(m.index(0, 0), Qt::ForegroundRole).isValid());
+        QVERIFY(!celula(m, 0, colunaClasse()).isEmpty());
+        QVERIFY(janela.quantitativos()->toPlainText().contains(QStringLiteral("Trechos sem classe (5):")));
+        QVERIFY(janela.quantitativos()->toPlainText().contains(QStringLiteral("T-24: Falta o valor da coluna comprimento.")));
+
+        // Inputs are editable, results are not.
+        QVERIFY(m.flags(m.index(0, static_cast<int>(ColunaTrecho::HsJusante))) & Qt::ItemIsEditable);
+        QVERIFY(!(m.flags(m.index(0, colunaClasse())) & Qt::ItemIsEditable));
+        QVERIFY(msgs.mostradas.isEmpty());
+
+        QVERIFY(janela.importarArquivo(exemploXml));
+        QCOMPARE(m.rowCount(), 10);
+        QVERIFY(!janela.quantitativos()->toPlainText().contains(QStringLiteral("sem classe (")));
+    }
+
+    void editarUmaCelulaReclassificaOTrecho()
+    {
+        MensagensGravadas msgs;
+        TFormRede janela(projeto);
+        QVERIFY(janela.importarArquivo(exemploCsv));
+        ModeloRede& m = *janela.modelo();
+        const int t04 = linhaDe(m, QStringLiteral("T-04"));
+        QSignalSpy mudancas(&m, &QAbstractItemModel::dataChanged);
+        // A full stop typed becomes the comma.
+        QVERIFY(m.setData(m.index(t04, static_cast<int>(ColunaTrecho::HsJusante)), QStringLiteral("1.20")));
+        QCOMPARE(celula(m, t04, static_cast<int>(ColunaTrecho::HsJusante)), QStringLiteral("1,20"));
+        QCOMPARE(mudancas.size(), 1);
+        QVERIFY(m.rede().resultados[static_cast<std::size_t>(t04)].classificado);
+        QCOMPARE(celula(m, t04, ModeloRede::colunaResultado(static_cast<int>(ColunaResultado::HsGovernante))),
+                 QStringLiteral("3,03"));
+        QVERIFY(janela.quantitativos()->toPlainText().contains(QStringLiteral("Trechos sem classe (4):")));
+        QVERIFY(!m.setData(m.index(t04, colunaClasse()), QStringLiteral("PA4")));
+    }
+
+    void projetoAlteradoReclassificaARede()
+    {
+        MensagensGravadas msgs;
+        ProjetoTubo p;
+        TFormRede janela(p);
+        QVERIFY(janela.importarArquivo(exemploCsv));
+        const double antes = janela.modelo()->rede().resultados[0].R;
+        p.sobrecarga.natureza = 5; // "Nula ou desprezível"
+        janela.projetoAlterado();
+        QVERIFY(janela.modelo()->rede().resultados[0].R < antes);
+        QCOMPARE(janela.modelo()->rede().resultados[0].qs, 0.0);
+    }
+
+    void incluirEExcluirTrechos()
+    {
+        MensagensGravadas msgs;
+        TFormRede janela(projeto);
+        QVERIFY(janela.importarArquivo(exemploCsv));
+        ModeloRede& m = *janela.modelo();
+        janela.tabela()->setCurrentIndex(m.index(2, 0));
+        janela.BincluirClick();
+        QCOMPARE(m.rowCount(), 31);
+        QCOMPARE(celula(m, 3, 0), QString());
+        QCOMPARE(celula(m, 3, colunaClasse()), QStringLiteral("Falta o nome do trecho."));
+        QVERIFY(janela.quantitativos()->toPlainText().contains(QStringLiteral("Trechos sem classe (6):")));
+
+        janela.tabela()->selectRow(0);
+        msgs.respostas = {false};
+        janela.BexcluirClick();
+        QCOMPARE(msgs.ultima(), QStringLiteral("pergunta: Excluir o trecho T-01?"));
+        QCOMPARE(m.rowCount(), 31);
+        janela.BexcluirClick();
+        QCOMPARE(m.rowCount(), 30);
+        QCOMPARE(celula(m, 0, 0), QStringLiteral("T-02"));
+    }
+
+    void exportarEImportarDeVolta()
+    {
+        MensagensGravadas msgs;
+        QTemporaryDir pasta;
+        TFormRede janela(projeto);
+        QVERIFY(janela.importarArquivo(exemploCsv));
+        const RedeTubulacoes original = janela.modelo()->rede();
+
+        QString proposto;
+        substituirEscolhaArquivoSalvar([&](const QString&, const QString& caminho) {
+            proposto = caminho;
+            return pasta.filePath(QStringLiteral("rede.csv"));
+        });
+        janela.BexportarCsvClick();
+        QVERIFY(proposto.endsWith(QStringLiteral("Arquivos/Rede1")));
+        substituirEscolhaArquivoSalvar([&](const QString&, const QString&) { return pasta.filePath(QStringLiteral("rede.xlsx")); });
+        janela.BexportarXlsxClick();
+        substituirEscolhaArquivoSalvar({});
+        QVERIFY(QFile::exists(pasta.filePath(QStringLiteral("rede.xlsx"))));
+
+        TFormRede outra(projeto);
+        substituirEscolhaArquivoAbrir([&](const QString&, const QString&, const QString&) {
+            return pasta.filePath(QStringLiteral("rede.csv"));
+        });
+        outra.BimportarClick();
+        QVERIFY(outra.modelo()->rede().entradas == original.entradas);
+        // A second import asks before the table is replaced.
+        msgs.respostas = {false};
+        outra.BimportarClick();
+        substituirEscolhaArquivoAbrir({});
+        QCOMPARE(msgs.ultima(), QStringLiteral("pergunta: Substituir os 30 trechos da tabela pelos do arquivo?"));
+
+        QVERIFY(!janela.exportarCsv(pasta.filePath(QStringLiteral("nao-existe/rede.csv"))));
+        QCOMPARE(msgs.ultima(), QStringLiteral("mensagem: Não foi possível criar o arquivo ") +
+                                    pasta.filePath(QStringLiteral("nao-existe/rede.csv")) + QStringLiteral("."));
+        QVERIFY(!janela.exportarXlsx(pasta.filePath(QStringLiteral("nao-existe/rede.xlsx"))));
+    }
+
+    void arquivoRecusadoDeixaATabela()
+    {
+        MensagensGravadas msgs;
+        QTemporaryDir pasta;
+        const QString ruim = pasta.filePath(QStringLiteral("ruim.csv"));
+        QFile f(ruim);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("trecho;comprimento;hs_montante;hs_jusante\nT1;10;1;1\n");
+        f.close();
+        TFormRede janela(projeto);
+        QVERIFY(janela.importarArquivo(exemploCsv));
+        QVERIFY(!janela.importarArquivo(ruim));
+        QCOMPARE(msgs.ultima(), QStringLiteral("mensagem: O arquivo ruim.csv não pôde ser lido. Linha 1: falta a coluna \"di\"."));
+        QCOMPARE(janela.modelo()->rowCount(), 30);
+        QVERIFY(!janela.importarArquivo(pasta.filePath(QStringLiteral("nenhum.csv"))));
+        QCOMPARE(msgs.ultima(), QStringLiteral("mensagem: Não foi possível ler o arquivo nenhum.csv."));
+    }
+
+    void comandoDaJanelaPrincipal()
+    {
+        substituirPausa([](int) {});
+        auto modal = std::make_unique<RoteiroModal>();
+        {
+            MensagensGravadas msgs;
+            auto app = iniciarKolvan();
+            TFormPrincipal& principal = *app->principal;
+            principal.show();
+            QCoreApplication::processEvents();
+            QAction* rede = principal.comando(QStringLiteral("Brede"));
+            QVERIFY(rede);
+            QCOMPARE(rede->text(), QStringLiteral("Rede de tubulações"));
+            QCOMPARE(rede->shortcut(), QKeySequence(QStringLiteral("F9")));
+            QVERIFY(!rede->isEnabled());
+            auto confirmar = [&](const char* comando) {
+                modal->roteiro.append([](QDialog& d) {
+                    d.show();
+                    d.findChild<QPushButton*>(QStringLiteral("BotaoConfirma"))->click();
+                });
+                principal.comando(QLatin1String(comando))->trigger();
+            };
+            confirmar("Bgeo");
+            confirmar("Bins");
+            confirmar("Bsob");
+            QVERIFY(!rede->isEnabled());
+            confirmar("Bfat");
+            QVERIFY(rede->isEnabled());
+            rede->trigger();
+            QVERIFY(app->rede->isVisible());
+            QVERIFY(app->rede->importarArquivo(exemploCsv));
+            const double antes = app->rede->modelo()->rede().resultados[0].R;
+
+            // A surcharge confirmed as "Nula ou desprezível" reclasses the network.
+            modal->roteiro.append([](QDialog& d) {
+                auto& s = static_cast<TFormSobreCarga&>(d);
+                s.show();
+                s.RadioGroupTipoCarga->button(5)->click();
+                s.findChild<QPushButton*>(QStringLiteral("BotaoConfirma"))->click();
+            });
+            principal.comando(QStringLiteral("Bsob"))->trigger();
+            QCOMPARE(app->projeto.sobrecarga.natureza, 5);
+            QVERIFY(app->rede->modelo()->rede().resultados[0].R < antes);
+
+            principal.comando(QStringLiteral("Bnov"))->trigger();
+            QVERIFY(!rede->isEnabled());
+            modal->sairSemPerguntar();
+            principal.close();
+            QVERIFY(!app->rede->isVisible());
+        }
+        modal.reset();
+        substituirPausa({});
+    }
+};
+
+QTEST_MAIN(TFormRedeTeste)
+#include "TFormRedeTeste.moc"

@@ -1,0 +1,114 @@
+// The example networks, what "Exportar" writes and reads back, and the
+// calculator's command line and output.
+#include "colunasRede.h"
+#include "exportacaoRede.h"
+#include "leituraRede.h"
+#include "saidaRede.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+std::string ler(const std::string& caminho)
+{
+    std::ifstream e(caminho, std::ios::binary);
+    std::ostringstream s;
+    s << e.rdbuf();
+    return s.str();
+}
+
+RedeTubulacoes redeDe(const std::string& arquivo)
+{
+    const LeituraRede l = lerArquivoRede(ler(std::string(EXEMPLOS) + "/" + arquivo));
+    EXPECT_TRUE(l.ok) << l.erro;
+    RedeTubulacoes rede;
+    rede.entradas = l.trechos;
+    rede.resultados = classificarRede(ProjetoTubo{}, rede.entradas);
+    return rede;
+}
+
+} // namespace
+
+TEST(ExemplosRede, CsvELandXml)
+{
+    const RedeTubulacoes csv = redeDe("rede-exemplo.csv");
+    ASSERT_EQ(csv.entradas.size(), 30u);
+    std::vector<std::string> semClasse;
+    for (std::size_t i = 0; i < csv.entradas.size(); ++i)
+        if (!csv.resultados[i].classificado)
+            semClasse.push_back(csv.entradas[i].trecho);
+    EXPECT_EQ(semClasse, (std::vector<std::string>{"T-04", "T-05", "T-20", "T-24", "T-27"}));
+    EXPECT_EQ(csv.entradas[17].trecho, "T-18 \"travessia; avenida\"");
+
+    const RedeTubulacoes xml = redeDe("rede-exemplo.xml");
+    ASSERT_EQ(xml.entradas.size(), 10u);
+    EXPECT_EQ(trechosComProblema(xml.resultados), 0);
+    // T-07 is written from PV-08 to PV-07, but it leaves PV-07.
+    EXPECT_EQ(xml.entradas[6].montante, "PV-07");
+    EXPECT_DOUBLE_EQ(xml.resultados[0].hsMontante, 1.30);
+    EXPECT_DOUBLE_EQ(xml.resultados[0].hsJusante, 1.55);
+}
+
+TEST(ExportacaoRede, CsvExportadoVoltaComoEntrou)
+{
+    const RedeTubulacoes rede = redeDe("rede-exemplo.csv");
+    const std::string csv = csvRede(rede);
+    EXPECT_EQ(csv.rfind("\xEF\xBB\xBFtrecho;montante;jusante;comprimento;di;", 0), 0u);
+    const LeituraRede relida = lerCsvRede(csv);
+    ASSERT_TRUE(relida.ok) << relida.erro;
+    EXPECT_EQ(relida.trechos, rede.entradas);
+
+    const FolhaPlanilha trechos = folhaTrechos(rede);
+    ASSERT_EQ(trechos.linhas.size(), 31u);
+    const LinhaPlanilha& t01 = trechos.linhas[1];
+    EXPECT_TRUE(t01[static_cast<int>(ColunaTrecho::Comprimento)].numero);
+    EXPECT_DOUBLE_EQ(t01[static_cast<int>(ColunaTrecho::Comprimento)].valor, 60.0);
+    EXPECT_FALSE(t01[0].numero);
+    const CelulaPlanilha& r = t01[numeroColunasTrecho + static_cast<int>(ColunaResultado::R)];
+    EXPECT_TRUE(r.numero);
+    EXPECT_DOUBLE_EQ(r.valor, rede.resultados[0].R);
+}
+
+TEST(SaidaRede, Argumentos)
+{
+    struct Caso {
+        std::vector<std::string> args;
+        std::string erro;
+    } casos[] = {
+        {{"--rede", "r.csv", "--projeto", "p.kvn", "--csv", "--pdf", "pdf", "--xlsx", "r.xlsx"}, ""},
+        {{"--rede", "r.csv"}, "falta --projeto com o projeto de onde vêm os parâmetros"},
+        {{"--projeto", "p.kvn", "--rede"}, "--rede pede o arquivo"},
+        {{"--rede", "r.csv", "--projeto", "p.kvn", "--pdf"}, "--pdf pede a pasta"},
+        {{"--rede", "r.csv", "--projeto", "p.kvn", "--html"}, "opção desconhecida: --html"},
+        {{"--rede", "r.csv", "--projeto", "p.kvn", "outro.kvn"}, "argumento a mais: outro.kvn"},
+    };
+    for (const Caso& c : casos) {
+        const ArgumentosRede a = lerArgumentosRede(c.args);
+        EXPECT_EQ(a.ok, c.erro.empty());
+        EXPECT_EQ(a.erro, c.erro);
+    }
+    const ArgumentosRede a = lerArgumentosRede(casos[0].args);
+    EXPECT_EQ(a.rede, "r.csv");
+    EXPECT_EQ(a.projeto, "p.kvn");
+    EXPECT_TRUE(a.csv);
+    EXPECT_EQ(a.pastaPdf, "pdf");
+    EXPECT_EQ(a.xlsx, "r.xlsx");
+}
+
+TEST(SaidaRede, BlocosELinhas)
+{
+    const RedeTubulacoes rede = redeDe("rede-exemplo.csv");
+    const std::string blocos = saidaRede(rede, false);
+    EXPECT_NE(blocos.find("trecho: T-01\nhsMontante: 1,200000\nhsJusante: 2,020000\nhsGovernante: "), std::string::npos);
+    EXPECT_NE(blocos.find("trecho: T-04\nerro: hs = 0,55 m: A altura mínima de terra deverá ser 0,60 m\n"),
+              std::string::npos);
+    EXPECT_NE(blocos.find("quantitativo: total\ncomprimento: "), std::string::npos);
+    const std::string csv = saidaRede(rede, true);
+    EXPECT_EQ(csv.rfind("trecho;hsMontante;hsJusante;hsGovernante;bv;W;qs;fe;R;classeArmado;cargaArmado;"
+                        "classeSimples;cargaSimples;textoClasse;erro\n",
+                        0),
+              0u);
+    EXPECT_NE(csv.find("\nT-04;;;;;;;;;;;;;;hs = 0,55 m: A altura mínima de terra deverá ser 0,60 m\n"), std::string::npos);
+}
