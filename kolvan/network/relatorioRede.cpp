@@ -30,19 +30,22 @@ std::string item(const std::vector<std::string>& lista, int indice)
 }
 
 // One row of cells in a band; a text wider than its cell is cut at its edge.
+// A left-aligned text keeps a gap from the right-aligned number before it.
 void adicionarLinhaTabela(BandaRelatorio& b, int y, const std::vector<Coluna>& colunas,
                           const std::vector<std::string>& textos, bool negrito, CorRgb cor,
                           int ultimaLargura = 0)
 {
+    constexpr int recuo = 8;
     int x = 0;
     for (std::size_t c = 0; c < colunas.size() && c < textos.size(); ++c) {
         const bool ultima = c + 1 == textos.size();
         const int largura = ultima && ultimaLargura > 0 ? ultimaLargura : colunas[c].largura;
-        EstiloTexto estilo = colunas[c].texto || (ultima && ultimaLargura > 0) ? estiloCelulaTexto : estiloCelula;
+        const bool texto = colunas[c].texto || (ultima && ultimaLargura > 0);
+        EstiloTexto estilo = texto ? estiloCelulaTexto : estiloCelula;
         estilo.negrito = negrito;
         estilo.cor = cor;
-        ItemTexto& t = adicionarCaixaTexto(b, x + 2, y, largura - 4, linhaTabela, textos[c], estilo);
-        t.estilo.alinhamento = estilo.alinhamento;
+        const int antes = texto && c > 0 ? recuo : 2;
+        adicionarCaixaTexto(b, x + antes, y, largura - antes - 2, linhaTabela, textos[c], estilo);
         x += colunas[c].largura;
     }
 }
@@ -111,9 +114,9 @@ BandaRelatorio bandaRegra(const LayoutRelatorio& l)
 const std::vector<Coluna>& colunasTrechos()
 {
     // Trecho, Montante, Jusante, L, DI, hs mont., hs jus., hs gov., bv, W, qs, fe, R, Classe
-    static const std::vector<Coluna> colunas{{76, true}, {50, true}, {50, true}, {46, false}, {36, false},
-                                             {40, false}, {40, false}, {40, false}, {36, false}, {46, false},
-                                             {46, false}, {34, false}, {46, false}, {132, true}};
+    static const std::vector<Coluna> colunas{{92, true}, {62, true}, {62, true}, {44, false}, {36, false},
+                                             {38, false}, {38, false}, {38, false}, {34, false}, {46, false},
+                                             {44, false}, {30, false}, {46, false}, {108, true}};
     return colunas;
 }
 
@@ -125,11 +128,11 @@ BandaRelatorio bandaTrechos(const RedeTubulacoes& rede, std::size_t inicio, std:
         adicionarTexto(b, 0, 0, "Trechos da rede:", estiloTitulo);
     const std::vector<Coluna>& colunas = colunasTrechos();
     adicionarLinhaTabela(b, titulo, colunas,
-                         {"Trecho", "Montante", "Jusante", "L", "DI", "hs mont.", "hs jus.", "hs gov.", "bv", "W", "qs",
-                          "fe", "R", "Classe"},
+                         {"Trecho", "Montante", "Jusante", "L", "DI", "hs", "hs", "hs", "bv", "W", "qs", "fe", "R",
+                          "Classe"},
                          true, corPreta);
     adicionarLinhaTabela(b, titulo + linhaTabela, colunas,
-                         {"", "", "", "(m)", "(mm)", "(m)", "(m)", "(m)", "(m)", "(kN/m)", "(kN/m)", "", "(kN/m)", ""},
+                         {"", "", "", "(m)", "(mm)", "mont.", "jus.", "gov.", "(m)", "(kN/m)", "(kN/m)", "", "(kN/m)", ""},
                          true, corPreta);
     int y = titulo + 2 * linhaTabela;
     for (std::size_t i = inicio; i < fim; ++i, y += linhaTabela) {
