@@ -16,6 +16,20 @@ bool colunaTexto(int coluna)
            c == ColunaTrecho::Sobrecarga;
 }
 
+// A heading in lines of a few characters, so the columns stay narrow.
+QString emLinhas(const std::string& titulo)
+{
+    const QStringList palavras = qt(titulo).split(QLatin1Char(' '));
+    QStringList linhas;
+    for (const QString& p : palavras) {
+        if (!linhas.isEmpty() && linhas.last().size() + 1 + p.size() <= 9)
+            linhas.last() += QLatin1Char(' ') + p;
+        else
+            linhas << p;
+    }
+    return linhas.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 ModeloRede::ModeloRede(const ProjetoTubo& projeto, QObject* parent)
@@ -125,10 +139,10 @@ QVariant ModeloRede::headerData(int secao, Qt::Orientation orientacao, int papel
     if (orientacao == Qt::Vertical)
         return secao + 1;
     if (colunaEntrada(secao))
-        return qt(titulosColunasTrecho()[static_cast<std::size_t>(secao)]);
+        return emLinhas(titulosColunasTrecho()[static_cast<std::size_t>(secao)]);
     const auto resultado = static_cast<std::size_t>(secao - numeroColunasTrecho);
     if (resultado < titulosColunasResultado().size())
-        return qt(titulosColunasResultado()[resultado]);
+        return emLinhas(titulosColunasResultado()[resultado]);
     return {};
 }
 

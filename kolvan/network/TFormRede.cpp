@@ -15,6 +15,8 @@
 #include "relatorioRede.h"
 
 #include <QDateTime>
+#include <QFontMetrics>
+#include <algorithm>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -83,10 +85,18 @@ TFormRede::TFormRede(const ProjetoTubo& projeto, QWidget* parent)
     tabela_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                              QAbstractItemView::AnyKeyPressed);
     tabela_->verticalHeader()->setDefaultSectionSize(tabela_->fontMetrics().height() + 6);
-    tabela_->horizontalHeader()->setDefaultSectionSize(78);
-    tabela_->horizontalHeader()->resizeSection(0, 110);
-    tabela_->horizontalHeader()->resizeSection(ModeloRede::colunaResultado(static_cast<int>(ColunaResultado::Classe)), 320);
-    tabela_->horizontalHeader()->setStretchLastSection(true);
+    // Each column as wide as its heading's longest line or a number like 1234,56.
+    QHeaderView* cabecalho = tabela_->horizontalHeader();
+    const QFontMetrics medida(cabecalho->font());
+    for (int c = 0; c < modelo_->columnCount(); ++c) {
+        int largura = medida.horizontalAdvance(QStringLiteral("1234,56"));
+        for (const QString& linha : modelo_->headerData(c, Qt::Horizontal).toString().split(QLatin1Char('\n')))
+            largura = std::max(largura, medida.horizontalAdvance(linha));
+        cabecalho->resizeSection(c, largura + 16);
+    }
+    cabecalho->resizeSection(0, std::max(cabecalho->sectionSize(0), medida.horizontalAdvance(QStringLiteral("T-000 ramal A")) + 16));
+    cabecalho->resizeSection(ModeloRede::colunaResultado(static_cast<int>(ColunaResultado::Classe)), 360);
+    cabecalho->setStretchLastSection(true);
     tabela_->setWordWrap(false);
 
     quantitativos_ = new QTextBrowser(this);

@@ -49,7 +49,8 @@ bool valorResultado(const ResultadoTrecho& r, ColunaResultado c, double& valor, 
     case ColunaResultado::Qs: valor = r.qs; return true;
     case ColunaResultado::Fe: valor = r.fe; return true;
     case ColunaResultado::R: valor = r.R; return true;
-    case ColunaResultado::CargaArmado: valor = r.cargaArmado; return !r.classeArmado.empty();
+    // "Especial" has no minimum load of its own.
+    case ColunaResultado::CargaArmado: valor = r.cargaArmado; return !r.classeArmado.empty() && r.classeArmado != "Especial";
     case ColunaResultado::CargaSimples: valor = r.cargaSimples; return !r.classeSimples.empty();
     case ColunaResultado::ClasseArmado:
     case ColunaResultado::ClasseSimples:

@@ -114,9 +114,9 @@ BandaRelatorio bandaRegra(const LayoutRelatorio& l)
 const std::vector<Coluna>& colunasTrechos()
 {
     // Trecho, Montante, Jusante, L, DI, hs mont., hs jus., hs gov., bv, W, qs, fe, R, Classe
-    static const std::vector<Coluna> colunas{{92, true}, {62, true}, {62, true}, {44, false}, {36, false},
+    static const std::vector<Coluna> colunas{{88, true}, {66, true}, {66, true}, {44, false}, {36, false},
                                              {38, false}, {38, false}, {38, false}, {34, false}, {46, false},
-                                             {44, false}, {30, false}, {46, false}, {108, true}};
+                                             {44, false}, {30, false}, {46, false}, {104, true}};
     return colunas;
 }
 

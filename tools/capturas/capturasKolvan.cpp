@@ -10,6 +10,8 @@
 #include "TFormBasesVala.h"
 #include "TFormBasesSaliPosit.h"
 #include "TFormPrincipal.h"
+#include "ModeloRede.h"
+#include "TFormRede.h"
 #include "inicioKolvan.h"
 
 #include <QAction>
@@ -22,6 +24,7 @@
 #include <QPushButton>
 #include <QLocale>
 #include <QThread>
+#include <QTableView>
 #include <QWidget>
 #include <clocale>
 #include <cstdio>
@@ -145,6 +148,26 @@ int main(int argc, char* argv[])
     cap.quandoAbrir(QStringLiteral("resultado-classe"), [](QDialog& d) { Capturador::clicar(d, QStringLiteral("BotaoConfirma")); });
     comando("Bcla");
     cap.foto(QStringLiteral("principal-classe-confirmada"));
+
+    // The network window with the example network under road traffic, a
+    // stretch without a class selected, and its report.
+    cap.quandoAbrir(QStringLiteral("sobrecarga-para-a-rede"), [](QDialog& d) {
+        auto& j = static_cast<TFormSobreCarga&>(d);
+        j.RadioGroupTipoCarga->button(0)->click();
+        j.RadioGroupRodoviario->button(0)->click();
+        Capturador::clicar(d, QStringLiteral("BotaoConfirma"));
+    });
+    comando("Bsob");
+    comando("Brede");
+    kolvan->rede->importarArquivo(QStringLiteral(EXEMPLOS "/rede-exemplo.csv"));
+    kolvan->rede->setGeometry(20, 20, 1240, 860);
+    cap.foto(QStringLiteral("rede-exemplo"));
+    kolvan->rede->tabela()->selectRow(3);
+    kolvan->rede->tabela()->scrollTo(kolvan->rede->modelo()->index(3, ModeloRede::colunaResultado(12)));
+    cap.foto(QStringLiteral("rede-trecho-sem-classe"));
+    cap.quandoAbrir(QStringLiteral("rede-relatorio"), [](QDialog& d) { d.reject(); });
+    kolvan->rede->BrelatorioClick();
+    kolvan->rede->close();
 
     // An embankment: its bedding computes the factor from the installation.
     cap.quandoAbrir(QStringLiteral("instalacao-aterro"), [](QDialog& d) {
