@@ -156,7 +156,7 @@ bool sobrecargaMudou(const Sobrecarga& antes, const Sobrecarga& depois, bool pri
         return outraNatureza || !mesmoValor(antes.carga, depois.carga);
     case NulaOuDesprezivel:
         return outraNatureza;
-    default: // rail and air
-        return false;
+    default: // rail and air: the class stands on the nature it was computed for
+        return outraNatureza;
     }
 }

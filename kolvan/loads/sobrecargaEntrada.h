@@ -75,5 +75,6 @@ VerificacaoSobrecarga verificarSobrecarga(Sobrecarga& s);
 // Whether a confirmed surcharge counts as changed against the snapshot of
 // the opening: always on the first confirmation, else a different nature,
 // traffic type or distribution where they apply, or a number that moved by
-// more than 0,001. Rail and air never count as a change after the first.
+// more than 0,001. Rail and air (confirmed only with Alt+F4) count when the
+// nature itself changed: a class computed for another surcharge must go.
 bool sobrecargaMudou(const Sobrecarga& antes, const Sobrecarga& depois, bool primeiraConfirmacao);

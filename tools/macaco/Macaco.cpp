@@ -9,6 +9,9 @@
 #include "Vigia.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
 #include <QApplication>
 #include <QDialog>
 #include <QMainWindow>
@@ -68,12 +71,33 @@ void Macaco::rejeitarJanelasEstranhas()
     janela->reject();
 }
 
+// A number the program computed never reads "nan" or "inf", and no text
+// keeps a placeholder it was meant to fill.
+void Macaco::conferirTextos(QWidget& janela)
+{
+    static const QRegularExpression errado(QStringLiteral("(^|[^A-Za-zÀ-ú])(-?nan|-?inf)([^A-Za-zÀ-ú]|$)|%[1-9]"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    if (!falha_.isEmpty())
+        return;
+    // What a message quotes between double quotes is the user's own text.
+    static const QRegularExpression citado(QStringLiteral("\"[^\"]*\""));
+    for (QLabel* rotulo : janela.findChildren<QLabel*>()) {
+        QString texto = rotulo->text();
+        texto.remove(citado);
+        if (rotulo->window() == &janela && rotulo->isVisible() && errado.match(texto).hasMatch()) {
+            falha_ = QStringLiteral("%1 mostra \"%2\"").arg(nomeJanela(janela), rotulo->text());
+            return;
+        }
+    }
+}
+
 int Macaco::executar(QDialog& janela)
 {
     pilha_.append(&janela);
     janela.show();
     ativarJanela(janela);
     processar();
+    conferirTextos(janela);
     if (encerrando_) {
         if (auto* sim = janela.findChild<QPushButton*>(QStringLiteral("BotaoSim")))
             sim->click();
@@ -86,6 +110,8 @@ int Macaco::executar(QDialog& janela)
             const QString feito = gestoNaJanela(janela, s_);
             contar(nomeJanela(janela) + QStringLiteral(": ") + feito);
             processar();
+            if (janela.isVisible())
+                conferirTextos(janela);
         }
         if (janela.isVisible())
             fechar(janela);
@@ -175,4 +201,11 @@ void Macaco::passoPrincipal(QMainWindow& principal)
         principal.close();
     }
     processar();
+    if (!principal.isVisible())
+        return;
+    conferirTextos(principal);
+    // Every window the action opened was closed again.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != &principal && w->isVisible() && !qobject_cast<QMenu*>(w) && falha_.isEmpty())
+            falha_ = QStringLiteral("a janela %1 ficou aberta").arg(nomeJanela(*w));
 }

@@ -50,12 +50,16 @@ public:
     // From now on every window is closed at once and the exit question
     // answered "Sim": the program can end.
     void encerrar();
+    // What the monkey saw go wrong in the windows it played (a number shown
+    // as "nan", a window left open), or empty.
+    QString falha() const { return falha_; }
 
 private:
     int executar(QDialog& janela);
     void fechar(QDialog& janela);
     void contar(const QString& descricao);
     void rejeitarJanelasEstranhas();
+    void conferirTextos(QWidget& janela);
 
     Sorteio& s_;
     Vigia& vigia_;
@@ -66,6 +70,7 @@ private:
     QList<QDialog*> pilha_; // the modal windows open now, innermost last
     QTimer guarda_;
     bool encerrando_ = false;
+    QString falha_;
 };
 
 // Runs the monkey over a program (`criar` makes it fresh for each episode)

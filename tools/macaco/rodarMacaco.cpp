@@ -100,7 +100,7 @@ int rodarMacaco(const char* nome, const QString& extensao, int argc, char** argv
         QString erro;
         while (erro.isEmpty() && macaco.acoes() < limite && programa->principal().isVisible()) {
             macaco.passoPrincipal(programa->principal());
-            erro = programa->verificar();
+            erro = macaco.falha().isEmpty() ? programa->verificar() : macaco.falha();
         }
         total += macaco.acoes();
         conferidos += programa->conferidos;

@@ -102,8 +102,10 @@ TEST(SobrecargaEntrada, DeteccaoDeMudanca)
         {"user q", s(4, 0, 0, "5,00", "", ""), s(4, 0, 0, "6,00", "", ""), false, true},
         {"null to null", s(5, 0, 0, "", "", ""), s(5, 1, 0, "9", "", ""), false, false},
         {"null from road", s(0, 0, 0, "", "", ""), s(5, 0, 0, "", "", ""), false, true},
-        {"rail after the first", s(0, 0, 0, "", "", ""), s(1, 0, 0, "", "", ""), false, false},
-        {"air after the first", s(0, 0, 0, "", "", ""), s(2, 0, 0, "", "", ""), false, false},
+        {"rail from road", s(0, 0, 0, "", "", ""), s(1, 0, 0, "", "", ""), false, true},
+        {"air from distributed", s(3, 0, 0, "", "", ""), s(2, 0, 0, "", "", ""), false, true},
+        {"rail to rail", s(1, 0, 0, "", "", ""), s(1, 2, 0, "9", "", ""), false, false},
+        {"air to air", s(2, 0, 0, "", "", ""), s(2, 0, 1, "", "", ""), false, false},
     };
     for (const Caso& c : casos)
         EXPECT_EQ(sobrecargaMudou(c.antes, c.depois, c.primeira), c.muda) << c.nome;
