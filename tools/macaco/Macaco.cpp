@@ -42,8 +42,9 @@ Macaco::Macaco(Sorteio& sorteio, Vigia& vigia, const QString& quem, bool verboso
 {
     substituirExecucaoModal([this](QDialog& janela) { return executar(janela); });
     // A window of the toolkit's own (print or page set-up) runs its own
-    // loop, out of the seams: it is closed as soon as it shows.
-    guarda_.setInterval(50);
+    // loop, out of the seams: it is closed as soon as it shows; a pop-up
+    // menu is answered.
+    guarda_.setInterval(20);
     QObject::connect(&guarda_, &QTimer::timeout, [this] { rejeitarJanelasEstranhas(); });
     guarda_.start();
 }
@@ -63,6 +64,25 @@ void Macaco::contar(const QString& descricao)
 
 void Macaco::rejeitarJanelasEstranhas()
 {
+    // A button's pop-up menu runs its own loop too: an item, or Esc.
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        QList<QAction*> itens;
+        for (QAction* a : menu->actions())
+            if (a->isEnabled() && a->isVisible() && !a->isSeparator() && !a->menu())
+                itens << a;
+        if (!itens.isEmpty() && s_.chance(0.6)) {
+            QAction* item = itens[s_.ate(itens.size())];
+            contar(QStringLiteral("escolhe \"%1\" no menu").arg(item->text()));
+            menu->setActiveAction(item);
+            QTest::keyClick(menu, Qt::Key_Return);
+        } else {
+            contar(QStringLiteral("fecha o menu com Esc"));
+            QTest::keyClick(menu, Qt::Key_Escape);
+        }
+        if (menu->isVisible())
+            menu->close();
+        return;
+    }
     QWidget* modal = QApplication::activeModalWidget();
     auto* janela = qobject_cast<QDialog*>(modal);
     if (!janela || pilha_.contains(janela))
@@ -165,6 +185,28 @@ void Macaco::fechar(QDialog& janela)
 
 void Macaco::passoPrincipal(QMainWindow& principal)
 {
+    // A window the program keeps open beside the main one (not modal) takes
+    // the user's gestures too, and may be closed.
+    QList<QWidget*> outras;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != &principal && w->isVisible() && !qobject_cast<QMenu*>(w) && w->windowModality() == Qt::NonModal)
+            outras << w;
+    if (!outras.isEmpty() && s_.chance(0.5)) {
+        QWidget& janela = *outras[s_.ate(outras.size())];
+        ativarJanela(janela);
+        if (s_.chance(0.15)) {
+            contar(nomeJanela(janela) + QStringLiteral(": fecha pela caixa de fechar"));
+            janela.close();
+        } else {
+            vigia_.comecar(QStringLiteral("%1, depois da ação %2 (%3), em %4")
+                               .arg(quem_).arg(acoes_).arg(ultima_, nomeJanela(janela)));
+            const QString feito = gestoNaJanela(janela, s_);
+            contar(nomeJanela(janela) + QStringLiteral(": ") + feito);
+        }
+        processar();
+        conferirTextos(janela);
+        return;
+    }
     ativarJanela(principal);
     processar();
     QList<QAction*> comandos;
@@ -204,8 +246,9 @@ void Macaco::passoPrincipal(QMainWindow& principal)
     if (!principal.isVisible())
         return;
     conferirTextos(principal);
-    // Every window the action opened was closed again.
+    // Every modal window the action opened was closed again.
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (w != &principal && w->isVisible() && !qobject_cast<QMenu*>(w) && falha_.isEmpty())
+        if (w != &principal && w->isVisible() && !qobject_cast<QMenu*>(w) && w->windowModality() != Qt::NonModal &&
+            falha_.isEmpty())
             falha_ = QStringLiteral("a janela %1 ficou aberta").arg(nomeJanela(*w));
 }
