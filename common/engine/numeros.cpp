@@ -30,6 +30,11 @@ std::string mensagemNumeroInvalido(const std::string& texto)
     return "\"" + texto + "\" não é um número válido.";
 }
 
+std::string mensagemNumeroNegativo(const std::string& texto)
+{
+    return "\"" + texto + "\" não é um valor válido: o número não pode ser negativo.";
+}
+
 ErroConversao::ErroConversao(const std::string& texto)
     : std::runtime_error(mensagemNumeroInvalido(texto)), texto_(texto)
 {

@@ -29,6 +29,10 @@ private:
 // The message shown for a text that is not a number.
 std::string mensagemNumeroInvalido(const std::string& texto);
 
+// The message shown for a negative number in a field that takes none: no
+// sign can be typed there, but a text may arrive another way.
+std::string mensagemNumeroNegativo(const std::string& texto);
+
 // Reads a decimal number written with a decimal comma: an optional sign,
 // digits and at most one comma; blanks around it are ignored. Returns false
 // and leaves `valor` alone when the text is not a number.

@@ -8,7 +8,10 @@
 class QWidget;
 
 // The open dialog: the chosen file, or an empty text when it was cancelled.
-QString escolherArquivoAbrir(QWidget* pai, const QString& titulo, const QString& pasta, const QString& filtro);
+// A name chosen without an extension gets `extensao` (when one is given):
+// typing "pos" opens pos.kvn.
+QString escolherArquivoAbrir(QWidget* pai, const QString& titulo, const QString& pasta, const QString& filtro,
+                             const QString& extensao = QString());
 
 using EscolhaArquivoAbrir =
     std::function<QString(const QString& titulo, const QString& pasta, const QString& filtro)>;

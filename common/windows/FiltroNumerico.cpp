@@ -6,6 +6,16 @@
 void FiltroNumerico::instalar(QLineEdit* campo)
 {
     campo->installEventFilter(new FiltroNumerico(campo));
+    campo->setValidator(new ValidadorNumerico(campo));
+}
+
+QValidator::State ValidadorNumerico::validate(QString& texto, int&) const
+{
+    texto.replace(QLatin1Char('.'), QLatin1Char(','));
+    for (const QChar c : texto)
+        if (!(c.unicode() >= '0' && c.unicode() <= '9') && c != QLatin1Char(','))
+            return Invalid;
+    return texto.count(QLatin1Char(',')) > 1 ? Invalid : Acceptable;
 }
 
 bool FiltroNumerico::eventFilter(QObject* alvo, QEvent* evento)

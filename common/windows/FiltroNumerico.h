@@ -2,9 +2,13 @@
 // The key filter of the numeric fields: digits, one decimal separator (a
 // comma or a full stop, both written as the comma), Backspace and Enter.
 // Everything else typed is dropped. Editing keys (arrows, Delete, Tab,
-// shortcuts) pass as usual.
+// shortcuts) pass as usual. Text that arrives another way (pasted, dropped,
+// from an input method) follows the same rules: its full stops become
+// commas, and an edit that would leave anything but digits and one comma
+// is refused whole.
 
 #include <QObject>
+#include <QValidator>
 
 class QLineEdit;
 
@@ -12,9 +16,19 @@ class FiltroNumerico : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
-    // Installs the filter on `campo`; the filter lives as long as the field.
+    // Installs the filter and the validator on `campo`; both live as long
+    // as the field.
     static void instalar(QLineEdit* campo);
 
 protected:
     bool eventFilter(QObject* alvo, QEvent* evento) override;
+};
+
+// What a numeric field may hold after any edit: digits and at most one
+// decimal comma (a full stop is turned into the comma).
+class ValidadorNumerico : public QValidator {
+    Q_OBJECT
+public:
+    using QValidator::QValidator;
+    State validate(QString& texto, int& posicao) const override;
 };

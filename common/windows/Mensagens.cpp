@@ -9,12 +9,19 @@
 namespace {
 Mensagens* atual = nullptr;
 
-QString tituloAplicacao()
+QString& tituloProprio()
 {
-    return QApplication::applicationDisplayName().isEmpty() ? QApplication::applicationName()
-                                                            : QApplication::applicationDisplayName();
+    static QString titulo;
+    return titulo;
 }
 } // namespace
+
+void definirTituloAplicacao(const QString& titulo) { tituloProprio() = titulo; }
+
+QString tituloAplicacao()
+{
+    return tituloProprio().isEmpty() ? QApplication::applicationName() : tituloProprio();
+}
 
 Mensagens& mensagens()
 {

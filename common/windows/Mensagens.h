@@ -18,6 +18,13 @@ public:
     virtual bool pergunta(const QString& texto) = 0;
 };
 
+// The program's own title ("Kolva", "Redwa"), the caption of its plain
+// message boxes and questions. It is kept here rather than as Qt's
+// application display name, which the window system would append to the
+// title of every window.
+void definirTituloAplicacao(const QString& titulo);
+QString tituloAplicacao();
+
 // The messages in use; before any is installed, plain message boxes.
 Mensagens& mensagens();
 // Installs `m` (not owned); nullptr puts the plain message boxes back.

@@ -6,10 +6,12 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
+#include <algorithm>
 
 int avisoModo = 1;
 
@@ -18,8 +20,19 @@ void centralizarNaTela(QWidget& janela)
     QScreen* tela = janela.screen() ? janela.screen() : QGuiApplication::primaryScreen();
     if (!tela)
         return;
+    // The size follows what the window holds now: a layout that was laid out
+    // before keeps the size hints of its inner layouts until it is
+    // activated again, and adjustSize() reads the hint before activating.
+    if (QLayout* disposicao = janela.layout()) {
+        disposicao->invalidate();
+        disposicao->activate();
+    }
     janela.adjustSize();
     const QRect area = tela->availableGeometry();
+    // adjustSize() stops at two thirds of the screen; a long line may use it all.
+    const int largura = std::min(janela.sizeHint().width(), area.width());
+    if (largura > janela.width())
+        janela.resize(largura, janela.height());
     janela.move(area.center() - janela.rect().center());
 }
 

@@ -27,7 +27,7 @@ JanelaBaseAssentamento::JanelaBaseAssentamento(ProjetoTubo& projeto, bool aterro
 
     auto* grupoClasses = new QGroupBox(QString::fromUtf8(rotuloTipoBase), this);
     RadioGroup1 = criarGrupoOpcoes(grupoClasses, listaClassesBase(), QStringLiteral("Classe"));
-    connect(RadioGroup1, &QButtonGroup::idClicked, this, &JanelaBaseAssentamento::RadioGroup1Click);
+    aoMudarOpcao(RadioGroup1, this, [this](int classe) { RadioGroup1Click(classe); });
 
     auto* grupoObservacao = new QGroupBox(QString::fromUtf8(rotuloObservacao), this);
     LabelDescricao = new QLabel(grupoObservacao);

@@ -47,7 +47,7 @@ TFormInstalacao::TFormInstalacao(ProjetoTubo& projeto, QWidget* parent)
 
     auto* grupoTipo = new QGroupBox(QStringLiteral("Tipo de Instalação:"), this);
     RadioGroup1 = criarGrupoOpcoes(grupoTipo, listaTiposInstalacao(), QStringLiteral("Tipo"));
-    connect(RadioGroup1, &QButtonGroup::idClicked, this, &TFormInstalacao::RadioGroup1Click);
+    aoMudarOpcao(RadioGroup1, this, [this](int tipo) { RadioGroup1Click(tipo); });
 
     // Soil data.
     auto* grupoTerreno = new QGroupBox(QStringLiteral("Dados do terreno"), this);

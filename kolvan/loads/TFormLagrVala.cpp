@@ -320,6 +320,10 @@ bool TFormLagrVala::FormCloseQuery()
         return recusar(qt(mensagemNumeroInvalido(std8(EditC->text()))), EditC);
     if (!lerNumero(std8(EditFolga->text()), folga))
         return recusar(qt(mensagemNumeroInvalido(std8(EditFolga->text()))), EditFolga);
+    if (c < 0.0)
+        return recusar(qt(mensagemNumeroNegativo(std8(EditC->text()))), EditC);
+    if (folga < 0.0)
+        return recusar(qt(mensagemNumeroNegativo(std8(EditFolga->text()))), EditFolga);
 
     EditC->setText(qt(formatar2(c)));
     // Rounding never takes the clearance back below the least one just enforced.

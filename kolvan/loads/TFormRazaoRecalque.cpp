@@ -22,7 +22,7 @@ TFormRazaoRecalque::TFormRazaoRecalque(QWidget* parent) : JanelaEntrada(parent)
     for (const FundacaoRecalque& f : fundacoesRecalque())
         nomes.push_back(f.fundacao);
     RadioGroup1 = criarGrupoOpcoes(grupo, nomes, QStringLiteral("Fundacao"));
-    connect(RadioGroup1, &QButtonGroup::idClicked, this, &TFormRazaoRecalque::RadioGroup1Click);
+    aoMudarOpcao(RadioGroup1, this, [this](int) { RadioGroup1Click(); });
 
     auto* faixa = new QGroupBox(QStringLiteral("Faixa de valores:"), this);
     LabelFaixa = new QLabel(faixa);

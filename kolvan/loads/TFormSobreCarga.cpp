@@ -53,14 +53,14 @@ TFormSobreCarga::TFormSobreCarga(ProjetoTubo& projeto, QWidget* parent)
 
     auto* grupoNatureza = new QGroupBox(QString::fromUtf8(rotuloNaturezaSobrecarga), this);
     RadioGroupTipoCarga = criarGrupoOpcoes(grupoNatureza, listaNaturezasSobrecarga(), QStringLiteral("Natureza"));
-    connect(RadioGroupTipoCarga, &QButtonGroup::idClicked, this, &TFormSobreCarga::RadioGroupTipoCargaClick);
+    aoMudarOpcao(RadioGroupTipoCarga, this, [this](int id) { RadioGroupTipoCargaClick(id); });
 
     grupoTrafego_ = new QGroupBox(QString::fromUtf8(rotuloTipoTrafego), this);
     RadioGroupRodoviario = criarGrupoOpcoes(grupoTrafego_, listaTiposTrafego(), QStringLiteral("Trafego"), 3);
-    connect(RadioGroupRodoviario, &QButtonGroup::idClicked, this, &TFormSobreCarga::RadioGroupRodoviarioClick);
+    aoMudarOpcao(RadioGroupRodoviario, this, [this](int id) { RadioGroupRodoviarioClick(id); });
     grupoDistr_ = new QGroupBox(QString::fromUtf8(rotuloDistribuicao), this);
     RadioGroupDistr = criarGrupoOpcoes(grupoDistr_, listaDistribuicoes(), QStringLiteral("Distribuicao"), 2);
-    connect(RadioGroupDistr, &QButtonGroup::idClicked, this, &TFormSobreCarga::RadioGroupDistrClick);
+    aoMudarOpcao(RadioGroupDistr, this, [this](int id) { RadioGroupDistrClick(id); });
     escolhas_ = new QStackedWidget(this);
     escolhas_->addWidget(grupoTrafego_);
     escolhas_->addWidget(grupoDistr_);

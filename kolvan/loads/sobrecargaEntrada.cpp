@@ -130,6 +130,8 @@ VerificacaoSobrecarga verificarSobrecarga(Sobrecarga& s)
         double valor = 0.0;
         if (!lerNumero(*c.texto, valor))
             return recusa(c.campo, mensagemNumeroInvalido(*c.texto).c_str());
+        if (valor < 0.0)
+            return recusa(c.campo, mensagemNumeroNegativo(*c.texto).c_str());
         normalizados.push_back(formatar2(valor));
     }
     for (std::size_t k = 0; k < campos.size(); ++k)

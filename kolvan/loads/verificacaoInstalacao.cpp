@@ -75,6 +75,9 @@ VerificacaoInstalacao verificarInstalacao(ProjetoTubo& candidato)
             r.foco = n.campo;
             return r;
         }
+        // The settlement ratio is the one value that is negative by nature.
+        if (valor < 0.0 && n.campo != CampoInstalacao::RazaoRecalque)
+            return recusa(mensagemNumeroNegativo(*n.texto), n.campo);
         arredondados.push_back(formatarDecimais(valor, n.decimais));
     }
     for (std::size_t k = 0; k < normalizar.size(); ++k)

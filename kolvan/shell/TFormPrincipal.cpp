@@ -172,7 +172,7 @@ void TFormPrincipal::BnovClick()
 void TFormPrincipal::BabrClick()
 {
     const QString caminho = escolherArquivoAbrir(this, QStringLiteral("Abrir"), pastaArquivosProjeto(),
-                                                 QString::fromUtf8(filtroArquivosKolvan));
+                                                 QString::fromUtf8(filtroArquivosKolvan), QStringLiteral("kvn"));
     if (caminho.isEmpty())
         return;
     const QString nome = QFileInfo(caminho).fileName();

@@ -72,7 +72,7 @@ std::unique_ptr<AplicacaoKolvan> iniciarKolvan()
         }
         splash.definirProgresso(splash.progresso() + 5);
         if (i == 0)
-            QApplication::setApplicationDisplayName(QStringLiteral("Kolva"));
+            definirTituloAplicacao(QStringLiteral("Kolva"));
         switch (i) {
         case 0: app->principal = std::make_unique<TFormPrincipal>(app->projeto); break;
         case 1: app->basesAterro = std::make_unique<TFormBasesSaliPosit>(app->projeto); break;

@@ -1,6 +1,7 @@
 #include "TFclasseRedwa.h"
 
 #include "FiltroNumerico.h"
+#include "GrupoOpcoes.h"
 #include "Mensagens.h"
 #include "TextoQt.h"
 
@@ -59,8 +60,8 @@ TFclasseRedwa::TFclasseRedwa(ProjetoRedwan& projeto, QWidget* parent) : JanelaEn
     Ea4 = esgoto_.cargas[2];
     Eaesp = esgoto_.especial;
     EaespFalso = esgoto_.especialFalso;
-    connect(RadioGroup1, &QButtonGroup::idClicked, this, &TFclasseRedwa::RadioGroup1Click);
-    connect(RadioGroup2, &QButtonGroup::idClicked, this, &TFclasseRedwa::RadioGroup2Click);
+    aoMudarOpcao(RadioGroup1, this, [this](int) { RadioGroup1Click(); });
+    aoMudarOpcao(RadioGroup2, this, [this](int) { RadioGroup2Click(); });
 
     // The two groups overlap: one place, one of them visible.
     auto* grupos = new QStackedWidget(this);

@@ -2,6 +2,7 @@
 
 #include "Figuras.h"
 #include "FiltroNumerico.h"
+#include "GrupoOpcoes.h"
 #include "Mensagens.h"
 #include "TextoQt.h"
 
@@ -88,7 +89,7 @@ TFormDimensionamento::TFormDimensionamento(ProjetoRedwan& projeto, QWidget* pare
         RadioGroup1->addButton(item, k);
         tipos->addWidget(item);
     }
-    connect(RadioGroup1, &QButtonGroup::idClicked, this, &TFormDimensionamento::RadioGroup1Click);
+    aoMudarOpcao(RadioGroup1, this, [this](int tipo) { RadioGroup1Click(tipo); });
 
     auto* cobrimento = new QGroupBox(QStringLiteral("Cobrimento:"), this);
     pilhaInt_ = comFalso(Edit5, Edit5Falso, QStringLiteral("Edit5"), cobrimento);

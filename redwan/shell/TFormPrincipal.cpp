@@ -142,7 +142,7 @@ void TFormPrincipal::BnovClick()
 void TFormPrincipal::BabrClick()
 {
     const QString caminho = escolherArquivoAbrir(this, QStringLiteral("Abrir"), pastaArquivosProjeto(),
-                                                 QString::fromUtf8(filtroArquivosRedwan));
+                                                 QString::fromUtf8(filtroArquivosRedwan), QStringLiteral("rdw"));
     if (caminho.isEmpty())
         return;
     const std::string nome = std8(QFileInfo(caminho).fileName());

@@ -40,7 +40,7 @@ std::unique_ptr<AplicacaoRedwan> iniciarRedwan()
         splash.repintar();
         pausar(pausaInicioRedwan);
     }
-    QApplication::setApplicationDisplayName(QStringLiteral("Redwa"));
+    definirTituloAplicacao(QStringLiteral("Redwa"));
 
     // The windows in the program's order; the report window joins with the report.
     ProjetoRedwan& p = app->projeto;

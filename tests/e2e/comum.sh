@@ -121,17 +121,39 @@ iniciar_programa() {
     PID_PROGRAMA=$!
 }
 
-# The visible window whose title matches the (extended) regular expression,
-# once it is there; its id on the standard output.
+# The visible window whose title, as the window system shows it, is exactly
+# `titulo` (nothing added), once it is there; its id on the standard output.
 # A program that ends meanwhile ends the wait at once.
 esperar_janela() {
-    local titulo=$1 id="" fim=$((SECONDS + ESPERA))
+    local titulo=$1 id="" fim=$((SECONDS + ESPERA)) candidato
     while [ -z "$id" ]; do
         kill -0 "$PID_PROGRAMA" 2>/dev/null || falhar "o programa terminou esperando \"$titulo\""
-        [ $SECONDS -lt $fim ] || falhar "a janela \"$titulo\" não apareceu em ${ESPERA} s"
-        id=$(timeout 1 xdotool search --sync --onlyvisible --name "$titulo" 2>/dev/null | head -1) || true
+        [ $SECONDS -lt $fim ] ||
+            falhar "a janela \"$titulo\" não apareceu em ${ESPERA} s; na tela: $(titulos_na_tela)"
+        for candidato in $(timeout 1 xdotool search --onlyvisible --name '.' 2>/dev/null); do
+            if [ "$(xdotool getwindowname "$candidato" 2>/dev/null)" = "$titulo" ]; then
+                id=$candidato
+                break
+            fi
+        done
+        [ -n "$id" ] || sleep 0.1
     done
     echo "$id"
+}
+
+# The titles of the visible windows, as the window system shows them.
+titulos_na_tela() {
+    local candidato
+    for candidato in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+        printf '"%s" ' "$(xdotool getwindowname "$candidato" 2>/dev/null)"
+    done
+}
+
+# The window's title, as the window system shows it, is exactly `titulo`.
+conferir_titulo() {
+    local atual
+    atual=$(xdotool getwindowname "$1" 2>/dev/null) || falhar "a janela $1 não tem título"
+    [ "$atual" = "$2" ] || falhar "título \"$atual\", esperado \"$2\""
 }
 
 # Waits until the window is no longer shown.

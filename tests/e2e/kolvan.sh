@@ -17,19 +17,19 @@ iniciar_x
 iniciar_programa
 
 # The disclaimer: "Iniciar" has the focus.
-aviso=$(esperar_janela '^Aviso')
+aviso=$(esperar_janela 'Aviso')
 capturar aviso
 focar "$aviso"
 teclas Return
 esperar_fechar "$aviso" "Aviso"
-principal=$(esperar_janela 'classe de resist')
+principal=$(esperar_janela 'Especificação da classe de resistência dos tubos de concreto')
 capturar principal
 
 # "Dados do projetista" and "Dados da Obra/Cliente" have no shortcut: their
 # toolbar buttons, the seventh and the eighth (after a bar), are clicked.
 focar "$principal"
 clicar "$principal" 226 37
-janela=$(esperar_janela '^Dados do Projetista')
+janela=$(esperar_janela 'Dados do Projetista')
 focar "$janela"
 digitar 'Ana Souza'
 teclas Tab
@@ -39,7 +39,7 @@ teclas alt+F4
 esperar_fechar "$janela" "Dados do projetista"
 focar "$principal"
 clicar "$principal" 258 37
-janela=$(esperar_janela '^Dados da Obra/Cliente')
+janela=$(esperar_janela 'Dados da Obra/Cliente')
 focar "$janela"
 digitar 'Galeria pluvial'
 capturar obra
@@ -50,7 +50,7 @@ esperar_fechar "$janela" "Dados da Obra/Cliente"
 # typed, and to the length, one down. Alt+F4 confirms the input windows.
 focar "$principal"
 teclas F2
-janela=$(esperar_janela 'metros da Geometria')
+janela=$(esperar_janela 'Parâmetros da Geometria')
 focar "$janela"
 teclas Tab Tab
 xdotool type --delay 60 800
@@ -63,7 +63,7 @@ esperar_fechar "$janela" "Geometria"
 # the cover height, the next one the trench width.
 focar "$principal"
 teclas F3
-janela=$(esperar_janela 'metros da Instala')
+janela=$(esperar_janela 'Parâmetros da Instalação')
 focar "$janela"
 teclas Tab Tab Tab Tab
 digitar '2,5'
@@ -77,7 +77,7 @@ esperar_fechar "$janela" "Instalação"
 # Tab reaches its load.
 focar "$principal"
 teclas F4
-janela=$(esperar_janela 'metros da Sobrecarga')
+janela=$(esperar_janela 'Parâmetros da Sobrecarga')
 focar "$janela"
 teclas Down Down Down Down Tab
 digitar '12'
@@ -89,7 +89,7 @@ esperar_fechar "$janela" "Sobrecarga"
 # safety coefficient.
 focar "$principal"
 teclas F5
-janela=$(esperar_janela 'metros da Base')
+janela=$(esperar_janela 'Parâmetros da Base')
 focar "$janela"
 teclas Tab
 digitar '1,6'
@@ -100,7 +100,7 @@ esperar_fechar "$janela" "Tipo de base"
 # Resultado da classe do tubo (F6), confirmed.
 focar "$principal"
 teclas F6
-janela=$(esperar_janela '^Resultados - Classe')
+janela=$(esperar_janela 'Resultados - Classe')
 capturar resultado
 focar "$janela"
 teclas alt+F4
@@ -111,22 +111,24 @@ capturar resumo
 # typed over it, Enter.
 focar "$principal"
 teclas ctrl+s
-janela=$(esperar_janela '^Salvar')
+janela=$(esperar_janela 'Salvar')
 focar "$janela"
 digitar 'obra-e2e'
 capturar salvar
 teclas Return
 esperar_fechar "$janela" "Salvar"
+# Saving leaves the caption as it was.
+conferir_titulo "$principal" 'Especificação da classe de resistência dos tubos de concreto'
 
 # Relatório (F7): the preview; "Salvar em PDF" (Ctrl+E), a name, Enter;
 # Esc closes the preview.
 focar "$principal"
 teclas F7
-previa=$(esperar_janela 'Visualiza.*relat')
+previa=$(esperar_janela 'Visualização do relatório')
 focar "$previa"
 capturar relatorio
 teclas ctrl+e
-janela=$(esperar_janela '^Salvar em PDF')
+janela=$(esperar_janela 'Salvar em PDF')
 focar "$janela"
 digitar 'relatorio-e2e'
 capturar salvar-pdf
@@ -139,7 +141,7 @@ esperar_fechar "$previa" "Visualização do relatório"
 # Sair (Ctrl+Q): "Sim" has the focus of the exit question.
 focar "$principal"
 teclas ctrl+q
-janela=$(esperar_janela '^Confirma')
+janela=$(esperar_janela 'Confirmação')
 capturar sair
 focar "$janela"
 teclas Return

@@ -18,12 +18,12 @@ iniciar_x
 iniciar_programa
 
 # The disclaimer: "Iniciar" has the focus.
-aviso=$(esperar_janela '^Aviso')
+aviso=$(esperar_janela 'Aviso')
 capturar aviso
 focar "$aviso"
 teclas Return
 esperar_fechar "$aviso" "Aviso"
-principal=$(esperar_janela 'armadura de tubos')
+principal=$(esperar_janela 'Dimensionamento da armadura de tubos de concreto armado')
 capturar principal
 
 # "Fabricante" and "Obra/Cliente" have no shortcut: their toolbar buttons,
@@ -32,7 +32,7 @@ capturar principal
 # no relatório", three more "Confirma".
 focar "$principal"
 clicar "$principal" 193 37
-janela=$(esperar_janela '^Dados do Fabricante')
+janela=$(esperar_janela 'Dados do Fabricante')
 focar "$janela"
 digitar 'Tubos Horizonte'
 teclas Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab space
@@ -43,7 +43,7 @@ esperar_fechar "$janela" "Fabricante"
 # are "Confirma" (Alt+F4 only closes this window).
 focar "$principal"
 clicar "$principal" 226 37
-janela=$(esperar_janela '^Dados da Obra e do Cliente')
+janela=$(esperar_janela 'Dados da Obra e do Cliente')
 focar "$janela"
 digitar 'Rede coletora'
 capturar obra
@@ -55,7 +55,7 @@ esperar_fechar "$janela" "Obra/Cliente"
 # input windows.
 focar "$principal"
 teclas F2
-janela=$(esperar_janela '^Geometria')
+janela=$(esperar_janela 'Geometria')
 focar "$janela"
 teclas Tab Up Tab
 xdotool type --delay 60 1000
@@ -67,7 +67,7 @@ esperar_fechar "$janela" "Geometria"
 # load, typed.
 focar "$principal"
 teclas F3
-janela=$(esperar_janela '^Tubo')
+janela=$(esperar_janela 'Tubo')
 focar "$janela"
 teclas Down Down Down Down Tab
 digitar '190'
@@ -79,7 +79,7 @@ esperar_fechar "$janela" "Classe do tubo"
 # ("Circular dupla"); three Tabs pass the two covers to the wall, typed.
 focar "$principal"
 teclas F4
-janela=$(esperar_janela '^Armadura')
+janela=$(esperar_janela 'Armadura')
 focar "$janela"
 digitar '40'
 teclas Tab Down Tab Tab Tab
@@ -91,7 +91,7 @@ esperar_fechar "$janela" "Armadura"
 # Resultado do dimensionamento (F5): the results window, confirmed.
 focar "$principal"
 teclas F5
-janela=$(esperar_janela '^Dimensionamento Armadura')
+janela=$(esperar_janela 'Dimensionamento Armadura')
 capturar resultado
 focar "$janela"
 teclas alt+F4
@@ -102,22 +102,24 @@ capturar resumo
 # typed over it, Enter.
 focar "$principal"
 teclas ctrl+s
-janela=$(esperar_janela '^Salvar')
+janela=$(esperar_janela 'Salvar')
 focar "$janela"
 digitar 'tubo-e2e'
 capturar salvar
 teclas Return
 esperar_fechar "$janela" "Salvar"
+# Saving leaves the caption as it was.
+conferir_titulo "$principal" 'Dimensionamento da armadura de tubos de concreto armado'
 
 # Relatório (F6): the preview; "Salvar em PDF" (Ctrl+E), a name, Enter;
 # Esc closes the preview.
 focar "$principal"
 teclas F6
-previa=$(esperar_janela 'Visualiza.*relat')
+previa=$(esperar_janela 'Visualização do relatório')
 focar "$previa"
 capturar relatorio
 teclas ctrl+e
-janela=$(esperar_janela '^Salvar em PDF')
+janela=$(esperar_janela 'Salvar em PDF')
 focar "$janela"
 digitar 'relatorio-e2e'
 capturar salvar-pdf
@@ -130,7 +132,7 @@ esperar_fechar "$previa" "Visualização do relatório"
 # Sair (Ctrl+Q): "Sim" has the focus of the exit question.
 focar "$principal"
 teclas ctrl+q
-janela=$(esperar_janela '^Confirma')
+janela=$(esperar_janela 'Confirmação')
 capturar sair
 focar "$janela"
 teclas Return

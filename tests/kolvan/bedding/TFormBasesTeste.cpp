@@ -73,6 +73,8 @@ private slots:
         botaoConcreto.clear(); // "Voltar" changes nothing
         vala->BotaoA->click();
         QCOMPARE(vala->LabelAlfaEq->text(), QStringLiteral("4,0"));
+        classe(*vala, 0); // the class already chosen: the concrete base's factor stays
+        QCOMPARE(vala->LabelAlfaEq->text(), QStringLiteral("4,0"));
         classe(*vala, 1);
         QCOMPARE(vala->LabelAlfaEq->text(), QStringLiteral("1,9"));
     }

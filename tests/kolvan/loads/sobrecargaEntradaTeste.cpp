@@ -69,6 +69,11 @@ TEST(SobrecargaEntrada, VerificacaoENormalizacao)
         {{4, 0, 0, "7", "", "", "5,0"}, C::Nenhum, "", "7,00", "5,0"},
         {{0, 0, 0, "", "", "", ""}, C::Nenhum, "", "", ""},
         {{5, 0, 0, "", "", "", ""}, C::Nenhum, "", "", ""},
+        // No sign can be typed; a negative that came another way is refused.
+        {{3, 0, 1, "-5000", "1", "1", "5"}, C::Carga, "\"-5000\" não é um valor válido: o número não pode ser negativo."},
+        {{3, 0, 1, "5000", "-0,50", "1", "5"}, C::CompA, "\"-0,50\" não é um valor válido: o número não pode ser negativo."},
+        {{3, 0, 1, "5000", "1", "1", "-5"}, C::DistC, "\"-5\" não é um valor válido: o número não pode ser negativo."},
+        {{4, 0, 0, "-7", "", "", ""}, C::Carga, "\"-7\" não é um valor válido: o número não pode ser negativo."},
     };
     for (Caso& c : casos) {
         const VerificacaoSobrecarga v = verificarSobrecarga(c.s);

@@ -197,3 +197,35 @@ TEST(DadosInstalacao, SelecoesRedefinemOsCampos)
         EXPECT_EQ(i.kMi, presets[terreno][1]) << terreno;
     }
 }
+
+// No sign can be typed, but a pasted or dropped text once could bring one:
+// the check refuses a negative value whatever its way in, and changes nothing.
+TEST(VerificacaoInstalacao, NumeroNegativoRecusado)
+{
+    using C = CampoInstalacao;
+    struct Caso {
+        Textos t;
+        C foco;
+        const char* texto;
+    } casos[] = {
+        {{.tipo = ProjecaoPositiva, .ha = "-0,50"}, C::AlturaHa, "-0,50"},
+        {{.tipo = ProjecaoNegativa, .rsd = "-0,4", .ha = "-0,10"}, C::AlturaHa, "-0,10"},
+        {{.hs = "-2"}, C::AlturaTerra, "-2"},
+        {{.bv = "-1,31"}, C::LarguraVala, "-1,31"},
+        {{.terreno = 5, .gama = "-18", .kMi = "0,150"}, C::Gama, "-18"},
+        {{.terreno = 5, .gama = "18", .kMi = "-0,150"}, C::KMi, "-0,150"},
+    };
+    for (const Caso& c : casos) {
+        ProjetoTubo p = candidato(c.t);
+        const Instalacao antes = p.instalacao;
+        const VerificacaoInstalacao r = verificarInstalacao(p);
+        EXPECT_FALSE(r.aceita) << c.texto;
+        EXPECT_EQ(r.foco, c.foco) << c.texto;
+        EXPECT_EQ(r.linha, "\"" + std::string(c.texto) + "\" não é um valor válido: o número não pode ser negativo.");
+        EXPECT_EQ(p.instalacao.alturaHa, antes.alturaHa);
+        EXPECT_EQ(p.instalacao.alturaTerra, antes.alturaTerra);
+    }
+    // The settlement ratio of a negative projection is negative by nature.
+    ProjetoTubo negativa = candidato({.tipo = ProjecaoNegativa, .rsd = "-0,4", .ha = "0,50"});
+    EXPECT_TRUE(verificarInstalacao(negativa).aceita);
+}
