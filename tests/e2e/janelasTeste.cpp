@@ -1,18 +1,21 @@
-// Every radio group of every window of the program: once an option is
-// chosen and values are typed, a click on the option already chosen (by
-// the mouse or by the space bar) changes nothing the window shows and opens
-// no window.
+// Every window of the program. A radio group: once an option is chosen and
+// values are typed, a click on the option already chosen (by the mouse or
+// by the space bar) changes nothing the window shows and opens no window.
+// A field: what is pasted into it follows the rules of what is typed.
 #include "AplicacaoTestada.h"
+#include "FiltroNumerico.h"
+#include "ValidadorWindows1252.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QStyleOptionButton>
 #include <QSet>
+#include <QStyleOptionButton>
 #include <QtTest>
 
 namespace {
@@ -24,8 +27,8 @@ QStringList estado(QWidget& janela)
     for (QLineEdit* campo : janela.findChildren<QLineEdit*>())
         e << campo->objectName() + QLatin1Char('=') + campo->text() + (campo->isVisible() ? "" : " (oculto)");
     for (QLabel* rotulo : janela.findChildren<QLabel*>())
-        e << rotulo->objectName() + QLatin1Char(':') + rotulo->text() +
-                 QString::number(rotulo->pixmap().cacheKey()) + (rotulo->isEnabled() ? "" : " (desab.)");
+        e << rotulo->objectName() + QLatin1Char(':') + rotulo->text() + QString::number(rotulo->pixmap().cacheKey()) +
+                 (rotulo->isEnabled() ? "" : " (desab.)");
     for (QButtonGroup* grupo : janela.findChildren<QButtonGroup*>())
         e << grupo->buttons().first()->objectName() + QStringLiteral(" escolha ") + QString::number(grupo->checkedId());
     for (QCheckBox* caixa : janela.findChildren<QCheckBox*>())
@@ -58,7 +61,7 @@ void clicarMarca(QAbstractButton* botao)
 }
 } // namespace
 
-class OpcoesTeste : public QObject {
+class JanelasTeste : public QObject {
     Q_OBJECT
 
 private:
@@ -112,18 +115,23 @@ private slots:
         QStringList falhas;
         QSet<QString> conferidas;
         int botoes = 0;
-        for (QWidget* janela : AplicacaoTestada::janelas()) {
-            const QList<QButtonGroup*> grupos = janela->findChildren<QButtonGroup*>();
-            // Every option, alone and after each option of the window's groups.
-            QList<QAbstractButton*> antes{nullptr};
-            for (QButtonGroup* grupo : grupos)
-                antes << grupo->buttons();
-            for (QButtonGroup* grupo : grupos) {
-                for (QAbstractButton* botao : grupo->buttons()) {
-                    ++botoes;
-                    for (QAbstractButton* primeiro : antes)
-                        if (conferir(t, *janela, primeiro, botao, falhas))
-                            conferidas << janela->objectName() + QLatin1Char('/') + botao->objectName();
+        // Some groups show only for a purpose chosen in another window.
+        for (const int finalidade : {0, 1}) {
+            t.app->projeto.geometria.finalidade = finalidade;
+            botoes = 0;
+            for (QWidget* janela : AplicacaoTestada::janelas()) {
+                const QList<QButtonGroup*> grupos = janela->findChildren<QButtonGroup*>();
+                // Every option, alone and after each option of the window's groups.
+                QList<QAbstractButton*> antes{nullptr};
+                for (QButtonGroup* grupo : grupos)
+                    antes << grupo->buttons();
+                for (QButtonGroup* grupo : grupos) {
+                    for (QAbstractButton* botao : grupo->buttons()) {
+                        ++botoes;
+                        for (QAbstractButton* primeiro : antes)
+                            if (conferir(t, *janela, primeiro, botao, falhas))
+                                conferidas << janela->objectName() + QLatin1Char('/') + botao->objectName();
+                    }
                 }
             }
         }
@@ -136,7 +144,46 @@ private slots:
             qWarning().noquote() << falha;
         QVERIFY2(falhas.isEmpty(), "um clique na opção escolhida mudou a janela (veja acima)");
     }
+
+    // Every field a user can type into refuses, when it is pasted, what it
+    // refuses when typed: a numeric field anything but digits and one comma,
+    // a text field what windows-1252 cannot hold.
+    void cadaCampoColadoSegueSuaRegra()
+    {
+        AplicacaoTestada t;
+        QStringList falhas;
+        int campos = 0;
+        for (QWidget* janela : AplicacaoTestada::janelas()) {
+            for (QLineEdit* campo : janela->findChildren<QLineEdit*>()) {
+                // A disabled placeholder takes nothing at all.
+                if (campo->isReadOnly() || !campo->isEnabled() || qobject_cast<QComboBox*>(campo->parentWidget()))
+                    continue;
+                ++campos;
+                const QString onde = janela->objectName() + QLatin1Char('/') + campo->objectName();
+                const bool numerico = qobject_cast<const ValidadorNumerico*>(campo->validator());
+                if (!numerico && !qobject_cast<const ValidadorWindows1252*>(campo->validator())) {
+                    falhas << onde + QStringLiteral(": sem regra para o que é colado");
+                    continue;
+                }
+                const QString recusados[] = {QStringLiteral("-0,50"), QStringLiteral("日")};
+                for (const QString& colado : recusados) {
+                    if (!numerico && colado.startsWith(QLatin1Char('-')))
+                        continue;
+                    campo->setText(QStringLiteral("1"));
+                    campo->end(false);
+                    QGuiApplication::clipboard()->setText(colado);
+                    campo->paste();
+                    if (campo->text() != QStringLiteral("1"))
+                        falhas << onde + QStringLiteral(": aceitou \"") + colado + QLatin1Char('"');
+                }
+            }
+        }
+        for (const QString& falha : falhas)
+            qWarning().noquote() << falha;
+        QVERIFY(campos >= 5);
+        QVERIFY2(falhas.isEmpty(), "um campo aceitou o que não se digita nele (veja acima)");
+    }
 };
 
-QTEST_MAIN(OpcoesTeste)
-#include "opcoesTeste.moc"
+QTEST_MAIN(JanelasTeste)
+#include "janelasTeste.moc"
