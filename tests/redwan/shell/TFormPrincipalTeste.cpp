@@ -162,7 +162,6 @@ private slots:
     {
         QCOMPARE(pausas, QList<int>(100, 30));
         QCOMPARE(tituloAplicacao(), QStringLiteral("Redwa"));
-        QVERIFY(QApplication::applicationDisplayName().isEmpty());
         QCOMPARE(principal().windowTitle(), QStringLiteral("Dimensionamento da armadura de tubos de concreto armado"));
         QCOMPARE(principal().resumo()->titulo(), QStringLiteral("Quadro de Resumo"));
         QCOMPARE(modal->mostradas, QStringList{QStringLiteral("TFcomeco")});
