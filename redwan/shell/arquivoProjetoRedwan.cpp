@@ -98,10 +98,9 @@ void lerClasse(LeitorSecoes& l, ProjetoRedwan& p)
     if (classe == indiceEspecial(finalidade)) {
         const std::string& texto = l.texto();
         // The class window holds the special load above the largest class of
-        // the diameter of the moment; a later geometry change keeps the load,
-        // so only the bound of the smallest diameter holds for every project.
-        const double menorDiametro = std::stod(diametrosRedwan().front());
-        const ConferenciaEspecial c = conferirEspecial(texto, finalidade, menorDiametro);
+        // its diameter; a later geometry change may leave it below, but then
+        // no design runs, so no results are saved, until the class is fixed.
+        const ConferenciaEspecial c = conferirEspecial(texto, finalidade, diametroInterno(p.geometria));
         if (c.problema == ConferenciaEspecial::Vazio)
             throw RecusaArquivo(l.linhaAtual(), "falta a carga mínima de ruptura da classe \"Especial\"");
         if (c.problema == ConferenciaEspecial::NaoNumero)

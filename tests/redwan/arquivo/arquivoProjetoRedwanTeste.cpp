@@ -236,9 +236,7 @@ TEST(ArquivoRedwan, ArquivosRecusadosNaoMudamNada)
         {"sewage class out of its group", tubo + 1, "4", 0, "fora da lista"},
         {"special load not a number", tubo + 2, "muito", 0, "não é um número válido"},
         {"special load empty", tubo + 2, "", 0, "falta a carga"},
-        // A later geometry change may leave the special load below the largest
-        // class of the new diameter, never below that of the smallest one.
-        {"special load of the largest class of every diameter", tubo + 2, "54,00", 0, "maior do que 54,00 kN/m"},
+        {"special load of the largest class", tubo + 2, "180,00", 0, "maior do que 180,00 kN/m"},
         {"fck not a number", arm + 1, "3O,00", 0, "não é um número válido"},
         {"fck zero", arm + 1, "0,00", 0, "maior que zero"},
         {"type out of its list", arm + 2, "2", 0, "fora da lista"},
@@ -291,8 +289,8 @@ TEST(ArquivoRedwan, LimitesNasBordas)
         const char* valor;
         bool aceito;
     } casos[] = {
-        {tubo + 2, "54,01", true},  // one hundredth above EA4 of 300 mm
-        {tubo + 2, "54,004", false}, // reads as 54,00 in its field
+        {tubo + 2, "180,01", true},  // one hundredth above EA4 of 1000 mm
+        {tubo + 2, "180,004", false}, // reads as 180,00 in its field
         {arm + 1, "0,01", true},
         {arm + 3, "0", true},
         {arm + 3, "9,4", true}, // with the outer 2,5: 1 mm left of a 120 mm wall

@@ -33,10 +33,8 @@ TEST(LimitesArquivoRedwan, CadaLimiteVemDeUmaRegraDasJanelas)
     } casos[] = {
         {"special above PA4 of 1000 mm", "class window", [](ProjetoRedwan& p) { p.classe = {4, 3, "181,00", "181,00"}; },
          true},
-        {"special kept after a larger diameter", "geometry keeps the special load of a smaller pipe",
-         [](ProjetoRedwan& p) { p.classe = {4, 3, "54,01", "54,01"}; }, true},
-        {"special below every diameter", "class window: above PA4 of 300 mm at least",
-         [](ProjetoRedwan& p) { p.classe = {4, 3, "54,00", "54,00"}; }, false},
+        {"special of PA4", "class window; after a larger diameter no design, so no save",
+         [](ProjetoRedwan& p) { p.classe = {4, 3, "180,00", "180,00"}; }, false},
         {"empty special", "class window", [](ProjetoRedwan& p) { p.classe = {4, 3, "", ""}; }, false},
         {"cages inside the wall", "parameters window", [](ProjetoRedwan& p) { p.parametros.h = "61"; }, true},
         {"cages filling the wall", "parameters window: cages inside the wall",
@@ -65,16 +63,17 @@ TEST(LimitesArquivoRedwan, CadaLimiteVemDeUmaRegraDasJanelas)
     }
 }
 
-// 300 mm stormwater "Especial" of 60 kN/m (PA4 is 54), then "Geometria" →
-// 1000 mm: the class window is not confirmed again, and the file of that
-// state opens.
-TEST(LimitesArquivoRedwan, DiametroMudadoDepoisDaClasseAbre)
+// 1000 mm stormwater, two cages confirmed in a 300 mm wall, then
+// "Geometria" → 300 mm: the wall goes back to its least, 45 mm, with the
+// cages where they were; a design runs and saves, and the file opens.
+TEST(LimitesArquivoRedwan, EspessuraMinimaDepoisDasArmadurasAbre)
 {
-    ProjetoRedwan p;
-    p.geometria.indiceDi = 0;
-    p.classe = {4, 3, "60,00", "60,00"};
+    ProjetoRedwan p = duplo();
+    p.parametros.h = "300";
+    p.parametros.dInt = "20,0";
     ASSERT_TRUE(abre(p));
-    p.geometria.indiceDi = 7;
+    p.geometria.indiceDi = 0;
     aplicarEspessuraMinima(p);
+    EXPECT_EQ(p.parametros.h, "45");
     EXPECT_TRUE(abre(p));
 }
