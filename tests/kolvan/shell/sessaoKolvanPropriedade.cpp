@@ -17,34 +17,13 @@
 #include "resumoKolvan.h"
 #include "sobrecargaEntrada.h"
 #include "verificacaoInstalacao.h"
+#include "digitacaoAleatoria.h"
 #include "windows1252.h"
 
 #include <gtest/gtest.h>
 #include <rapidcheck/gtest.h>
 
 namespace {
-
-// What a user can type into a numeric field: digits and at most one decimal
-// comma (the key filter lets nothing else through), or nothing.
-std::string digitado()
-{
-    const int forma = *rc::gen::inRange(0, 12);
-    if (forma == 0)
-        return "";
-    if (forma == 1)
-        return ",";
-    const int inteiro = forma < 9 ? *rc::gen::inRange(0, 4) : *rc::gen::inRange(0, 100000);
-    std::string texto = std::to_string(inteiro);
-    if (*rc::gen::inRange(0, 3) > 0) {
-        texto += ',';
-        const int decimais = *rc::gen::inRange(0, 4);
-        for (int k = 0; k < decimais; ++k)
-            texto += static_cast<char>('0' + *rc::gen::inRange(0, 10));
-    }
-    return texto;
-}
-
-bool sorteio(int vezesEm) { return *rc::gen::inRange(0, vezesEm) == 0; }
 
 // A refused close: the user confirms again (the check may have corrected
 // the field) a few times, or gives up with "Cancela".
@@ -85,7 +64,7 @@ struct Sessao {
         g.tipoTubo = *rc::gen::inRange(0, 2);
         g.indiceDi = *rc::gen::inRange(0, static_cast<int>(listaDiametros().size()));
         g.indiceComprimento = *rc::gen::inRange(0, static_cast<int>(listaComprimentos(g.finalidade).size()));
-        if (sorteio(6))
+        if (umaVezEm(6))
             return; // "Cancela"
         const Geometria antes = p.geometria;
         p.geometria = g;
@@ -115,26 +94,26 @@ struct Sessao {
         if (terreno != i.terreno)
             aplicarTerreno(i, terreno);
         const CamposAplicaveis campos = camposAplicaveis(i.tipo);
-        if (campos.compactacao && sorteio(3))
+        if (campos.compactacao && umaVezEm(3))
             aplicarAterroCompactado(i, !i.aterroCompactado);
-        if (campos.razaoRecalque && sorteio(3)) { // "P"
+        if (campos.razaoRecalque && umaVezEm(3)) { // "P"
             if (i.tipo == ProjecaoNegativa && !i.aterroCompactado)
                 i.razaoRecalque = razaoRecalqueNegativa;
             else
                 i.razaoRecalque = fundacoesRecalque()[static_cast<std::size_t>(*rc::gen::inRange(0, 3))].recomendado;
         }
         if (i.terreno == terrenoDefinidoPeloUsuario) {
-            if (i.gama.empty() || sorteio(2))
-                i.gama = digitado();
-            if (i.kMi.empty() || sorteio(2))
-                i.kMi = digitado();
+            if (i.gama.empty() || umaVezEm(2))
+                i.gama = digitadoAoAcaso();
+            if (i.kMi.empty() || umaVezEm(2))
+                i.kMi = digitadoAoAcaso();
         }
-        if (sorteio(2))
-            i.alturaTerra = digitado();
-        if (campos.larguraVala && sorteio(2))
-            i.larguraVala = digitado();
-        if (campos.alturaHa && sorteio(2))
-            i.alturaHa = digitado();
+        if (umaVezEm(2))
+            i.alturaTerra = digitadoAoAcaso();
+        if (campos.larguraVala && umaVezEm(2))
+            i.larguraVala = digitadoAoAcaso();
+        if (campos.alturaHa && umaVezEm(2))
+            i.alturaHa = digitadoAoAcaso();
 
         ProjetoTubo candidato = p;
         candidato.instalacao = i;
@@ -142,7 +121,7 @@ struct Sessao {
             const VerificacaoInstalacao v = verificarInstalacao(candidato);
             if (v.aceita)
                 break;
-            if (!v.erroConversao.empty() || tentativa == novasTentativas || sorteio(4))
+            if (!v.erroConversao.empty() || tentativa == novasTentativas || umaVezEm(4))
                 return; // "Cancela": the snapshot comes back
         }
         const bool mudou = !p.etapas.instalacao || instalacaoMudou(instantaneo, candidato.instalacao);
@@ -173,10 +152,10 @@ struct Sessao {
         const CamposSobrecarga campos = camposSobrecarga(s.natureza, s.distribuicao);
         for (auto [aplica, texto] : {std::pair{campos.carga, &s.carga}, std::pair{campos.compA, &s.compA},
                                      std::pair{campos.compB, &s.compB}, std::pair{campos.distC, &s.distC}})
-            if (aplica && sorteio(2))
-                *texto = digitado();
+            if (aplica && umaVezEm(2))
+                *texto = digitadoAoAcaso();
         // Rail and air are confirmed only with Alt+F4; both confirm alike.
-        if (sorteio(6) || !verificarSobrecarga(s).aceita)
+        if (umaVezEm(6) || !verificarSobrecarga(s).aceita)
             return;
         const bool mudou = sobrecargaMudou(instantaneo, s, !p.etapas.sobrecarga);
         RC_LOG() << "sobrecarga " << s.natureza << " " << s.carga << " " << s.compA << " mudou " << mudou << "\n";
@@ -213,18 +192,18 @@ struct Sessao {
                 aplicarClasseVala(b, classe);
             }
         }
-        if (!aterro && b.classe == classeBaseConcreto && sorteio(2))
+        if (!aterro && b.classe == classeBaseConcreto && umaVezEm(2))
             aplicarBaseConcreto(b, *rc::gen::inRange(0, linhasBasesConcreto), *rc::gen::inRange(0, colunasBasesConcreto));
-        if (sorteio(2))
-            b.coefSeguranca = digitado();
-        if (sorteio(6))
+        if (umaVezEm(2))
+            b.coefSeguranca = digitadoAoAcaso();
+        if (umaVezEm(6))
             return;
         for (int tentativa = 0;; ++tentativa) {
             if (verificarCoeficienteSeguranca(b.coefSeguranca).aceito)
                 break;
-            if (tentativa == novasTentativas || sorteio(3))
+            if (tentativa == novasTentativas || umaVezEm(3))
                 return;
-            b.coefSeguranca = digitado();
+            b.coefSeguranca = digitadoAoAcaso();
         }
         if (!motivo.empty())
             return;
@@ -244,7 +223,7 @@ struct Sessao {
         const CalculoClasse c = calcularClasse(p, estado);
         if (!c.calculada())
             return;
-        if (sorteio(4)) { // the result window cancelled
+        if (umaVezEm(4)) { // the result window cancelled
             limparResultadoResumo(resumo);
             resultadoMostrado = false;
             return;
@@ -293,7 +272,7 @@ struct Sessao {
         RC_ASSERT(antes.resultado.textoValor == depois.resultado.textoValor);
         RC_ASSERT(antes.resultado.textoClasse == depois.resultado.textoClasse);
 
-        if (sorteio(3)) { // the session goes on with the opened project
+        if (umaVezEm(3)) { // the session goes on with the opened project
             p = aberto;
             resumo = mostrado;
             resultadoMostrado = true;
@@ -337,7 +316,7 @@ RC_GTEST_PROP(SessaoKolvan, EstadosAlcancaveisSobrevivemAoArquivo, ())
                 s.salvarEAbrir();
             break;
         default:
-            if (sorteio(4))
+            if (umaVezEm(4))
                 s.novo();
             break;
         }

@@ -11,35 +11,13 @@
 #include "entradaProjeto.h"
 #include "resultadosRedwan.h"
 #include "resumoRedwan.h"
+#include "digitacaoAleatoria.h"
 #include "windows1252.h"
 
 #include <gtest/gtest.h>
 #include <rapidcheck/gtest.h>
 
 namespace {
-
-// What the numeric key filter lets a user type: digits and at most one
-// decimal comma, or nothing.
-std::string digitado()
-{
-    const int forma = *rc::gen::inRange(0, 12);
-    if (forma == 0)
-        return "";
-    if (forma == 1)
-        return ",";
-    const int inteiro = forma < 6 ? *rc::gen::inRange(0, 5) : forma < 10 ? *rc::gen::inRange(0, 300)
-                                                                       : *rc::gen::inRange(0, 100000);
-    std::string texto = std::to_string(inteiro);
-    if (*rc::gen::inRange(0, 3) > 0) {
-        texto += ',';
-        const int decimais = *rc::gen::inRange(0, 4);
-        for (int k = 0; k < decimais; ++k)
-            texto += static_cast<char>('0' + *rc::gen::inRange(0, 10));
-    }
-    return texto;
-}
-
-bool sorteio(int vezesEm) { return *rc::gen::inRange(0, vezesEm) == 0; }
 
 // The user answers each recommendation as it comes.
 class RespostasAoAcaso : public DialogoArmadura {
@@ -85,7 +63,7 @@ struct Sessao {
         g.tipoTubo = *rc::gen::inRange(0, 2);
         g.indiceDi = *rc::gen::inRange(0, static_cast<int>(diametrosRedwan().size()));
         g.indiceComprimento = *rc::gen::inRange(0, static_cast<int>(comprimentosRedwan(g.finalidade).size()));
-        if (sorteio(6) || (p.etapas.geometria && g == p.geometria))
+        if (umaVezEm(6) || (p.etapas.geometria && g == p.geometria))
             return;
         p.geometria = g;
         p.etapas.geometria = true;
@@ -109,8 +87,8 @@ struct Sessao {
         if (especialEscolhida(c, finalidade)) {
             std::string& texto = textoEspecial(c, finalidade);
             for (int tentativa = 0;; ++tentativa) {
-                if (texto.empty() || sorteio(2))
-                    texto = digitado();
+                if (texto.empty() || umaVezEm(2))
+                    texto = digitadoAoAcaso();
                 const ConferenciaEspecial r = conferirEspecial(texto, finalidade, diametroInterno(p.geometria));
                 if (r.problema == ConferenciaEspecial::Nenhum) {
                     texto = r.texto;
@@ -118,11 +96,11 @@ struct Sessao {
                 }
                 if (r.problema == ConferenciaEspecial::NaoMaior)
                     texto.clear();
-                if (tentativa == 3 || sorteio(3))
+                if (tentativa == 3 || umaVezEm(3))
                     return; // "Cancela"
             }
         }
-        if (sorteio(6))
+        if (umaVezEm(6))
             return;
         seguirGrupoVisivel(c, finalidade);
         const bool mudou = !p.etapas.classe || classeMudou(instantaneo, c, finalidade);
@@ -144,11 +122,11 @@ struct Sessao {
         if (tipo != a.tipo)
             escolherTipo(a, tipo, di);
         for (std::string* campo : {&a.fck, &a.h, &a.gamaS, &a.gamaC, &a.dInt, &a.dExt})
-            if (sorteio(3))
-                *campo = digitado();
+            if (umaVezEm(3))
+                *campo = digitadoAoAcaso();
         if (a.h.size() > 5) // the wall field holds five characters
             a.h.resize(5);
-        if (sorteio(6))
+        if (umaVezEm(6))
             return;
         RespostasAoAcaso respostas;
         if (!conferirParametros(a, di, p.geometria.finalidade, respostas).aceita)
@@ -175,7 +153,7 @@ struct Sessao {
         if (x.desfecho != Desfecho::Resultados)
             return;
         guardarResultados(resultados, x.resultado);
-        if (sorteio(4)) { // the results window cancelled
+        if (umaVezEm(4)) { // the results window cancelled
             invalidarResultados();
             return;
         }
@@ -207,7 +185,7 @@ struct Sessao {
         atualizarResultadosResumo(mostrado, resumoResultados(abertos.textos));
         RC_ASSERT(textos(mostrado) == textos(resumo));
 
-        if (sorteio(3)) { // the session goes on with the opened project
+        if (umaVezEm(3)) { // the session goes on with the opened project
             p = lido.projeto;
             resultados = abertos;
             resumo = mostrado;
@@ -246,7 +224,7 @@ RC_GTEST_PROP(SessaoRedwan, EstadosAlcancaveisSobrevivemAoArquivo, ())
                 s.salvarEAbrir();
             break;
         default:
-            if (sorteio(4))
+            if (umaVezEm(4))
                 s.novo();
             break;
         }
