@@ -12,10 +12,13 @@ using CamposSaida = std::vector<std::pair<std::string, std::string>>;
 // A number as the calculators print it: six decimals and a decimal comma.
 std::string numeroSaida(double valor);
 
+// A value as one line: each run of line breaks becomes one blank.
+std::string valorEmUmaLinha(const std::string& valor);
+
 // One "chave: valor" line per field.
 std::string blocoChaveValor(const CamposSaida& campos);
 
-// One row; a field holding ';', '"' or a line break is quoted, its quotes doubled.
+// One row of one-line values; a field holding ';' or '"' is quoted, its quotes doubled.
 std::string linhaCsv(const std::vector<std::string>& valores);
 
 struct ArgumentosCalculadora {
@@ -25,9 +28,6 @@ struct ArgumentosCalculadora {
     std::vector<std::string> arquivos; // folders stand for their files of this extension, in name order
     std::string erro;                  // what was wrong with the command line
 };
-
-// [--csv] [--pdf PASTA] ARQUIVO...; `extensao` like ".kvn".
-ArgumentosCalculadora lerArgumentosCalculadora(const std::vector<std::string>& argumentos, const std::string& extensao);
 
 // Exit status: 0 all computed, 1 some file failed, 2 wrong usage.
 enum SaidaCalculadora { TodosCalculados = 0, AlgumFalhou = 1, UsoErrado = 2 };

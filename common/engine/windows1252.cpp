@@ -3,11 +3,14 @@
 #include <cstdint>
 
 namespace {
-// Code points of bytes 0x80 to 0x9F; 0 where the code page has no character.
+// Code points of bytes 0x80 to 0x9F. The five bytes the code page leaves
+// unassigned (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the control
+// characters of the same value, as Windows itself reads them, so that a file
+// holding one is written back byte for byte.
 const char32_t faixa80[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 void anexarUtf8(std::string& saida, char32_t c)
 {
@@ -28,7 +31,7 @@ std::optional<char> byteDe(char32_t c)
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<char>(c);
     for (int i = 0; i < 32; ++i)
-        if (faixa80[i] != 0 && faixa80[i] == c)
+        if (faixa80[i] == c)
             return static_cast<char>(0x80 + i);
     return std::nullopt;
 }
@@ -81,7 +84,7 @@ std::string deWindows1252(const std::string& bytes)
         const auto b = static_cast<unsigned char>(ch);
         char32_t c = b;
         if (b >= 0x80 && b < 0xA0)
-            c = faixa80[b - 0x80] ? faixa80[b - 0x80] : 0xFFFD;
+            c = faixa80[b - 0x80];
         anexarUtf8(saida, c);
     }
     return saida;

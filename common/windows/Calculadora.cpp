@@ -19,26 +19,30 @@ std::string valorDe(const CamposSaida& campos, const std::string& chave)
             valor = v;
     return valor;
 }
+
+// The window system's notes (a missing runtime folder, fonts) mean nothing
+// to a command-line user; only its errors reach standard error.
+void soErrosDoQt(QtMsgType tipo, const QMessageLogContext&, const QString& mensagem)
+{
+    if (tipo == QtCriticalMsg || tipo == QtFatalMsg)
+        escrever(stderr, mensagem.toStdString() + "\n");
+}
 } // namespace
 
-int executarCalculadora(int argc, char* argv[], const std::string& programa, const std::string& extensao,
-                        const std::vector<std::string>& chaves,
-                        const std::function<CalculoDeArquivo(const QString& arquivo)>& calcular)
+std::unique_ptr<QGuiApplication> aplicacaoCalculadora(int& argc, char* argv[])
 {
+    qInstallMessageHandler(soErrosDoQt);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication aplicacao(argc, argv);
+    auto aplicacao = std::make_unique<QGuiApplication>(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
+    return aplicacao;
+}
 
-    std::vector<std::string> argumentos;
-    for (int i = 1; i < argc; ++i)
-        argumentos.emplace_back(QString::fromLocal8Bit(argv[i]).toStdString());
-    const ArgumentosCalculadora a = lerArgumentosCalculadora(argumentos, extensao);
-    if (!a.ok) {
-        escrever(stderr, programa + ": " + a.erro + "\nuso: " + programa + " [--csv] [--pdf PASTA] ARQUIVO" +
-                             extensao + "...\n");
-        return UsoErrado;
-    }
+int executarCalculadora(int argc, char* argv[], const ArgumentosCalculadora& a, const std::vector<std::string>& chaves,
+                        const std::function<CalculoDeArquivo(const QString& arquivo)>& calcular)
+{
+    const auto aplicacao = aplicacaoCalculadora(argc, argv);
     if (!a.pastaPdf.empty())
         QDir().mkpath(qt(a.pastaPdf));
     if (a.csv) {

@@ -1,12 +1,14 @@
 #pragma once
-// The road both command-line calculators share: read the arguments, then
-// for each project file print its fields (a block of "chave: valor" lines,
-// or a spreadsheet row with --csv) and, with --pdf, write its report.
+// The road both command-line calculators share, once their command line is
+// read (linhaComandoCalculadora.h): for each project file print its fields
+// (a block of "chave: valor" lines, or a spreadsheet row with --csv) and,
+// with --pdf, write its report.
 
-#include "saidaCalculadora.h"
+#include "linhaComandoCalculadora.h"
 
 #include <QString>
 #include <functional>
+#include <memory>
 
 // One file through a calculator.
 struct CalculoDeArquivo {
@@ -16,8 +18,13 @@ struct CalculoDeArquivo {
     std::function<bool(const QString& pdf)> exportarRelatorio;
 };
 
-// Makes the GUI application fonts and PDF need (on no screen) and runs the
-// calculator; returns the exit status.
-int executarCalculadora(int argc, char* argv[], const std::string& programa, const std::string& extensao,
+// Makes the GUI application fonts and PDF need (on no screen, its chatter
+// kept off standard error) and computes the files of `argumentos`; returns
+// the exit status.
+int executarCalculadora(int argc, char* argv[], const ArgumentosCalculadora& argumentos,
                         const std::vector<std::string>& chaves,
                         const std::function<CalculoDeArquivo(const QString& arquivo)>& calcular);
+
+// The application alone, for a calculator's own modes.
+class QGuiApplication;
+std::unique_ptr<QGuiApplication> aplicacaoCalculadora(int& argc, char* argv[]);

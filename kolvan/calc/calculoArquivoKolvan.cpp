@@ -21,7 +21,7 @@ CalculoArquivoKolvan calcularArquivoKolvan(const QString& caminho)
     r.campos.emplace_back("arquivo", std8(caminho));
     const LeituraProjeto leitura = abrirProjeto(caminho, ProjetoTubo{});
     if (!leitura.ok) {
-        r.campos.emplace_back("erro", mensagemArquivoRecusado(nome, leitura));
+        r.campos.emplace_back("erro", mensagemArquivoRecusado(nome, leitura, LeitorProjeto::Calculadora));
         return r;
     }
     r.projeto = leitura.projeto;

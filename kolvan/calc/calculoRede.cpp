@@ -1,6 +1,7 @@
 #include "calculoRede.h"
 
 #include "ArquivoKolvan.h"
+#include "Calculadora.h"
 #include "ExportacaoPdf.h"
 #include "TextoQt.h"
 #include "exportacaoRede.h"
@@ -31,10 +32,7 @@ int falha(const std::string& mensagem)
 
 int executarCalculoRede(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication aplicacao(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
+    const auto aplicacao = aplicacaoCalculadora(argc, argv);
 
     std::vector<std::string> argumentos;
     for (int i = 1; i < argc; ++i)
@@ -47,7 +45,7 @@ int executarCalculoRede(int argc, char* argv[])
 
     const LeituraProjeto projeto = abrirProjeto(qt(a.projeto), ProjetoTubo{});
     if (!projeto.ok)
-        return falha(mensagemArquivoRecusado(std8(QFileInfo(qt(a.projeto)).fileName()), projeto));
+        return falha(mensagemArquivoRecusado(std8(QFileInfo(qt(a.projeto)).fileName()), projeto, LeitorProjeto::Calculadora));
 
     QFile arquivo(qt(a.rede));
     if (!arquivo.open(QIODevice::ReadOnly))

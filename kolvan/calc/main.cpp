@@ -6,6 +6,7 @@
 #include "TextoQt.h"
 #include "calculoArquivoKolvan.h"
 #include "calculoRede.h"
+#include "inicioKolvan.h"
 #include "relatorioClasse.h"
 
 #include <QDateTime>
@@ -17,10 +18,16 @@ int main(int argc, char* argv[])
     for (int i = 1; i < argc; ++i)
         if (std::string(argv[i]) == "--rede")
             return executarCalculoRede(argc, argv);
+
+    LinhaComandoCalculadora linha({"kolvan-calc", "Classe de resistência dos tubos de concreto de projetos do Kolvan.",
+                                   versaoKolvan, ".kvn"});
+    if (const auto fim = linha.ler(argc, argv))
+        return *fim;
+
     const QDateTime agora = QDateTime::currentDateTime();
     const MomentoRelatorio momento{std8(agora.toString(QStringLiteral("dd/MM/yyyy"))),
                                    std8(agora.toString(QStringLiteral("hh:mm")))};
-    return executarCalculadora(argc, argv, "kolvan-calc", ".kvn", chavesCalculoKolvan(), [&](const QString& arquivo) {
+    return executarCalculadora(argc, argv, linha.argumentos, chavesCalculoKolvan(), [&](const QString& arquivo) {
         const CalculoArquivoKolvan c = calcularArquivoKolvan(arquivo);
         if (c.semSolucao)
             std::fprintf(stderr, "%s: Solução não encontrada\n", qPrintable(arquivo));

@@ -132,10 +132,16 @@ ResultadoSobrecarga cargaSobrecarga(double hs, double D, const DadosSobrecarga& 
     case Rodoviaria:
         return cargaRodoviaria(hs, D, d.trafego, estado);
     case Ferroviaria:
-        r.desfecho = DesfechoSobrecarga::FerroviariaNaoEspecificada;
-        return r;
     case Aeroviaria:
-        r.desfecho = DesfechoSobrecarga::AeroviariaNaoEspecificada;
+        // The cover test runs before the nature's, with the contact width the
+        // last computation left.
+        r.hsMin = (D - estado.bs) / 1.4;
+        if (abaixo(hs, r.hsMin))
+            r.desfecho = DesfechoSobrecarga::AlturaInsuficiente;
+        else if (d.natureza == Ferroviaria)
+            r.desfecho = DesfechoSobrecarga::FerroviariaNaoEspecificada;
+        else
+            r.desfecho = DesfechoSobrecarga::AeroviariaNaoEspecificada;
         return r;
     case ForcaParcialmenteDistribuida:
         return cargaDistribuida(hs, D, d, estado);

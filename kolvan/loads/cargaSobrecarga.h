@@ -93,11 +93,14 @@ struct ResultadoSobrecarga {
     bool cargaInteira = false;    // distributed spread narrower than the pipe
 };
 
-// q_s for the cover hs (m) over a pipe of external diameter D (m). Only road
-// traffic is checked against the least cover: a distributed load narrower
-// than the pipe already puts its whole force on the loaded length. Rail and
-// air loads stop whatever the cover. A road type writes its b_r into
-// `estado.bs` and a distributed load its b.
+// q_s for the cover hs (m) over a pipe of external diameter D (m). Road
+// traffic is checked against the least cover, with its b_r; a distributed
+// load is not, as one narrower than the pipe already puts its whole force on
+// the loaded length. Rail and air loads stop: first with the cover message
+// when the cover is below the least one for the contact width the last
+// computation left in `estado.bs`, else because their load is not
+// specified. A road type writes its b_r into `estado.bs` and a distributed
+// load its b.
 ResultadoSobrecarga cargaSobrecarga(double hs, double D, const DadosSobrecarga& d, EstadoSobrecarga& estado);
 // The same from the texts of the surcharge window; throws ErroConversao
 // before anything changes.

@@ -16,6 +16,8 @@ double alturaMaximaProjecao(int classeBase, double D)
     return converterNumero(formatar2(fator * D));
 }
 
+double alturaMaximaProjecaoQualquerBase(double D) { return alturaMaximaProjecao(3, D); }
+
 double larguraMinimaVala(double D) { return D + 0.5; }
 
 namespace {

@@ -10,6 +10,10 @@ struct ProjetoTubo;
 // other class.
 double alturaMaximaProjecao(int classeBase, double D);
 
+// The greatest ha any embankment bedding allows (class D): the bedding window
+// may change the class after ha was confirmed, and it leaves ha as it is.
+double alturaMaximaProjecaoQualquerBase(double D);
+
 // Least trench width for the external diameter D in m.
 double larguraMinimaVala(double D);
 

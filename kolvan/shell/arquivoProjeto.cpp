@@ -166,14 +166,18 @@ void lerSobrecarga(LeitorSecoes& l, Sobrecarga& s)
     }
 }
 
-// The limits the installation window keeps, checked once the bedding class
-// that bounds ha is known.
+// The limits the installation window keeps and no later window undoes. The
+// installation window bounds ha by the embankment class of the moment, but
+// the bedding window may change that class afterwards, so only the loosest
+// class's bound holds for every project the windows save. A geometry change
+// brings ha, hs and bv back within their limits (corrigirLimitesInstalacao).
+// The settlement ratio is never typed: the type, the check box and "P" set it.
 void conferirLimites(LeitorSecoes& l, const ProjetoTubo& p, int linhaHa, int linhaBv, int linhaRsd)
 {
     const Instalacao& i = p.instalacao;
     const ValoresTrabalho v = valoresTrabalho(p);
     if (usaBaseAterro(i)) {
-        const double haMax = alturaMaximaProjecao(p.baseAterro.classe, v.D);
+        const double haMax = alturaMaximaProjecaoQualquerBase(v.D);
         l.exigir(v.ha <= haMax + folga, linhaHa, "a altura (ha) passa da máxima para a projeção, " + formatar2(haMax) + " m");
         l.exigir(v.rsd >= 0.0, linhaRsd, "a razão de recalque deste aterro não pode ser negativa");
     }
@@ -257,7 +261,8 @@ LeituraProjeto lerLinhasProjeto(const std::vector<std::string>& linhas, const Pr
     return r;
 }
 
-std::string mensagemArquivoRecusado(const std::string& nomeArquivo, const LeituraProjeto& leitura)
+std::string mensagemArquivoRecusado(const std::string& nomeArquivo, const LeituraProjeto& leitura,
+                                    LeitorProjeto leitor)
 {
-    return mensagemArquivoRecusado(nomeArquivo, leitura.linha, leitura.erro);
+    return mensagemArquivoRecusado(nomeArquivo, leitura.linha, leitura.erro, leitor);
 }

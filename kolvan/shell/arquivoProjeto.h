@@ -9,6 +9,7 @@
 // value beyond the limits the windows keep is refused, naming the line.
 
 #include "ProjetoTubo.h"
+#include "arquivoSecoes.h"
 
 #include <string>
 #include <vector>
@@ -37,4 +38,5 @@ struct LeituraProjeto {
 LeituraProjeto lerLinhasProjeto(const std::vector<std::string>& linhas, const ProjetoTubo& atual);
 
 // The message of a refused file, naming it and the line.
-std::string mensagemArquivoRecusado(const std::string& nomeArquivo, const LeituraProjeto& leitura);
+std::string mensagemArquivoRecusado(const std::string& nomeArquivo, const LeituraProjeto& leitura,
+                                    LeitorProjeto leitor = LeitorProjeto::Programa);

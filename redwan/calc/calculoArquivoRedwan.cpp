@@ -24,7 +24,8 @@ CalculoArquivoRedwan calcularArquivoRedwan(const QString& caminho)
     c.campos.emplace_back("arquivo", std8(caminho));
     const LeituraRedwan leitura = abrirProjetoRedwan(caminho, ProjetoRedwan{}, TextosResultados{});
     if (!leitura.ok) {
-        c.campos.emplace_back("erro", mensagemArquivoRedwanRecusado(std8(QFileInfo(caminho).fileName()), leitura));
+        c.campos.emplace_back("erro", mensagemArquivoRedwanRecusado(std8(QFileInfo(caminho).fileName()), leitura,
+                                                                   LeitorProjeto::Calculadora));
         return c;
     }
     c.projeto = leitura.projeto;

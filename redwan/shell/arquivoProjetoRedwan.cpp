@@ -28,6 +28,7 @@ constexpr std::array<Texto, 6> textosAposAsCores{&TextosResultados::Label27, &Te
                                                  &TextosResultados::Label18, &TextosResultados::Label19};
 
 constexpr long maiorCor = 0xFFFFFF;
+constexpr double espessuraMaxima = 1000.0; // mm, as the parameters window keeps it
 
 
 } // namespace
@@ -96,6 +97,9 @@ void lerClasse(LeitorSecoes& l, ProjetoRedwan& p)
     (finalidade == finalidadeEsgoto ? p.classe.classeEsgoto : p.classe.classePluvial) = classe;
     if (classe == indiceEspecial(finalidade)) {
         const std::string& texto = l.texto();
+        // The class window holds the special load above the largest class of
+        // its diameter; a later geometry change may leave it below, but then
+        // no design runs, so no results are saved, until the class is fixed.
         const ConferenciaEspecial c = conferirEspecial(texto, finalidade, diametroInterno(p.geometria));
         if (c.problema == ConferenciaEspecial::Vazio)
             throw RecusaArquivo(l.linhaAtual(), "falta a carga mínima de ruptura da classe \"Especial\"");
@@ -128,12 +132,18 @@ void lerParametros(LeitorSecoes& l, ProjetoRedwan& p)
     }
     double h = 0.0;
     a.h = l.numero(h);
-    l.exigir(h > 0.0 && h <= 1000.0, l.linhaAtual(),
-             "a espessura da parede deve ser maior que zero e de no máximo 1000 mm");
-    // Each cage must leave the section an effective depth (wall in cm).
-    const std::string semAltura = " deixa a seção sem altura útil numa parede de " + a.h + " mm";
-    l.exigir(dInt < h / 10.0, linhaInt, "a posição da armadura interna" + semAltura);
-    l.exigir(dExt < h / 10.0, linhaExt, "a posição da armadura externa" + semAltura);
+    const int linhaH = l.linhaAtual();
+    l.exigir(h > 0.0 && h <= espessuraMaxima, linhaH, "a espessura da parede deve ser maior que zero e de no máximo 1000 mm");
+    // The parameters window keeps the two cages inside the wall (cm against
+    // mm); a later geometry change resets the wall to the least one of the
+    // new pipe and leaves the cages where they were, inside the wall of the
+    // confirmation, at most 1000 mm.
+    if (a.tipo == armaduraDupla) {
+        const double cages = (dInt + dExt) * 10.0;
+        const bool paredeMinima = h == espessuraMinima(p.geometria.finalidade, diametroInterno(p.geometria));
+        l.exigir(cages < h || (paredeMinima && cages < espessuraMaxima), linhaExt,
+                 "as posições das armaduras interna e externa não cabem numa parede de " + a.h + " mm");
+    }
 
     double gama = 0.0;
     a.gamaS = l.numero(gama);
@@ -205,9 +215,10 @@ LeituraRedwan lerLinhasProjetoRedwan(const std::vector<std::string>& linhas, con
     return r;
 }
 
-std::string mensagemArquivoRedwanRecusado(const std::string& nomeArquivo, const LeituraRedwan& leitura)
+std::string mensagemArquivoRedwanRecusado(const std::string& nomeArquivo, const LeituraRedwan& leitura,
+                                          LeitorProjeto leitor)
 {
-    return mensagemArquivoRecusado(nomeArquivo, leitura.linha, leitura.erro);
+    return mensagemArquivoRecusado(nomeArquivo, leitura.linha, leitura.erro, leitor);
 }
 
 std::string legendaAposAbrir(const std::string& legenda, const std::string& nomeArquivo)

@@ -11,6 +11,7 @@
 // value beyond the limits the windows keep is refused, naming the line.
 
 #include "ProjetoRedwan.h"
+#include "arquivoSecoes.h"
 #include "resultadoDimensionamento.h"
 
 #include <string>
@@ -44,7 +45,8 @@ LeituraRedwan lerLinhasProjetoRedwan(const std::vector<std::string>& linhas, con
                                      const TextosResultados& resultadosAtuais);
 
 // The message of a refused file, naming it and the line.
-std::string mensagemArquivoRedwanRecusado(const std::string& nomeArquivo, const LeituraRedwan& leitura);
+std::string mensagemArquivoRedwanRecusado(const std::string& nomeArquivo, const LeituraRedwan& leitura,
+                                          LeitorProjeto leitor = LeitorProjeto::Programa);
 
 // The main window's caption after opening a file: each opening appends
 // " - " and the file's name.

@@ -71,6 +71,26 @@ TEST(Windows1252, IdaEVoltaERecusa)
     EXPECT_EQ(separarArquivoLinhas(*arquivo), (std::vector<std::string>{"PROJETISTA", "José", ""}));
 }
 
+// Every byte but the line ends, the five the code page leaves unassigned
+// among them, is read and written back unchanged.
+TEST(Windows1252, CadaByteVoltaIgual)
+{
+    std::string linha;
+    for (int b = 1; b < 256; ++b)
+        if (b != '\r' && b != '\n')
+            linha += static_cast<char>(b);
+    const std::string arquivo = linha + "\r\n";
+    const std::vector<std::string> lidas = separarArquivoLinhas(arquivo);
+    ASSERT_EQ(lidas.size(), 1u);
+    EXPECT_EQ(montarArquivoLinhas(lidas), arquivo);
+    for (const char b : {'\x81', '\x8D', '\x8F', '\x90', '\x9D'}) {
+        const std::string texto = deWindows1252(std::string(1, b));
+        EXPECT_TRUE(cabeEmWindows1252(texto)) << int(static_cast<unsigned char>(b));
+        EXPECT_EQ(paraWindows1252(texto), std::string(1, b));
+    }
+    EXPECT_FALSE(cabeEmWindows1252("\u0080")) << "a control character the code page does not hold";
+}
+
 TEST(LayoutResumo, GeometriaDoQuadro)
 {
     const LayoutResumo L = calcularLayoutResumo(1000, 400);

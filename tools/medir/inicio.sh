@@ -31,4 +31,4 @@ medir() {
 }
 
 medir kolvan "Especificação da classe de resistência dos tubos de concreto" $((19 * 4 * 50))
-[ -x "$BUILD/bin/redwan" ] && medir redwan "Dimensionamento da armadura de tubos de concreto armado" $((100 * 30))
+if [ -x "$BUILD/bin/redwan" ]; then medir redwan "Dimensionamento da armadura de tubos de concreto armado" $((100 * 30)); fi

@@ -12,14 +12,20 @@ namespace {
 struct Execucao {
     int status = -1;
     QString saida;
+    QString erro;
 };
 
+// Run as from a bare terminal: no runtime folder, no display.
 Execucao kolvanCalc(const QStringList& argumentos)
 {
     QProcess p;
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    for (const char* variavel : {"XDG_RUNTIME_DIR", "QT_QPA_PLATFORM", "DISPLAY"})
+        ambiente.remove(QString::fromLatin1(variavel));
+    p.setProcessEnvironment(ambiente);
     p.start(QStringLiteral(KOLVAN_CALC), argumentos);
     p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput())};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }
 
 // A 600 mm project of the given installation, saved without a result.
@@ -31,6 +37,9 @@ ProjetoTubo projeto(int tipo)
         p.instalacao.razaoRecalque = "-0,4";
     return p;
 }
+const QString coberturaBaixa = QStringLiteral(
+    "Com a teoria utilizado neste programa não é possível a determinação da carga no tubo para a altura de terra "
+    "especificada. Retorne para a janela Instalação e aumente a altura de terra.");
 } // namespace
 
 class KolvanCalcTeste : public QObject {
@@ -45,6 +54,7 @@ private slots:
             QVERIFY(salvarProjeto(projeto(tipo), pasta.filePath(QStringLiteral("tipo%1.kvn").arg(tipo)), erro));
         const Execucao e = kolvanCalc({pasta.path()});
         QCOMPARE(e.status, 0);
+        QCOMPARE(e.erro, QString()); // nothing of the window system on a plain run
         const QStringList blocos = e.saida.split(QStringLiteral("\n\n"), Qt::SkipEmptyParts);
         QCOMPARE(blocos.size(), 3);
         for (int tipo : {Vala, ProjecaoPositiva, ProjecaoNegativa}) {
@@ -86,15 +96,41 @@ private slots:
         QCOMPARE(linhas[0], QStringLiteral("arquivo;W;qs;fe;cs;R;classeArmado;cargaArmado;classeSimples;cargaSimples;"
                                            "textoValor;textoArmado;textoSimples;textoClasse;erro"));
         QVERIFY(linhas[1].endsWith(QStringLiteral(" PA1 ou PS2;")));
-        // The cover message spans lines: its field is quoted.
-        QVERIFY2(e.saida.contains(QStringLiteral("raso.kvn;;;;;;;;;;;;;;\"Com a teoria utilizado neste programa")),
-                 qPrintable(e.saida));
-        QVERIFY2(e.saida.contains(QStringLiteral("ruim.kvn\"\": linha 2")), qPrintable(e.saida));
+        // The two parts of the cover message on one line, the file's own row.
+        QCOMPARE(linhas.size(), 4);
+        QCOMPARE(linhas[2], QStringLiteral("%1;;;;;;;;;;;;;;%2").arg(pasta.filePath(QStringLiteral("raso.kvn")), coberturaBaixa));
+        // There is no open project to keep.
+        QCOMPARE(linhas[3], QStringLiteral("%1;;;;;;;;;;;;;;\"Não foi possível abrir o arquivo \"\"ruim.kvn\"\": "
+                                           "linha 2, o arquivo termina antes do esperado.\"")
+                                .arg(ruim.fileName()));
         QVERIFY(QFile::exists(pasta.filePath(QStringLiteral("pdf/bom.pdf"))));
         QVERIFY(!QFile::exists(pasta.filePath(QStringLiteral("pdf/raso.pdf"))));
 
+        // The same in "chave: valor" blocks: a value never spans lines.
+        const Execucao blocos = kolvanCalc({pasta.filePath(QStringLiteral("raso.kvn"))});
+        QCOMPARE(blocos.saida, QStringLiteral("arquivo: %1\nerro: %2\n\n")
+                                   .arg(pasta.filePath(QStringLiteral("raso.kvn")), coberturaBaixa));
+        QCOMPARE(blocos.erro, QString());
+
         QCOMPARE(kolvanCalc({}).status, 2);
         QCOMPARE(kolvanCalc({QStringLiteral("--pdf")}).status, 2);
+    }
+
+    void ajudaEVersao()
+    {
+        const Execucao ajuda = kolvanCalc({QStringLiteral("--help")});
+        QCOMPARE(ajuda.status, 0);
+        QVERIFY2(ajuda.saida.contains(QStringLiteral("uso: kolvan-calc [OPÇÕES] [ARQUIVO...]")), qPrintable(ajuda.saida));
+        QVERIFY(ajuda.saida.contains(QStringLiteral("--pdf PASTA")));
+        QCOMPARE(ajuda.erro, QString());
+        const Execucao versao = kolvanCalc({QStringLiteral("--version")});
+        QCOMPARE(versao.status, 0);
+        QCOMPARE(versao.saida, QStringLiteral("kolvan-calc 2.4\n"));
+        const Execucao errado = kolvanCalc({QStringLiteral("--html"), QStringLiteral("a.kvn")});
+        QCOMPARE(errado.status, 2);
+        QVERIFY2(errado.erro.startsWith(QStringLiteral("kolvan-calc: opção desconhecida: --html\nuso: kolvan-calc")),
+                 qPrintable(errado.erro));
+        QCOMPARE(errado.saida, QString());
     }
 };
 

@@ -122,16 +122,29 @@ TEST(CargaSobrecarga, CargaParcialmenteDistribuida)
 
 TEST(CargaSobrecarga, FerroviariaEAeroviariaParamSemMudarOEstado)
 {
-    const std::pair<int, const char*> casos[] = {{Ferroviaria, "Carga ferroviária não especificada."},
-                                                 {Aeroviaria, "Carga aeroviária não especificada."}};
-    for (const auto& [natureza, mensagem] : casos) {
-        for (double hs : {0.0, 3.0}) { // the load is missing whatever the cover
-            EstadoSobrecarga estado{0.4};
-            const ResultadoSobrecarga r = cargaSobrecarga(hs, D2000, dados(natureza), estado);
-            EXPECT_EQ(mensagemSobrecarga(r.desfecho), mensagem);
-            EXPECT_DOUBLE_EQ(estado.bs, 0.4);
-        }
+    // The cover test comes before the nature, with the contact width the last
+    // computation left: (2,4 − 0,4)/1,4 = 1,43 m, and 1,71 m with none yet.
+    struct Caso {
+        int natureza;
+        double bs, hs;
+        DesfechoSobrecarga desfecho;
+    } casos[] = {
+        {Ferroviaria, 0.4, 3.0, DesfechoSobrecarga::FerroviariaNaoEspecificada},
+        {Aeroviaria, 0.4, 3.0, DesfechoSobrecarga::AeroviariaNaoEspecificada},
+        {Ferroviaria, 0.4, 1.43, DesfechoSobrecarga::FerroviariaNaoEspecificada},
+        {Ferroviaria, 0.4, 1.42, DesfechoSobrecarga::AlturaInsuficiente},
+        {Aeroviaria, 0.4, 0.60, DesfechoSobrecarga::AlturaInsuficiente},
+        {Aeroviaria, 0.0, 1.71, DesfechoSobrecarga::AlturaInsuficiente},
+        {Aeroviaria, 0.0, 1.72, DesfechoSobrecarga::AeroviariaNaoEspecificada},
+    };
+    for (const Caso& c : casos) {
+        EstadoSobrecarga estado{c.bs};
+        const ResultadoSobrecarga r = cargaSobrecarga(c.hs, D2000, dados(c.natureza), estado);
+        EXPECT_EQ(r.desfecho, c.desfecho) << c.natureza << " " << c.hs;
+        EXPECT_DOUBLE_EQ(estado.bs, c.bs);
     }
+    EXPECT_EQ(mensagemSobrecarga(DesfechoSobrecarga::FerroviariaNaoEspecificada), "Carga ferroviária não especificada.");
+    EXPECT_EQ(mensagemSobrecarga(DesfechoSobrecarga::AeroviariaNaoEspecificada), "Carga aeroviária não especificada.");
     EXPECT_EQ(mensagemSobrecarga(DesfechoSobrecarga::Calculada), "");
 }
 

@@ -241,8 +241,8 @@ TEST(ArquivoRedwan, ArquivosRecusadosNaoMudamNada)
         {"fck zero", arm + 1, "0,00", 0, "maior que zero"},
         {"type out of its list", arm + 2, "2", 0, "fora da lista"},
         {"inner position negative", arm + 3, "-0,5", 0, "não pode ser negativa"},
-        {"inner position as deep as the wall", arm + 3, "12,0", 0, "sem altura útil"},
-        {"outer position beyond the wall", arm + 4, "12,5", 0, "sem altura útil"},
+        {"inner position as deep as the wall", arm + 3, "12,0", 0, "não cabem", false, arm + 5},
+        {"outer position beyond the wall", arm + 4, "12,5", 0, "não cabem"},
         {"wall zero", arm + 5, "0", 0, "maior que zero"},
         {"wall above 1000 mm", arm + 5, "1001", 0, "1000 mm"},
         {"steel factor below 1", arm + 6, "0,99", 0, "aço"},
@@ -293,7 +293,8 @@ TEST(ArquivoRedwan, LimitesNasBordas)
         {tubo + 2, "180,004", false}, // reads as 180,00 in its field
         {arm + 1, "0,01", true},
         {arm + 3, "0", true},
-        {arm + 3, "11,9", true}, // 1 mm left of a 120 mm wall
+        {arm + 3, "9,4", true}, // with the outer 2,5: 1 mm left of a 120 mm wall
+        {arm + 3, "9,5", false},
         {arm + 5, "1000", true},
         {arm + 6, "1", true},
         {arm + 7, "1,00", true},

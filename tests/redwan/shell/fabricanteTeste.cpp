@@ -46,3 +46,17 @@ TEST(Fabricante, LinhasQueFaltamFicamVazias)
     linhas[12] = "sim";
     EXPECT_FALSE(fabricanteDasLinhas(linhas).imprimir);
 }
+
+// A manufacturer file holding the bytes the code page leaves unassigned is
+// written back byte for byte, so its edits are never lost.
+TEST(Fabricante, BytesSemCaractereVoltamIguais)
+{
+    std::string arquivo = "FABRICANTE\r\nTubos \x81\x8D\x8F\x90\x9D Ltda.\r\n";
+    for (int i = 0; i < 10; ++i)
+        arquivo += "campo " + std::to_string(i) + "\r\n";
+    arquivo += "1\r\n" + std::string(55, '-') + "\r\n";
+    const DadosFabricante d = fabricanteDasLinhas(separarArquivoLinhas(arquivo));
+    const auto bytes = montarArquivoLinhas(linhasFabricante(d));
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_EQ(*bytes, arquivo);
+}
