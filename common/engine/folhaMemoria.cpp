@@ -24,6 +24,19 @@ BandaRelatorio bandaCaixa(int x, int largura, const std::string& texto, const Es
 
 } // namespace
 
+std::string juntarTextos(std::initializer_list<std::string> partes, const char* separador)
+{
+    std::string r;
+    for (const std::string& p : partes) {
+        if (p.empty())
+            continue;
+        if (!r.empty())
+            r += separador;
+        r += p;
+    }
+    return r;
+}
+
 LayoutRelatorio novaFolhaMemoria(const std::string& titulo, const CabecalhoFolha& c)
 {
     LayoutRelatorio folha;

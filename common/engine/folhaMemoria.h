@@ -9,6 +9,7 @@
 #include "layoutRelatorio.h"
 #include "memoriaCalculo.h"
 
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,6 +25,9 @@ struct CabecalhoFolha {
     std::string data, hora; // "dd/mm/yyyy", "hh:mm"
     std::vector<GrupoFolha> grupos; // designer or manufacturer, work, client
 };
+
+// The non-empty parts with `separador` between them: "Rua A, 12, Centro".
+std::string juntarTextos(std::initializer_list<std::string> partes, const char* separador);
 
 // A new sheet: its title, the page heading of every page and the first page's heading.
 LayoutRelatorio novaFolhaMemoria(const std::string& titulo, const CabecalhoFolha& cabecalho);

@@ -42,6 +42,8 @@ ArgumentosCalculadora lerArgumentosCalculadora(const std::vector<std::string>& a
         const std::string& arg = argumentos[i];
         if (arg == "--csv") {
             a.csv = true;
+        } else if (arg == "--memoria") {
+            a.memoria = true;
         } else if (arg == "--pdf") {
             if (i + 1 >= argumentos.size()) {
                 a.erro = "--pdf pede a pasta onde gravar os relatórios";

@@ -19,6 +19,21 @@ std::string valorDe(const CamposSaida& campos, const std::string& chave)
             valor = v;
     return valor;
 }
+// The trace's fields before the usual ones, each key once: a key the block
+// already prints (W, qs, fe, R, AsMin, …) keeps its place.
+void juntarMemoria(CamposSaida& campos, const CamposSaida& memoria)
+{
+    CamposSaida novos;
+    for (const auto& campo : memoria) {
+        bool existe = false;
+        for (const auto& [k, v] : campos)
+            existe = existe || k == campo.first;
+        if (!existe)
+            novos.push_back(campo);
+    }
+    // After "arquivo", the first field.
+    campos.insert(campos.empty() ? campos.end() : campos.begin() + 1, novos.begin(), novos.end());
+}
 } // namespace
 
 int executarCalculadora(int argc, char* argv[], const std::string& programa, const std::string& extensao,
@@ -35,7 +50,7 @@ int executarCalculadora(int argc, char* argv[], const std::string& programa, con
         argumentos.emplace_back(QString::fromLocal8Bit(argv[i]).toStdString());
     const ArgumentosCalculadora a = lerArgumentosCalculadora(argumentos, extensao);
     if (!a.ok) {
-        escrever(stderr, programa + ": " + a.erro + "\nuso: " + programa + " [--csv] [--pdf PASTA] ARQUIVO" +
+        escrever(stderr, programa + ": " + a.erro + "\nuso: " + programa + " [--csv] [--memoria] [--pdf PASTA] ARQUIVO" +
                              extensao + "...\n");
         return UsoErrado;
     }
@@ -57,6 +72,16 @@ int executarCalculadora(int argc, char* argv[], const std::string& programa, con
                 c.ok = false;
             }
         }
+        if (c.ok && a.memoria && !a.pastaPdf.empty() && c.exportarMemoria) {
+            const QString pdf = QDir(qt(a.pastaPdf)).filePath(QFileInfo(qt(arquivo)).completeBaseName() +
+                                                              QStringLiteral("-memoria.pdf"));
+            if (!c.exportarMemoria(pdf)) {
+                c.campos.emplace_back("erro", "não foi possível gravar a memória de cálculo " + std8(pdf));
+                c.ok = false;
+            }
+        }
+        if (a.memoria)
+            juntarMemoria(c.campos, c.camposMemoria);
         if (!c.ok)
             status = AlgumFalhou;
         if (a.csv) {

@@ -30,10 +30,9 @@ SelecaoClasse selecionarClasses(double R, int di, int finalidade)
                 continue;
             const double carga = m.grandeza({"Carga mínima de ruptura", c.classe, c.qd * di / 1000.0, "kN/m",
                                              std::to_string(c.qd) + "·{di}/1000", 2});
-            if (R <= carga + folga) {
+            if (s.classeArmado == classeEspecial && R <= carga + folga) {
                 s.classeArmado = c.classe;
                 s.cargaArmado = carga;
-                break;
             }
         }
         if (s.classeArmado == classeEspecial)
@@ -52,10 +51,9 @@ SelecaoClasse selecionarClasses(double R, int di, int finalidade)
                 continue;
             m.grandeza({"Carga mínima de ruptura", a3.colunas[i].classe, static_cast<double>(linha->cargas[i]), "kN/m",
                         "", 2});
-            if (R <= linha->cargas[i] + folga) {
+            if (s.classeSimples.empty() && R <= linha->cargas[i] + folga) {
                 s.classeSimples = a3.colunas[i].classe;
                 s.cargaSimples = linha->cargas[i];
-                break;
             }
         }
         m.nota(s.classeSimples.empty() ? "R supera a carga de todas as classes simples: não existe."

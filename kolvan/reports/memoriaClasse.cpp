@@ -12,19 +12,6 @@ std::string item(const std::vector<std::string>& lista, int indice)
                                                                  : std::string();
 }
 
-std::string juntar(std::initializer_list<std::string> partes, const char* separador)
-{
-    std::string r;
-    for (const std::string& p : partes) {
-        if (p.empty())
-            continue;
-        if (!r.empty())
-            r += separador;
-        r += p;
-    }
-    return r;
-}
-
 CabecalhoFolha cabecalho(const ProjetoTubo& p, const MomentoRelatorio& m)
 {
     const DadosProjetista& d = p.projetista;
@@ -36,19 +23,19 @@ CabecalhoFolha cabecalho(const ProjetoTubo& p, const MomentoRelatorio& m)
             {{"Dados do Projetista:",
               {{"Nome:", d.nome},
                {"CREA:", d.crea},
-               {"Endereço:", juntar({d.endereco, d.numero, d.bairro}, ", ")},
-               {"Cidade:", juntar({d.cidade, d.estado, d.cep}, " - ")},
-               {"Telefone:", juntar({d.telefone, d.celular}, " / ")},
+               {"Endereço:", juntarTextos({d.endereco, d.numero, d.bairro}, ", ")},
+               {"Cidade:", juntarTextos({d.cidade, d.estado, d.cep}, " - ")},
+               {"Telefone:", juntarTextos({d.telefone, d.celular}, " / ")},
                {"E - mail:", d.email}}},
              {"Dados da Obra:",
               {{"Serviços:", o.servicos},
-               {"Endereço:", juntar({o.endereco, o.numero, o.bairro}, ", ")},
-               {"Cidade:", juntar({o.cidade, o.estado, o.cep}, " - ")}}},
+               {"Endereço:", juntarTextos({o.endereco, o.numero, o.bairro}, ", ")},
+               {"Cidade:", juntarTextos({o.cidade, o.estado, o.cep}, " - ")}}},
              {"Dados do Cliente:",
               {{"Nome:", c.nome},
-               {"Endereço:", juntar({c.endereco, c.numero, c.bairro}, ", ")},
-               {"Cidade:", juntar({c.cidade, c.estado, c.cep}, " - ")},
-               {"Telefone:", juntar({c.telefone, c.celular}, " / ")}}}}};
+               {"Endereço:", juntarTextos({c.endereco, c.numero, c.bairro}, ", ")},
+               {"Cidade:", juntarTextos({c.cidade, c.estado, c.cep}, " - ")},
+               {"Telefone:", juntarTextos({c.telefone, c.celular}, " / ")}}}}};
 }
 
 GrupoFolha dadosProjeto(const ProjetoTubo& p)

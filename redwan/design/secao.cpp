@@ -148,9 +148,16 @@ void anotarSecao(MemoriaCalculo& m, const SecaoFlexao& s, const std::string& for
     m.grandeza({"Força normal de cálculo (compressão)", "Nsd", s.Nsd, "kN", "", 2});
     m.grandeza({"Momento de cálculo referido à armadura tracionada", "Msd", s.Msd, "kN·cm", formulaMsd, 2});
     m.grandeza({"Momento reduzido", "μ", s.mi, "", "{Msd}/({b}·{d}²·{fcd})", 5});
-    m.grandeza({"Linha neutra relativa (bissecção do equilíbrio de momentos)", "ξ", s.xi, "", "", 6, chaveXi});
+    m.nota("ξ é a raiz de 0,85·ψ·ξ·(1 − κ·ξ) + ω'·(σs2/fyd)·(1 − δ) = μ, por bissecção em [0,0001; 0,99999]: "
+           "o equilíbrio de momentos em torno da armadura tracionada.");
+    m.grandeza({"Linha neutra relativa", "ξ", s.xi, "", "", 6, chaveXi});
     m.grandeza({"Linha neutra", "x", s.xi * s.d, "cm", "{ξ}·{d}", 2});
     m.grandeza({"Domínio de deformação", "domínio", static_cast<double>(s.dominio), "", "", 0});
+    m.grandeza({"Coeficiente de área do bloco comprimido", "ψ", s.psi, "", "", 5});
+    m.grandeza({"Posição da resultante do bloco", "κ", s.kappa, "", "", 5});
+    m.grandeza({"Deformação da armadura tracionada", "εs1", s.epsS1, "", "", 6});
     m.grandeza({"Tensão na armadura tracionada", "σs1", s.sigmaS1, "kN/cm²", "", 2});
-    m.grandeza({"Armadura tracionada", "As", s.As, "cm²/m", "(0,85·fcd·ψ·b·x + As'·σs2 − Nsd)/σs1", 4, chaveAs});
+    m.grandeza({"Tensão na armadura comprimida", "σs2", s.sigmaS2, "kN/cm²", "", 2});
+    m.grandeza({"Armadura tracionada", "As", s.As, "cm²/m", "(0,85·{fcd}·{ψ}·{b}·{x} + {As'}·{σs2} − {Nsd})/{σs1}", 4,
+                chaveAs});
 }

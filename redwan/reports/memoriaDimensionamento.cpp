@@ -7,19 +7,6 @@
 
 namespace {
 
-std::string juntar(std::initializer_list<std::string> partes, const char* separador)
-{
-    std::string r;
-    for (const std::string& p : partes) {
-        if (p.empty())
-            continue;
-        if (!r.empty())
-            r += separador;
-        r += p;
-    }
-    return r;
-}
-
 std::string item(const std::vector<std::string>& lista, int indice)
 {
     return indice >= 0 && indice < static_cast<int>(lista.size()) ? lista[static_cast<std::size_t>(indice)]
@@ -35,20 +22,20 @@ CabecalhoFolha cabecalho(const DadosRelatorioDimensionamento& d)
         const DadosFabricante& f = d.fabricante;
         h.grupos.push_back({"Fabricante:",
                             {{"Nome:", f.nome},
-                             {"Endereço:", juntar({f.endereco, f.numero, f.bairro}, ", ")},
-                             {"Cidade:", juntar({f.cidade, f.estado}, " - ")},
+                             {"Endereço:", juntarTextos({f.endereco, f.numero, f.bairro}, ", ")},
+                             {"Cidade:", juntarTextos({f.cidade, f.estado}, " - ")},
                              {"Telefone:", f.telefone},
                              {"E-mail:", f.email}}});
     }
     h.grupos.push_back({"Dados da Obra:",
                         {{"Serviços:", o.servicos},
-                         {"Endereço:", juntar({o.endereco, o.numero, o.bairro}, ", ")},
-                         {"Cidade:", juntar({o.cidade, o.estado, o.cep}, " - ")}}});
+                         {"Endereço:", juntarTextos({o.endereco, o.numero, o.bairro}, ", ")},
+                         {"Cidade:", juntarTextos({o.cidade, o.estado, o.cep}, " - ")}}});
     h.grupos.push_back({"Dados do Cliente:",
                         {{"Nome:", c.nome},
-                         {"Endereço:", juntar({c.endereco, c.numero, c.bairro}, ", ")},
-                         {"Cidade:", juntar({c.cidade, c.estado, c.cep}, " - ")},
-                         {"Telefone:", juntar({c.telefone, c.celular}, " / ")}}});
+                         {"Endereço:", juntarTextos({c.endereco, c.numero, c.bairro}, ", ")},
+                         {"Cidade:", juntarTextos({c.cidade, c.estado, c.cep}, " - ")},
+                         {"Telefone:", juntarTextos({c.telefone, c.celular}, " / ")}}});
     return h;
 }
 

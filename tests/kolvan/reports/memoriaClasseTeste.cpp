@@ -136,6 +136,25 @@ private slots:
                                                QString::fromUtf8("hs < hs,mín"), QStringLiteral("Retorne para a janela Instalação")};
     }
 
+    // 1750 mm sewage under a user-defined load: the whole row of the
+    // diameter, EA3 chosen at 236,25 kN/m and shown rounded up to 237,00.
+    void linhaDaTabelaEArredondamento()
+    {
+        ProjetoTubo p = projeto(Vala, "1,00");
+        p.geometria.finalidade = 1;
+        const auto& lista = listaDiametros();
+        p.geometria.indiceDi = static_cast<int>(std::find(lista.begin(), lista.end(), "1750") - lista.begin());
+        p.instalacao.larguraVala = "2,60";
+        p.sobrecarga.natureza = 4;
+        p.sobrecarga.carga = "150,00";
+        int paginas = 0;
+        const QString texto = textoPdf(memoriaClasseDoProjeto(p, {"07/12/2026", "14:30"}), paginas);
+        for (const char* e : {"EA2 = 90·di/1000 = 90·1750/1000 = 157,50 kN/m", "EA3 = 135·di/1000 = 135·1750/1000 = 236,25 kN/m",
+                              "EA4 = 180·di/1000 = 180·1750/1000 = 315,00 kN/m", "cobre R: EA3, mostrada como 237,00 kN/m",
+                              "Não há tubo simples deste diâmetro.", "qs = 150,00 kN/m"})
+            QVERIFY2(texto.contains(QString::fromUtf8(e)), qPrintable(QString::fromUtf8(e) + "\n---\n" + texto));
+    }
+
     void sobrecargasDaFolha()
     {
         QFETCH(QString, di);
