@@ -4,6 +4,7 @@
 #include "FonteRelatorio.h"
 #include "ProjetoTubo.h"
 #include "arquivoProjeto.h"
+#include "memoriaClasse.h"
 #include "paginacaoRelatorio.h"
 #include "relatorioClasse.h"
 #include "windows1252.h"
@@ -59,6 +60,27 @@ void bmExportarPdf(benchmark::State& estado)
         benchmark::DoNotOptimize(exportarPdf(l, pasta.filePath(QStringLiteral("relatorio.pdf"))));
 }
 BENCHMARK(bmExportarPdf)->Unit(benchmark::kMillisecond);
+
+// The calculation sheet: the class computed on a copy of the project, its
+// trace laid out into pages, and the whole written as a PDF.
+void bmLayoutMemoria(benchmark::State& estado)
+{
+    const ProjetoTubo p = projeto();
+    const MedidorTexto medidor = medidorQt();
+    for (auto _ : estado)
+        benchmark::DoNotOptimize(paginarRelatorio(memoriaClasseDoProjeto(p, {"07/12/2026", "14:30"}), medidor));
+}
+BENCHMARK(bmLayoutMemoria)->Unit(benchmark::kMicrosecond);
+
+void bmExportarMemoria(benchmark::State& estado)
+{
+    QTemporaryDir pasta;
+    const ProjetoTubo p = projeto();
+    for (auto _ : estado)
+        benchmark::DoNotOptimize(
+            exportarPdf(memoriaClasseDoProjeto(p, {"07/12/2026", "14:30"}), pasta.filePath(QStringLiteral("memoria.pdf"))));
+}
+BENCHMARK(bmExportarMemoria)->Unit(benchmark::kMillisecond);
 } // namespace
 
 // Fonts and the PDF writer need a GUI application, never a screen.

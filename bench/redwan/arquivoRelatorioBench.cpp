@@ -5,6 +5,7 @@
 #include "arquivoProjetoRedwan.h"
 #include "dimensionamento.h"
 #include "entradaProjeto.h"
+#include "memoriaDimensionamento.h"
 #include "paginacaoRelatorio.h"
 #include "dadosRelatorioDimensionamento.h"
 #include "relatorioDimensionamento.h"
@@ -67,6 +68,26 @@ void bmExportarPdf(benchmark::State& estado)
         benchmark::DoNotOptimize(exportarPdf(l, pasta.filePath(QStringLiteral("relatorio.pdf"))));
 }
 BENCHMARK(bmExportarPdf)->Unit(benchmark::kMillisecond);
+
+// The calculation sheet: the design run afresh, its trace laid out into
+// pages, and the whole written as a PDF.
+void bmLayoutMemoria(benchmark::State& estado)
+{
+    const DadosRelatorioDimensionamento d = dados();
+    const MedidorTexto medidor = medidorQt();
+    for (auto _ : estado)
+        benchmark::DoNotOptimize(paginarRelatorio(memoriaDimensionamentoDoProjeto(d), medidor));
+}
+BENCHMARK(bmLayoutMemoria)->Unit(benchmark::kMicrosecond);
+
+void bmExportarMemoria(benchmark::State& estado)
+{
+    QTemporaryDir pasta;
+    const DadosRelatorioDimensionamento d = dados();
+    for (auto _ : estado)
+        benchmark::DoNotOptimize(exportarPdf(memoriaDimensionamentoDoProjeto(d), pasta.filePath(QStringLiteral("memoria.pdf"))));
+}
+BENCHMARK(bmExportarMemoria)->Unit(benchmark::kMillisecond);
 } // namespace
 
 // Fonts and the PDF writer need a GUI application, never a screen.

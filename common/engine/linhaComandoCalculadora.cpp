@@ -43,6 +43,8 @@ LinhaComandoCalculadora::LinhaComandoCalculadora(DescricaoCalculadora descricao)
     app.set_help_flag("-h,--help", "mostra este uso e sai");
     app.set_version_flag("--version", descricao_.programa + " " + descricao_.versao, "mostra a versão e sai");
     app.add_flag("--csv", argumentos.csv, "uma linha por arquivo, campos separados por ';'");
+    app.add_flag("--memoria", argumentos.memoria,
+                 "junta as grandezas da memória de cálculo e, com --pdf, grava a memória ao lado do relatório");
     app.add_option("--pdf", argumentos.pastaPdf, "grava o relatório de cada arquivo nesta pasta")
         ->type_name("PASTA");
     app.add_option("ARQUIVO", entradas_,
@@ -94,7 +96,7 @@ std::optional<int> LinhaComandoCalculadora::ler(const std::vector<std::string>& 
     }
     argumentos.erro = problema;
     erro << descricao_.programa << ": " << problema << "\n"
-         << "uso: " << descricao_.programa << " [--csv] [--pdf PASTA] ARQUIVO" << descricao_.extensao
+         << "uso: " << descricao_.programa << " [--csv] [--memoria] [--pdf PASTA] ARQUIVO" << descricao_.extensao
          << "|PASTA...\n"
          << "Veja " << descricao_.programa << " --help.\n";
     return UsoErrado;

@@ -1,6 +1,6 @@
 #pragma once
 // The command line both calculators share, read with CLI11:
-//   programa [--csv] [--pdf PASTA] ARQUIVO|PASTA...   and --help, --version.
+//   programa [--csv] [--memoria] [--pdf PASTA] ARQUIVO|PASTA...   and --help, --version.
 // A calculator adds its own options to `app` before `ler`; their values
 // land where the calculator points them, as CLI11 does.
 

@@ -24,6 +24,7 @@ std::string linhaCsv(const std::vector<std::string>& valores);
 struct ArgumentosCalculadora {
     bool ok = false;
     bool csv = false;
+    bool memoria = false;              // the trace too, and its sheet beside the report
     std::string pastaPdf;              // empty: no report
     std::vector<std::string> arquivos; // folders stand for their files of this extension, in name order
     std::string erro;                  // what was wrong with the command line

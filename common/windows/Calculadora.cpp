@@ -27,6 +27,22 @@ void soErrosDoQt(QtMsgType tipo, const QMessageLogContext&, const QString& mensa
     if (tipo == QtCriticalMsg || tipo == QtFatalMsg)
         escrever(stderr, mensagem.toStdString() + "\n");
 }
+
+// The trace's fields before the usual ones, each key once: a key the block
+// already prints (W, qs, fe, R, AsMin, …) keeps its place.
+void juntarMemoria(CamposSaida& campos, const CamposSaida& memoria)
+{
+    CamposSaida novos;
+    for (const auto& campo : memoria) {
+        bool existe = false;
+        for (const auto& [k, v] : campos)
+            existe = existe || k == campo.first;
+        if (!existe)
+            novos.push_back(campo);
+    }
+    // After "arquivo", the first field.
+    campos.insert(campos.empty() ? campos.end() : campos.begin() + 1, novos.begin(), novos.end());
+}
 } // namespace
 
 std::unique_ptr<QGuiApplication> aplicacaoCalculadora(int& argc, char* argv[])
@@ -61,6 +77,16 @@ int executarCalculadora(int argc, char* argv[], const ArgumentosCalculadora& a, 
                 c.ok = false;
             }
         }
+        if (c.ok && a.memoria && !a.pastaPdf.empty() && c.exportarMemoria) {
+            const QString pdf = QDir(qt(a.pastaPdf)).filePath(QFileInfo(qt(arquivo)).completeBaseName() +
+                                                              QStringLiteral("-memoria.pdf"));
+            if (!c.exportarMemoria(pdf)) {
+                c.campos.emplace_back("erro", "não foi possível gravar a memória de cálculo " + std8(pdf));
+                c.ok = false;
+            }
+        }
+        if (a.memoria)
+            juntarMemoria(c.campos, c.camposMemoria);
         if (!c.ok)
             status = AlgumFalhou;
         if (a.csv) {

@@ -16,6 +16,9 @@ struct CalculoDeArquivo {
     CamposSaida campos; // the keys, or "arquivo" and "erro"
     // Writes the report of the file just computed; false when it cannot.
     std::function<bool(const QString& pdf)> exportarRelatorio;
+    // With --memoria: the trace's keyed quantities, and its sheet.
+    CamposSaida camposMemoria;
+    std::function<bool(const QString& pdf)> exportarMemoria;
 };
 
 // Makes the GUI application fonts and PDF need (on no screen, its chatter

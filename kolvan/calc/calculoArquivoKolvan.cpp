@@ -26,7 +26,8 @@ CalculoArquivoKolvan calcularArquivoKolvan(const QString& caminho)
     }
     r.projeto = leitura.projeto;
     EstadoSobrecarga estado;
-    const CalculoClasse c = calcularClasse(r.projeto, estado);
+    r.calculo = calcularClasse(r.projeto, estado);
+    const CalculoClasse& c = r.calculo;
     r.semSolucao = c.semSolucao;
     if (!c.calculada()) {
         r.campos.emplace_back("erro", c.mensagem);

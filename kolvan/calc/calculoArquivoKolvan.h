@@ -4,6 +4,7 @@
 // fields printed for it.
 
 #include "ProjetoTubo.h"
+#include "calculoClasse.h"
 #include "saidaCalculadora.h"
 
 #include <QString>
@@ -13,6 +14,7 @@ struct CalculoArquivoKolvan {
     CamposSaida campos;       // arquivo, W, qs, … textoClasse; or arquivo and erro
     ProjetoTubo projeto;      // as opened and computed, for its report
     bool semSolucao = false;  // a settlement plane was not found on the way
+    CalculoClasse calculo;    // the computation, for the calculation sheet
 };
 
 CalculoArquivoKolvan calcularArquivoKolvan(const QString& caminho);

@@ -1,5 +1,5 @@
 // kolvan-calc: the class of many Kolvan projects at once.
-//   kolvan-calc [--csv] [--pdf PASTA] ARQUIVO.kvn|PASTA...
+//   kolvan-calc [--csv] [--memoria] [--pdf PASTA] ARQUIVO.kvn|PASTA...
 //   kolvan-calc --rede REDE.csv|REDE.xml --projeto BASE.kvn [--csv] [--pdf PASTA] [--xlsx ARQUIVO]
 #include "Calculadora.h"
 #include "ExportacaoPdf.h"
@@ -7,6 +7,7 @@
 #include "calculoArquivoKolvan.h"
 #include "calculoRede.h"
 #include "inicioKolvan.h"
+#include "memoriaClasse.h"
 #include "relatorioClasse.h"
 
 #include <QDateTime>
@@ -34,6 +35,10 @@ int main(int argc, char* argv[])
         CalculoDeArquivo r{c.ok, c.campos, {}};
         r.exportarRelatorio = [projeto = c.projeto, momento](const QString& pdf) {
             return exportarPdf(montarRelatorioClasse(projeto, momento), pdf);
+        };
+        r.camposMemoria = camposMemoria(c.calculo.memoria);
+        r.exportarMemoria = [projeto = c.projeto, calculo = c.calculo, momento](const QString& pdf) {
+            return exportarPdf(montarMemoriaClasse(projeto, calculo, momento), pdf);
         };
         return r;
     });

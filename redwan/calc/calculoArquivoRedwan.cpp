@@ -29,8 +29,7 @@ CalculoArquivoRedwan calcularArquivoRedwan(const QString& caminho)
         return c;
     }
     c.projeto = leitura.projeto;
-    EstadoDimensionamento estado;
-    const ExecucaoDimensionamento x = executarDimensionamento(entradaDoProjeto(c.projeto), estado);
+    const ExecucaoDimensionamento x = executarDimensionamento(entradaDoProjeto(c.projeto), c.estado);
     if (x.desfecho != Desfecho::Resultados) {
         c.campos.emplace_back("erro", x.mensagem);
         return c;

@@ -14,6 +14,7 @@ struct CalculoArquivoRedwan {
     CamposSaida campos;          // arquivo, P, Mc, … verificacaoFissuras; or arquivo and erro
     ProjetoRedwan projeto;       // as opened, for its report
     TextosResultados resultados; // of the run just made, for its report
+    EstadoDimensionamento estado; // the run, for the calculation sheet
 };
 
 CalculoArquivoRedwan calcularArquivoRedwan(const QString& caminho);

@@ -1,10 +1,12 @@
 // redwan-calc: the reinforcement of many Redwan projects at once.
-//   redwan-calc [--csv] [--pdf PASTA] ARQUIVO.rdw|PASTA...
+//   redwan-calc [--csv] [--memoria] [--pdf PASTA] ARQUIVO.rdw|PASTA...
 #include "ArquivoFabricante.h"
 #include "Calculadora.h"
+#include "ExportacaoPdf.h"
 #include "RelatorioRedwan.h"
 #include "calculoArquivoRedwan.h"
 #include "inicioRedwan.h"
+#include "memoriaDimensionamento.h"
 
 #include <optional>
 
@@ -17,19 +19,27 @@ int main(int argc, char* argv[])
 
     // The reports carry the manufacturer of the base folder, as "Relatório" does.
     std::optional<DadosRelatorioDimensionamento> modelo;
+    const auto relatorioDe = [&modelo](const CalculoArquivoRedwan& c) {
+        if (!modelo) {
+            modelo.emplace();
+            modelo->fabricante = lerArquivoFabricante();
+            marcarMomentoAtual(*modelo);
+        }
+        DadosRelatorioDimensionamento relatorio = *modelo;
+        relatorio.projeto = c.projeto;
+        relatorio.resultados = c.resultados;
+        return relatorio;
+    };
     return executarCalculadora(argc, argv, linha.argumentos, chavesCalculoRedwan(), [&](const QString& arquivo) {
         const CalculoArquivoRedwan c = calcularArquivoRedwan(arquivo);
         CalculoDeArquivo r{c.ok, c.campos, {}};
-        r.exportarRelatorio = [&modelo, c](const QString& pdf) {
-            if (!modelo) {
-                modelo.emplace();
-                modelo->fabricante = lerArquivoFabricante();
-                marcarMomentoAtual(*modelo);
-            }
-            DadosRelatorioDimensionamento relatorio = *modelo;
-            relatorio.projeto = c.projeto;
-            relatorio.resultados = c.resultados;
-            return exportarRelatorioDimensionamento(relatorio, pdf);
+        r.exportarRelatorio = [&relatorioDe, c](const QString& pdf) {
+            return exportarRelatorioDimensionamento(relatorioDe(c), pdf);
+        };
+        // The sheet of the run just made, not of a second one.
+        r.camposMemoria = camposMemoria(c.estado.memoria);
+        r.exportarMemoria = [&relatorioDe, c](const QString& pdf) {
+            return exportarPdf(montarMemoriaDimensionamento(relatorioDe(c), c.estado), pdf);
         };
         return r;
     });

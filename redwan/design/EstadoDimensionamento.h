@@ -4,6 +4,8 @@
 
 #include "esforcos.h"
 #include "materiais.h"
+#include "memoriaCalculo.h"
+#include "secao.h"
 
 #include <string>
 #include <vector>
@@ -19,6 +21,7 @@ struct PosicaoArmadura {
     int domC = 0;
     double xiS = 0.0, AsS = 0.0, dS = 0.0, sigmaS = 0.0;
     int domS = 0;
+    SecaoFlexao coroamento, flanco; // the two solves, whole
 };
 
 // One solver call of the double arrangement's repetition, kept for diagnosis.
@@ -57,6 +60,7 @@ struct EstadoDimensionamento {
     // Single arrangement: the trial positions, one row each.
     int nPos = 0;
     std::vector<PosicaoArmadura> posicoes;
+    int posicaoEscolhida = 0; // from 1; 0 when none was admissible
 
     // Designed sections, both arrangements.
     double xiC = 0.0, AsC = 0.0, dC = 0.0;
@@ -87,4 +91,8 @@ struct EstadoDimensionamento {
 
     char flagDimensionamento = 'N';
     char flagTelas = 'N';
+
+    // Every quantity of the run in the order it was computed, for the
+    // calculation sheet and the calculator.
+    MemoriaCalculo memoria;
 };

@@ -50,10 +50,16 @@ Desfecho projetar(EstadoDimensionamento& e)
     selecionarTelas(e);
     e.flagTelas = avaliarTelas(e.telas);
 
-    if (e.flagDimensionamento != 'S')
+    if (e.flagDimensionamento != 'S') {
+        e.memoria.titulo("Dimensionamento interrompido");
+        e.memoria.nota(mensagemSemDimensionamento);
         return Desfecho::SemDimensionamento;
-    if (e.flagTelas != 'S')
+    }
+    if (e.flagTelas != 'S') {
+        e.memoria.titulo("Dimensionamento interrompido");
+        e.memoria.nota(mensagemTelasInviaveis);
         return Desfecho::TelasInviaveis;
+    }
     verificar(e);
     return Desfecho::Resultados;
 }
@@ -104,9 +110,17 @@ ExecucaoDimensionamento executarDimensionamento(const DadosDimensionamento& dado
         e.dLinhaInt = dados.dLinhaInt;
         e.dLinhaExt = dados.dLinhaExt;
     }
-    e.materiais = calcularMateriais(dados.fck, dados.gamaS, dados.gamaC);
-    e.geometria = calcularGeometria(dados.di, dados.h);
-    e.esforcos = calcularEsforcos(dados.P, e.geometria.rm);
+    MemoriaCalculo& m = e.memoria;
+    m.titulo("Dados do dimensionamento");
+    m.grandeza({"Carga mínima de ruptura da classe", "P", dados.P, "kN/m", "", 2});
+    m.grandeza({"Diâmetro interno", "di", dados.di, "mm", "", 0});
+    m.grandeza({"Espessura da parede", "h", dados.h, "mm", "", 1});
+    m.grandeza({"Resistência característica do concreto", "fck", dados.fck, "MPa", "", 1});
+    m.grandeza({"Coeficiente de segurança do aço", "γs", dados.gamaS, "", "", 2});
+    m.grandeza({"Coeficiente de segurança do concreto", "γc", dados.gamaC, "", "", 2});
+    e.materiais = calcularMateriais(dados.fck, dados.gamaS, dados.gamaC, m);
+    e.geometria = calcularGeometria(dados.di, dados.h, m);
+    e.esforcos = calcularEsforcos(dados.P, e.geometria.rm, m);
 
     ExecucaoDimensionamento x;
     try {

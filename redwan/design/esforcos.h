@@ -23,3 +23,8 @@ GeometriaTubo calcularGeometria(double di, double h);
 
 // Forces of a ring of mean radius rm (m) under the class load P (kN/m).
 EsforcosAnel calcularEsforcos(double P, double rm);
+
+struct MemoriaCalculo;
+// The same, with the quantities in `memoria`.
+GeometriaTubo calcularGeometria(double di, double h, MemoriaCalculo& memoria);
+EsforcosAnel calcularEsforcos(double P, double rm, MemoriaCalculo& memoria);

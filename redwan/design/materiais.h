@@ -21,3 +21,7 @@ struct Materiais {
 
 // The design values for a concrete of fck (MPa) and the two partial factors.
 Materiais calcularMateriais(double fck, double gamaS, double gamaC);
+
+struct MemoriaCalculo;
+// The same, with the quantities in `memoria`.
+Materiais calcularMateriais(double fck, double gamaS, double gamaC, MemoriaCalculo& memoria);

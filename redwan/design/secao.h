@@ -16,6 +16,7 @@
 #include "materiais.h"
 
 #include <stdexcept>
+#include <string>
 
 // Bounds and stop rule of the bisection.
 constexpr double xiInferior = 0.0001;
@@ -78,6 +79,14 @@ double resolverLinhaNeutra(SecaoFlexao& s, const Materiais& m, double mi);
 
 // Tension steel from the strain state in `s`; sets σs1, ω and As.
 double calcularAs(SecaoFlexao& s, const Materiais& m);
+
+struct MemoriaCalculo;
+// A solve's arguments and results into the trace: d, d', As', Nsd, Msd
+// (with the formula the caller made it by), then ξ (under `chaveXi` for the
+// calculator), x = ξ·d, the domain, the stress of the tension steel and As
+// (under `chaveAs`).
+void anotarSecao(MemoriaCalculo& memoria, const SecaoFlexao& s, const std::string& formulaMsd,
+                 const std::string& chaveXi = {}, const std::string& chaveAs = {});
 
 // One whole solve. Throws ErroAlturaUtil when d ≤ 0.
 SecaoFlexao dimensionarSecao(const Materiais& m, double Msd, double Nsd, double d, double dLinha,

@@ -1,5 +1,6 @@
 #include "telas.h"
 
+#include "memoriaCalculo.h"
 #include "numeros.h"
 
 namespace {
@@ -18,6 +19,26 @@ double areaRequerida(double AsProjeto, double AsTransitoria, double AsMin)
 {
     const double R = maior(AsProjeto, AsTransitoria);
     return R < AsMin ? AsMin : R;
+}
+
+// The meshes of a face and why: the first single mesh of the table, or the
+// first pair, whose area reaches 98 % of the required one.
+void anotarFace(MemoriaCalculo& m, const std::string& face, const TelasFace& f, double R, int tipoTubo)
+{
+    const std::string prefixo = tipoTubo == PontaBolsa ? "PB " : "MF ";
+    std::string nomes = prefixo + f.nome1;
+    if (!f.nome2.empty())
+        nomes += " + " + prefixo + f.nome2;
+    m.grandeza({"Área a atingir na face " + face, "0,98·R", fracaoTelas * R, "cm²/m", "", 4});
+    m.grandeza({"Área da primeira tela", "A1", f.A1, "cm²/m", "", 2});
+    if (!f.nome2.empty())
+        m.grandeza({"Área da segunda tela", "A2", f.A2, "cm²/m", "", 2});
+    m.grandeza({"Área das telas da face " + face, "A" + face.substr(0, 3), f.A1 + f.A2, "cm²/m",
+                f.nome2.empty() ? "{A1}" : "{A1} + {A2}", 2});
+    m.nota("Tela " + face + ": " + nomes
+           + (f.esgotada ? "; nenhuma tela nem par de telas atinge 0,98 da área requerida."
+                         : (f.nome2.empty() ? ", a primeira tela da tabela que atinge 0,98 da área requerida."
+                                            : ", o primeiro par de telas sobrepostas que atinge 0,98 da área requerida.")));
 }
 
 } // namespace
@@ -49,15 +70,25 @@ void selecionarTelas(EstadoDimensionamento& e)
 {
     SelecaoTelas& t = e.telas;
     t = SelecaoTelas{};
+    MemoriaCalculo& m = e.memoria;
+    m.titulo("Áreas requeridas e telas soldadas escolhidas");
     if (e.tipoArmadura == CircularDupla) {
-        t.AsIntReq = areaRequerida(e.AsC, e.AsIntMin, e.AsMin);
-        t.AsExtReq = areaRequerida(e.AsS, e.AsExtMin, e.AsMin);
+        m.grandeza({"Armadura do coroamento", "As,c", e.AsC, "cm²/m", "", 4});
+        m.grandeza({"Armadura do flanco", "As,s", e.AsS, "cm²/m", "", 4});
+        t.AsIntReq = m.grandeza({"Área requerida na face interna", "AsIntReq", areaRequerida(e.AsC, e.AsIntMin, e.AsMin),
+                                 "cm²/m", "máx({As,c}; {AsIntMin}; {AsMin})", 4, "AsIntReq"});
+        t.AsExtReq = m.grandeza({"Área requerida na face externa", "AsExtReq", areaRequerida(e.AsS, e.AsExtMin, e.AsMin),
+                                 "cm²/m", "máx({As,s}; {AsExtMin}; {AsMin})", 4, "AsExtReq"});
     } else {
-        t.AsIntReq = areaRequerida(e.AsP_Prat, e.AsIntMin, e.AsMin);
-        t.AsExtReq = 0.0;
+        t.AsIntReq = m.grandeza({"Área requerida na face interna", "AsIntReq",
+                                 areaRequerida(e.AsP_Prat, e.AsIntMin, e.AsMin), "cm²/m",
+                                 "máx({As,prat}; {AsIntMin}; {AsMin})", 4, "AsIntReq"});
+        t.AsExtReq = m.grandeza({"Área requerida na face externa (armadura simples)", "AsExtReq", 0.0, "cm²/m", "", 4,
+                                 "AsExtReq"});
     }
 
     const TelasFace interna = escolherTelas(t.AsIntReq);
+    anotarFace(m, "interna", interna, t.AsIntReq, e.tipoTubo);
     t.Aint1 = interna.A1;
     t.Aint2 = interna.A2;
     t.Dint1 = interna.D1;
@@ -68,6 +99,7 @@ void selecionarTelas(EstadoDimensionamento& e)
         return;
 
     const TelasFace externa = escolherTelas(t.AsExtReq);
+    anotarFace(m, "externa", externa, t.AsExtReq, e.tipoTubo);
     t.Aext1 = externa.A1;
     t.Aext2 = externa.A2;
     t.Dext1 = externa.D1;

@@ -1,5 +1,6 @@
 #include "verificacoes.h"
 
+#include "memoriaCalculo.h"
 #include "secao.h"
 
 #include <cmath>
@@ -21,13 +22,20 @@ double alturaUtilVerificacao(const EstadoDimensionamento& e)
     return dk;
 }
 
-double areaEnvolvente(double phiM, double cobrimento)
+double areaEnvolvente(double phiM, double cobrimento, MemoriaCalculo* m)
 {
     // 15 diameters wide (φm in mm gives cm), at most the 10 cm between
     // wires; 7,5 diameters deep plus the cover, or 15 diameters when the
     // cover is deeper than 7,5.
     const double bcr = 0.75 * phiM < 10.0 ? 1.5 * phiM : 10.0;
     const double altura = cobrimento <= 0.75 * phiM ? 0.75 * phiM + cobrimento : 1.5 * phiM;
+    if (m) {
+        m->grandeza({"Distância da armadura à face interna", "c", cobrimento, "cm", "{hcm} − {dk}", 2});
+        m->grandeza({"Largura da região de um fio", "bcr", bcr, "cm", 0.75 * phiM < 10.0 ? "1,5·{φm}" : "10", 4});
+        m->grandeza({"Altura da região de um fio", "hcr", altura, "cm",
+                     cobrimento <= 0.75 * phiM ? "0,75·{φm} + {c}" : "1,5·{φm}", 4});
+        m->grandeza({"Área da região de um fio", "Acr", altura * bcr, "cm²", "{hcr}·{bcr}", 4});
+    }
     return altura * bcr;
 }
 
@@ -40,52 +48,86 @@ double fatorDiametro(double di)
 
 void verificarCobrimento(EstadoDimensionamento& e)
 {
-    const double ci = e.tipoArmadura == CircularDupla ? e.dLinhaInt : e.geometria.hcm - e.Dcoro; // cm
-    const double phiM = diametroMedioInterno(e.telas);
-    const double rs = 10.0 * ci + e.geometria.di / 2.0 - 0.5 * phiM; // mm
-    const double Frt = fatorDiametro(e.geometria.di);
-    e.AsMax = (std::sqrt(e.materiais.fck) / 600.0) * (rs * 1.0 * Frt * (1.0 / 1.11)) * 0.9 / 0.95;
+    MemoriaCalculo& m = e.memoria;
+    m.titulo("Verificação do cobrimento: armadura máxima sem ruptura do cobrimento");
+    const bool dupla = e.tipoArmadura == CircularDupla;
+    const double ci = m.grandeza({"Distância da face interna à armadura interna", "ci",
+                                  dupla ? e.dLinhaInt : e.geometria.hcm - e.Dcoro, "cm",
+                                  dupla ? "{d'int}" : "{hcm} − {Dcoro}", 2}); // cm
+    const double Aint = m.grandeza({"Armadura interna colocada", "Aint", e.telas.Aint1 + e.telas.Aint2, "cm²/m",
+                                    "", 2});
+    const double phiM = m.grandeza({"Diâmetro médio dos fios internos", "φm", diametroMedioInterno(e.telas), "mm",
+                                    "(A1·D1 + A2·D2)/Aint", 4});
+    const double rs = m.grandeza({"Raio da armadura interna", "rs", 10.0 * ci + e.geometria.di / 2.0 - 0.5 * phiM, "mm",
+                                  "10·{ci} + {di}/2 − 0,5·{φm}", 2}); // mm
+    const double Frt = m.grandeza({"Fator do diâmetro", "Frt", fatorDiametro(e.geometria.di), "",
+                                   e.geometria.di <= 1800.0 ? "1 + (1800 − {di})/3000" : "(3600 − {di})²/16800000 + 0,8",
+                                   5});
+    e.AsMax = m.grandeza({"Armadura máxima", "AsMax",
+                          (std::sqrt(e.materiais.fck) / 600.0) * (rs * 1.0 * Frt * (1.0 / 1.11)) * 0.9 / 0.95, "cm²/m",
+                          "(√{fck}/600)·({rs}·{Frt}/1,11)·0,9/0,95", 4});
+    m.nota(Aint <= e.AsMax ? "Aint ≤ AsMax: atende." : "Aint > AsMax: não atende.");
 }
 
 void verificarCortante(EstadoDimensionamento& e)
 {
-    const double dk = alturaUtilVerificacao(e);
+    MemoriaCalculo& m = e.memoria;
+    m.titulo("Verificação da força cortante");
+    const double dk = m.grandeza({e.tipoArmadura == CircularDupla ? "Altura útil do coroamento"
+                                                                  : "Altura útil prática do coroamento",
+                                  "dk", alturaUtilVerificacao(e), "cm", "", 2});
     const double Aint = e.telas.Aint1 + e.telas.Aint2;
     double rho = Aint / (100.0 * dk);
     if (rho > 0.02)
         rho = 0.02;
+    m.grandeza({"Taxa de armadura", "ρ", rho, "", "mín({Aint}/(100·{dk}); 0,02)", 6});
     // 41 over the depth in mm.
     double Fd = 0.8 + 41.0 / (10.0 * dk);
     const double FdMax = e.tipoArmadura == CircularDupla ? 1.3 : 1.4;
     if (Fd > FdMax)
         Fd = FdMax;
-    const double Fc = 1.0 + dk / (200.0 * e.geometria.rm); // 1 + d/(2·r)
-    e.Vu = std::sqrt(e.materiais.fck) * 83.0 * 0.9 * (dk / 100.0) * 1.0 * (1.1 + 63.0 * rho) * Fd * 1.0 / Fc;
+    m.grandeza({"Fator da altura útil", "Fd", Fd, "",
+                e.tipoArmadura == CircularDupla ? "mín(0,8 + 41/(10·{dk}); 1,3)" : "mín(0,8 + 41/(10·{dk}); 1,4)", 4});
+    const double Fc = m.grandeza({"Fator de curvatura", "Fc", 1.0 + dk / (200.0 * e.geometria.rm), "",
+                                  "1 + {dk}/(200·{rm})", 6}); // 1 + d/(2·r)
+    e.Vu = m.grandeza({"Força cortante última", "Vu",
+                       std::sqrt(e.materiais.fck) * 83.0 * 0.9 * (dk / 100.0) * 1.0 * (1.1 + 63.0 * rho) * Fd * 1.0 / Fc,
+                       "kN/m", "√{fck}·83·0,9·({dk}/100)·(1,1 + 63·{ρ})·{Fd}/{Fc}", 2});
+    m.nota(0.5 * e.P <= e.Vu ? "0,5·P ≤ Vu: atende." : "0,5·P > Vu: não atende.");
 }
 
 void verificarFissuras(EstadoDimensionamento& e)
 {
+    MemoriaCalculo& m = e.memoria;
+    m.titulo("Verificação da abertura de fissuras sob a carga de serviço");
     const double dk = alturaUtilVerificacao(e);
     const double hcm = e.geometria.hcm;
     const double Aint = e.telas.Aint1 + e.telas.Aint2;
     const double phiM = diametroMedioInterno(e.telas);
 
-    const double Acr = areaEnvolvente(phiM, hcm - dk);
+    const double Acr = areaEnvolvente(phiM, hcm - dk, &m);
 
-    e.Pserv = e.P / 1.5;
+    e.Pserv = m.grandeza({"Carga de serviço", "Pserv", e.P / 1.5, "kN/m", "{P}/1,5", 2});
     // Without placed steel there is no stress and no crack to compute; a face
     // always gets a mesh, so this only keeps the formulas away from 0/0.
     if (!(Aint > 0.0) || !(Acr > 0.0)) {
         e.w1 = e.w2 = e.w = 0.0;
+        m.nota("Sem armadura interna: sem fissura a calcular.");
         return;
     }
-    const double rhoR = 0.1 * Aint / Acr; // one wire over its region
-    const double sigmaS = 0.293 * e.Pserv * e.geometria.rm * 100.0 / (0.9 * dk * Aint);
-    const double eta1 = 2.25;
+    const double rhoR = m.grandeza({"Taxa de um fio na sua região", "ρr", 0.1 * Aint / Acr, "", "0,1·{Aint}/{Acr}", 6});
+    const double sigmaS = m.grandeza({"Tensão de serviço da armadura interna", "σs",
+                                      0.293 * e.Pserv * e.geometria.rm * 100.0 / (0.9 * dk * Aint), "kN/cm²",
+                                      "0,293·{Pserv}·{rm}·100/(0,9·{dk}·{Aint})", 4});
+    const double eta1 = m.grandeza({"Coeficiente de aderência dos fios", "η1", 2.25, "", "", 2});
     const double Es = e.materiais.Es;
-    e.w1 = phiM * sigmaS * (4.0 / rhoR + 45.0) / (12.5 * eta1 * Es);
-    e.w2 = phiM * sigmaS * 3.0 * sigmaS / (12.5 * eta1 * Es * e.fctm);
-    e.w = e.w1 > e.w2 ? e.w2 : e.w1;
+    e.w1 = m.grandeza({"Abertura pela taxa de armadura", "w1", phiM * sigmaS * (4.0 / rhoR + 45.0) / (12.5 * eta1 * Es),
+                       "mm", "{φm}·{σs}·(4/{ρr} + 45)/(12,5·{η1}·{Es})", 4, "w1"});
+    e.w2 = m.grandeza({"Abertura pela tração do concreto", "w2",
+                       phiM * sigmaS * 3.0 * sigmaS / (12.5 * eta1 * Es * e.fctm), "mm",
+                       "{φm}·{σs}·3·{σs}/(12,5·{η1}·{Es}·{fctm})", 4, "w2"});
+    e.w = m.grandeza({"Abertura da fissura", "w", e.w1 > e.w2 ? e.w2 : e.w1, "mm", "mín({w1}; {w2})", 4});
+    m.nota(e.w <= aberturaFissuraLimite ? "w ≤ 0,25 mm: atende." : "w > 0,25 mm: não atende.");
 }
 
 void verificar(EstadoDimensionamento& e)

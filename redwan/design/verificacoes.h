@@ -17,7 +17,9 @@ double alturaUtilVerificacao(const EstadoDimensionamento& e);
 
 // Concrete region around one inner wire (cm²) for a mean wire diameter φm
 // (mm) and a distance `cobrimento` (cm) from the steel to the inner face.
-double areaEnvolvente(double phiM, double cobrimento);
+// With `memoria`, its width, height and area go into the trace.
+struct MemoriaCalculo;
+double areaEnvolvente(double phiM, double cobrimento, MemoriaCalculo* memoria = nullptr);
 
 // Diameter factor of the cover check.
 double fatorDiametro(double di);

@@ -3,6 +3,7 @@
 #include "ExportacaoPdf.h"
 #include "TextoQt.h"
 #include "VisualizacaoRelatorio.h"
+#include "memoriaDimensionamento.h"
 #include "relatorioDimensionamento.h"
 
 #include <QDateTime>
@@ -22,4 +23,14 @@ int visualizarRelatorioDimensionamento(const DadosRelatorioDimensionamento& dado
 bool exportarRelatorioDimensionamento(const DadosRelatorioDimensionamento& dados, const QString& caminho)
 {
     return exportarPdf(montarRelatorioDimensionamento(dados), caminho);
+}
+
+int visualizarMemoriaDimensionamento(const DadosRelatorioDimensionamento& dados, QWidget* pai)
+{
+    return visualizarRelatorio(memoriaDimensionamentoDoProjeto(dados), pai);
+}
+
+bool exportarMemoriaDimensionamento(const DadosRelatorioDimensionamento& dados, const QString& caminho)
+{
+    return exportarPdf(memoriaDimensionamentoDoProjeto(dados), caminho);
 }

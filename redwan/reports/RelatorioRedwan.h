@@ -16,3 +16,8 @@ int visualizarRelatorioDimensionamento(const DadosRelatorioDimensionamento& dado
 
 // False when the file cannot be written; an earlier file then stays.
 bool exportarRelatorioDimensionamento(const DadosRelatorioDimensionamento& dados, const QString& caminho);
+
+// The calculation sheet of the project in `dados`, its design run afresh:
+// previewed, or written as a PDF.
+int visualizarMemoriaDimensionamento(const DadosRelatorioDimensionamento& dados, QWidget* pai = nullptr);
+bool exportarMemoriaDimensionamento(const DadosRelatorioDimensionamento& dados, const QString& caminho);

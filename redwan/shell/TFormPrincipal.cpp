@@ -64,6 +64,7 @@ void TFormPrincipal::ligarComandos()
     connect(comando(QStringLiteral("Babr")), &QAction::triggered, this, &TFormPrincipal::BabrClick);
     connect(comando(QStringLiteral("Bsav")), &QAction::triggered, this, &TFormPrincipal::BsavClick);
     connect(comando(QStringLiteral("BrelD")), &QAction::triggered, this, &TFormPrincipal::BrelDClick);
+    connect(comando(QStringLiteral("BmemD")), &QAction::triggered, this, &TFormPrincipal::BmemDClick);
     connect(comando(QStringLiteral("Bsai")), &QAction::triggered, this, &QWidget::close);
     connect(comando(QStringLiteral("Bdim")), &QAction::triggered, this, &TFormPrincipal::BdimClick);
     const std::pair<const char*, std::function<QDialog*()>> janelas[] = {
@@ -179,11 +180,22 @@ void TFormPrincipal::BsavClick()
 
 void TFormPrincipal::BrelDClick()
 {
+    QTemporaryDir pasta;
+    visualizarRelatorioDimensionamento(dadosDoRelatorio(pasta), this);
+}
+
+void TFormPrincipal::BmemDClick()
+{
+    QTemporaryDir pasta;
+    visualizarMemoriaDimensionamento(dadosDoRelatorio(pasta), this);
+}
+
+DadosRelatorioDimensionamento TFormPrincipal::dadosDoRelatorio(const QTemporaryDir& pasta)
+{
     DadosRelatorioDimensionamento dados;
     dados.projeto = projeto_;
     dados.resultados = resultados_.textos;
     // The logo as the manufacturer window holds it now, saved or not.
-    QTemporaryDir pasta;
     dados.logo.clear();
     if (janelas_.fabricante) {
         dados.fabricante = janelas_.fabricante->dados();
@@ -198,7 +210,7 @@ void TFormPrincipal::BrelDClick()
             dados.logo = std8(logo);
     }
     marcarMomentoAtual(dados);
-    visualizarRelatorioDimensionamento(dados, this);
+    return dados;
 }
 
 // A run that stops says why and leaves the results, the summary and the

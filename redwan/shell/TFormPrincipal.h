@@ -15,6 +15,9 @@
 #include "resumoRedwan.h"
 
 #include "JanelaPrincipal.h"
+#include "dadosRelatorioDimensionamento.h"
+
+class QTemporaryDir;
 
 class PainelResumoRedwan;
 class TFcadastro;
@@ -72,6 +75,9 @@ private:
     void BabrClick();
     void BsavClick();
     void BrelDClick();
+    void BmemDClick();
+    // What the report and the sheet print now; the logo goes into `pasta`.
+    DadosRelatorioDimensionamento dadosDoRelatorio(const QTemporaryDir& pasta);
     void BdimClick();
     void abrir(QDialog* janela);
     void aoAlterarGeometria();

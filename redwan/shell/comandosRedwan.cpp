@@ -15,7 +15,8 @@ const std::vector<ComandoRedwan>& comandosRedwan()
         {"Barm", "Armadura", "Parâmetros", "Armadura", false, true, true, "F4"},
         {"Bdim", "Resultado do dimensionamento", "Resultados", "Resultado do dimensionamento", false, true, false,
          "F5"},
-        {"BrelD", "Relatório", "Resultados", "Relatorio", false, true, true, "F6"},
+        {"BrelD", "Relatório", "Resultados", "Relatorio", false, true, false, "F6"},
+        {"BmemD", "Memória de cálculo", "Resultados", "Memória de cálculo", false, true, true, "F7"},
         {"BsobreD", "Autores e responsáveis", "Sobre", "Autores e Responsaveis", true, true, false},
         // The iteration trace, for the program's developers: no entry, never shown.
         {"ToolButton2", "", "", "", true, false, false},
@@ -25,12 +26,12 @@ const std::vector<ComandoRedwan>& comandosRedwan()
 
 const std::vector<std::string>& comandosDesabilitadosNoNovo()
 {
-    static const std::vector<std::string> lista{"Bsav", "BclaD", "Barm", "Bdim", "BrelD"};
+    static const std::vector<std::string> lista{"Bsav", "BclaD", "Barm", "Bdim", "BrelD", "BmemD"};
     return lista;
 }
 
 const std::vector<std::string>& comandosDosResultados()
 {
-    static const std::vector<std::string> lista{"Bsav", "BrelD"};
+    static const std::vector<std::string> lista{"Bsav", "BrelD", "BmemD"};
     return lista;
 }

@@ -2,6 +2,7 @@
 // it prints what the result window shows for them.
 #include "ArquivoKolvan.h"
 #include "calculoClasse.h"
+#include "memoriaCalculo.h"
 
 #include <QDir>
 #include <QProcess>
@@ -113,6 +114,7 @@ private slots:
         QCOMPARE(blocos.erro, QString());
 
         QCOMPARE(kolvanCalc({}).status, 2);
+        QCOMPARE(kolvanCalc({QStringLiteral("--memorias"), pasta.filePath(QStringLiteral("bom.kvn"))}).status, 2);
         QCOMPARE(kolvanCalc({QStringLiteral("--pdf")}).status, 2);
     }
 
@@ -131,6 +133,44 @@ private slots:
         QVERIFY2(errado.erro.startsWith(QStringLiteral("kolvan-calc: opção desconhecida: --html\nuso: kolvan-calc")),
                  qPrintable(errado.erro));
         QCOMPARE(errado.saida, QString());
+    // --memoria prints the trace's keys, each with the number the class
+    // computation itself holds, and writes the sheet beside the report.
+    void memoriaComOsNumerosDoCalculo()
+    {
+        QTemporaryDir pasta;
+        QString erro;
+        const struct {
+            int tipo;
+            QStringList presentes, ausentes;
+        } casos[] = {
+            {Vala, {"D", "Cd", "Wvala", "Wcomparacao", "Cc", "p", "x", "He", "hsMin", "phi", "qsFormula"},
+             {"Cn", "Wnegativa", "fatorN", "feFormula"}},
+            {ProjecaoPositiva, {"D", "Wpositiva", "Cc", "p", "x", "He", "fatorN", "fatorX", "fatorQ", "feFormula"},
+             {"Cd", "Wvala", "Wcomparacao"}},
+            {ProjecaoNegativa, {"D", "Cn", "Wnegativa", "Wcomparacao", "Cc", "He"}, {"Cd", "fatorN"}},
+        };
+        for (const auto& caso : casos) {
+            const QString nome = QStringLiteral("tipo%1").arg(caso.tipo);
+            QVERIFY(salvarProjeto(projeto(caso.tipo), pasta.filePath(nome + ".kvn"), erro));
+            const Execucao e = kolvanCalc({QStringLiteral("--memoria"), QStringLiteral("--pdf"), pasta.path(),
+                                           pasta.filePath(nome + ".kvn")});
+            QCOMPARE(e.status, 0);
+            QVERIFY(QFile::exists(pasta.filePath(nome + ".pdf")));
+            QVERIFY(QFile::exists(pasta.filePath(nome + "-memoria.pdf")));
+            ProjetoTubo p = projeto(caso.tipo);
+            EstadoSobrecarga estado;
+            const CalculoClasse c = calcularClasse(p, estado);
+            for (const auto& [chave, valor] : camposMemoria(c.memoria))
+                QVERIFY2(e.saida.contains(QString::fromStdString("\n" + chave + ": " + valor + "\n")),
+                         qPrintable(QString::fromStdString(chave) + "\n" + e.saida));
+            for (const QString& k : caso.presentes)
+                QVERIFY2(e.saida.contains("\n" + k + ": "), qPrintable(k + "\n" + e.saida));
+            for (const QString& k : caso.ausentes)
+                QVERIFY2(!e.saida.contains("\n" + k + ": "), qPrintable(k + "\n" + e.saida));
+            // Each key once; the usual ones as before.
+            QCOMPARE(e.saida.count(QStringLiteral("\nR: ")), 1);
+            QCOMPARE(e.saida.count(QStringLiteral("\nqs: ")), 1);
+        }
     }
 };
 

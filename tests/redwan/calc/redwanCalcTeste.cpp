@@ -3,6 +3,7 @@
 #include "ArquivoRedwan.h"
 #include "dimensionamento.h"
 #include "entradaProjeto.h"
+#include "memoriaCalculo.h"
 #include "numeros.h"
 #include "saidaCalculadora.h"
 
@@ -174,6 +175,42 @@ private slots:
         const Execucao ajuda = redwanCalc({QStringLiteral("--help")});
         QCOMPARE(ajuda.status, 0);
         QVERIFY2(ajuda.saida.contains(QStringLiteral("uso: redwan-calc [OPÇÕES] [ARQUIVO...]")), qPrintable(ajuda.saida));
+    }
+
+    // --memoria prints the trace's keys, each with the number the design run
+    // itself holds, and writes the sheet beside the report.
+    void memoriaComOsNumerosDoDimensionamento()
+    {
+        QTemporaryDir pasta;
+        salvar(exemplo(), pasta.filePath(QStringLiteral("simples.rdw")));
+        salvar(duplo(), pasta.filePath(QStringLiteral("duplo.rdw")));
+        const Execucao e = redwanCalc({QStringLiteral("--memoria"), QStringLiteral("--pdf"), pasta.path(),
+                                       pasta.filePath(QStringLiteral("simples.rdw")),
+                                       pasta.filePath(QStringLiteral("duplo.rdw"))});
+        QCOMPARE(e.status, 0);
+        const QStringList blocos = e.saida.split(QStringLiteral("\n\n"), Qt::SkipEmptyParts);
+        QCOMPARE(blocos.size(), 2);
+        const QStringList comuns{"fyd", "fcd", "eyd", "xilim", "Mc", "Ms", "Ns", "Vc", "xiC", "xiS",
+                                 "W0", "fctm", "Mdmin", "AsIntReq", "AsExtReq", "w1", "w2"};
+        const ProjetoRedwan projetos[] = {exemplo(), duplo()};
+        for (int i = 0; i < 2; ++i) {
+            const QString bloco = blocos[i] + "\n";
+            EstadoDimensionamento estado;
+            executarDimensionamento(entradaDoProjeto(projetos[i]), estado);
+            for (const auto& [chave, valor] : camposMemoria(estado.memoria))
+                QVERIFY2(bloco.contains(QString::fromStdString("\n" + chave + ": " + valor + "\n")),
+                         qPrintable(QString::fromStdString(chave) + "\n" + bloco));
+            QStringList chaves = comuns;
+            chaves << (i == 0 ? QStringList{"nPos", "posicaoEscolhida", "DcoroInicial"} : QStringList{"passes"});
+            for (const QString& k : chaves)
+                QVERIFY2(bloco.contains("\n" + k + ": "), qPrintable(k + "\n" + bloco));
+            QCOMPARE(bloco.count(QStringLiteral("\nMc: ")), 1);
+        }
+        QVERIFY(blocos[0].contains(QStringLiteral("\nposicaoEscolhida: 131,000000")));
+        QVERIFY(blocos[0].contains(QStringLiteral("\nDcoroInicial: 6,500000")));
+        QVERIFY(blocos[1].contains(QStringLiteral("\npasses: 2,000000")));
+        for (const char* pdf : {"simples.pdf", "simples-memoria.pdf", "duplo.pdf", "duplo-memoria.pdf"})
+            QVERIFY2(QFile::exists(pasta.filePath(QLatin1String(pdf))), pdf);
     }
 };
 

@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QPrintPreviewWidget>
 #include <QtTest>
 #include <functional>
 
@@ -427,6 +428,24 @@ private slots:
         });
         cmd("BrelD")->trigger();
         QCOMPARE(app->fabricante->dados().nome, std::string("Tubos Brasil"));
+    }
+
+    void memoriaDeCalculoComOsResultados()
+    {
+        projetoExemplo(0);
+        QVERIFY(cmd("BmemD")->isEnabled());
+        int paginas = 0;
+        modal->roteiro.append([&paginas](QDialog& janela) {
+            QCOMPARE(janela.objectName(), QStringLiteral("VisualizacaoRelatorio"));
+            janela.show();
+            if (auto* previa = janela.findChild<QPrintPreviewWidget*>()) {
+                previa->updatePreview();
+                paginas = previa->pageCount();
+            }
+            janela.reject();
+        });
+        cmd("BmemD")->trigger();
+        QVERIFY(paginas >= 3);
     }
 
     void telasSoldadasAbreOCatalogo()

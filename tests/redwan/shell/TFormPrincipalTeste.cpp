@@ -117,13 +117,13 @@ private:
 
     bool resultadosValidos()
     {
-        return cmd("Bsav")->isEnabled() && cmd("BrelD")->isEnabled()
+        return cmd("Bsav")->isEnabled() && cmd("BrelD")->isEnabled() && cmd("BmemD")->isEnabled()
             && linha(PainelResultados, 3) == QStringLiteral("Momento Fletor = 12,34");
     }
 
     bool resultadosRetirados()
     {
-        return !cmd("Bsav")->isEnabled() && !cmd("BrelD")->isEnabled()
+        return !cmd("Bsav")->isEnabled() && !cmd("BrelD")->isEnabled() && !cmd("BmemD")->isEnabled()
             && linha(PainelResultados, 3) == QStringLiteral("Momento Fletor = ")
             && linha(PainelResultados, 10) == QStringLiteral("Externa = ");
     }
@@ -132,7 +132,7 @@ private:
     {
         QStringList nomes;
         for (const char* n : {"Bnov", "Babr", "Bsav", "Bsai", "Btel", "Bfab", "Bobr", "Bgeo", "BclaD", "Barm",
-                              "Bdim", "BrelD", "BsobreD"})
+                              "Bdim", "BrelD", "BmemD", "BsobreD"})
             if (cmd(n)->isEnabled())
                 nomes << QLatin1String(n);
         return nomes;
@@ -208,7 +208,7 @@ private slots:
         QCOMPARE(ordenados(), mais({"BclaD", "Barm", "Bdim"}));
         principal().mostrarResultados({"1", "2", "3", "4", "5", "6"});
         QCOMPARE(habilitados(), (QStringList{"Bnov", "Babr", "Bsav", "Bsai", "Btel", "Bfab", "Bobr", "Bgeo",
-                                             "BclaD", "Barm", "Bdim", "BrelD", "BsobreD"}));
+                                             "BclaD", "Barm", "Bdim", "BrelD", "BmemD", "BsobreD"}));
     }
 
     void resumoEDesenhosDeCadaEtapa()
