@@ -15,7 +15,9 @@ const std::vector<ComandoRedwan>& comandosRedwan()
         {"Barm", "Armadura", "Parâmetros", "Armadura", false, true, true, "F4"},
         {"Bdim", "Resultado do dimensionamento", "Resultados", "Resultado do dimensionamento", false, true, false,
          "F5"},
-        {"BrelD", "Relatório", "Resultados", "Relatorio", false, true, true, "F6"},
+        {"BrelD", "Relatório", "Resultados", "Relatorio", false, true, false, "F6"},
+        // The whole product line at once, whatever the project holds.
+        {"Btab", "Tabela de armaduras", "Resultados", "Tabela de armaduras", true, true, true, "F8"},
         {"BsobreD", "Autores e responsáveis", "Sobre", "Autores e Responsaveis", true, true, false},
         // The iteration trace, for the program's developers: no entry, never shown.
         {"ToolButton2", "", "", "", true, false, false},
