@@ -226,6 +226,7 @@ TFtabelaArmaduras::TFtabelaArmaduras(const ProjetoRedwan& projeto, QWidget* pare
 // fields' focus; nothing of that may reach the members already gone.
 TFtabelaArmaduras::~TFtabelaArmaduras()
 {
+    pararBusca();
     for (QObject* origem : findChildren<QObject*>())
         disconnect(origem, nullptr, this, nullptr);
     disconnect(GradeTabela->selectionModel(), nullptr, this, nullptr);
@@ -380,58 +381,81 @@ void TFtabelaArmaduras::Dimensionar()
     GradeTabela->setCurrentIndex(modelo_->index(0, 0));
 }
 
-// On the window thread: each cell is searched in one go, and between cells
-// the window answers "Cancelar busca" and the close box.
+// The search fills a copy of the table on a thread of its own; the window
+// stays responsive, and the copy replaces the table only when every cell
+// has been searched. Cancelling stops it after the cell in hand.
 void TFtabelaArmaduras::BuscarParedes()
 {
     if (!tabela_ || buscando_)
         return;
     buscando_ = true;
     cancelar_ = false;
+    const int geracao = ++geracao_;
     habilitar();
     ProgressBar1->setRange(0, static_cast<int>(tabela_->celulas.size()));
     ProgressBar1->setValue(0);
-    TabelaLinha trabalho = *tabela_;
-    const bool completa = buscarParedes(trabalho, [this](int feitas, int) {
-        ProgressBar1->setValue(feitas);
-        QApplication::processEvents();
-        return !cancelar_;
+    auto trabalho = std::make_shared<TabelaLinha>(*tabela_);
+    trabalho_ = trabalho;
+    trabalhador_ = std::thread([this, trabalho, geracao] {
+        const bool completa = buscarParedes(*trabalho, [this, geracao](int feitas, int) {
+            QMetaObject::invokeMethod(
+                this, [this, geracao, feitas] {
+                    if (geracao == geracao_ && buscando_)
+                        ProgressBar1->setValue(feitas);
+                },
+                Qt::QueuedConnection);
+            return !cancelar_.load();
+        });
+        QMetaObject::invokeMethod(
+            this, [this, geracao, completa] { terminarBusca(geracao, completa); }, Qt::QueuedConnection);
     });
+}
+
+void TFtabelaArmaduras::terminarBusca(int geracao, bool completa)
+{
+    if (geracao != geracao_ || !buscando_)
+        return;
+    if (trabalhador_.joinable())
+        trabalhador_.join();
     buscando_ = false;
-    // A cancelled search leaves the table as it was before it.
-    if (completa) {
-        *tabela_ = std::move(trabalho);
+    if (completa && trabalho_) {
+        *tabela_ = std::move(*trabalho_);
         modelo_->atualizarCelulas();
         GradeTabela->resizeRowsToContents();
         mostrarDetalhes();
     } else {
         ProgressBar1->setValue(0);
     }
+    trabalho_.reset();
     habilitar();
-    if (fecharAposBusca_) {
-        fecharAposBusca_ = false;
-        close();
+    emit buscaTerminada(completa);
+}
+
+void TFtabelaArmaduras::pararBusca()
+{
+    if (!trabalhador_.joinable())
+        return;
+    cancelar_ = true;
+    trabalhador_.join();
+    if (buscando_) {
+        buscando_ = false;
+        trabalho_.reset();
+        ProgressBar1->setValue(0);
+        habilitar();
+        emit buscaTerminada(false);
     }
 }
 
+// Closing stops the search; the table stays as it was before it.
 void TFtabelaArmaduras::closeEvent(QCloseEvent* evento)
 {
-    if (buscando_) {
-        cancelar_ = true;
-        fecharAposBusca_ = true;
-        evento->ignore();
-        return;
-    }
+    pararBusca();
     QDialog::closeEvent(evento);
 }
 
 void TFtabelaArmaduras::reject()
 {
-    if (buscando_) {
-        cancelar_ = true;
-        fecharAposBusca_ = true;
-        return;
-    }
+    pararBusca();
     QDialog::reject();
 }
 

@@ -6,7 +6,8 @@
 // questions (conferenciaLinha.h) and designs every class of every diameter
 // (linhaProdutos.h). The grid shows each cell at a glance, the selected
 // cell's details below it; "Buscar paredes" looks for the thinnest wall of
-// every cell with a progress bar and can be cancelled; "Exportar" writes
+// every cell on a thread of its own (the engine shares nothing), with a
+// progress bar, and can be cancelled; "Exportar" writes
 // CSV or .xlsx and "Relatório da tabela" previews the report.
 
 #include "ProjetoRedwan.h"
@@ -15,8 +16,11 @@
 
 #include <QDialog>
 #include <QImage>
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <thread>
 
 class ModeloTabelaArmaduras;
 class QComboBox;
@@ -64,6 +68,7 @@ public:
     QPushButton* BFechar;
 
     const std::optional<TabelaLinha>& tabela() const { return tabela_; }
+    bool buscando() const { return buscando_; }
 
     void Dimensionar();
     void BuscarParedes();
@@ -75,7 +80,14 @@ protected:
     void closeEvent(QCloseEvent* evento) override;
     void reject() override;
 
+signals:
+    // The wall search ended: every cell searched, or cancelled.
+    void buscaTerminada(bool completa);
+
 private:
+    void terminarBusca(int geracao, bool completa);
+    // Stops a running search and waits for its thread.
+    void pararBusca();
     void carregarDoProjeto();
     void carregar(const EntradaLinha& linha);
     EntradaLinha lerControles() const;
@@ -93,7 +105,9 @@ private:
     std::vector<DiametroLinha> diametros_; // each diameter's type and positions
     bool carregando_ = false;
     bool buscando_ = false;
-    bool cancelar_ = false;
-    bool fecharAposBusca_ = false;
+    std::thread trabalhador_;
+    std::atomic<bool> cancelar_{false};
+    std::shared_ptr<TabelaLinha> trabalho_; // the copy the search fills
+    int geracao_ = 0;                        // which search a late report belongs to
     friend class DialogoLinha;
 };

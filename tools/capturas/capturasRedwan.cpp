@@ -202,6 +202,10 @@ int main(int argc, char* argv[])
         capturador->foto(QStringLiteral("tabela-armaduras-entradas"));
         t.BDimensionar->click();
         t.BBuscar->click();
+        while (t.buscando()) {
+            QApplication::processEvents();
+            QThread::msleep(10);
+        }
         t.GradeTabela->setCurrentIndex(t.GradeTabela->model()->index(7, 1));
         capturador->foto(QStringLiteral("tabela-armaduras-paredes"));
         t.BRelatorio->click();

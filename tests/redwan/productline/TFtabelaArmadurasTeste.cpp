@@ -17,7 +17,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
-#include <QTimer>
+#include <QSignalSpy>
 #include <QtTest>
 
 class TFtabelaArmadurasTeste : public QObject {
@@ -141,20 +141,27 @@ private slots:
         j.show();
         j.BDimensionar->click();
         QVERIFY(j.tabela().has_value());
+        QSignalSpy terminada(&j, &TFtabelaArmaduras::buscaTerminada);
 
-        // Cancelled at the first cell: the table stays as it was.
-        QTimer::singleShot(0, j.BCancelar, [&j] {
-            QVERIFY(j.BCancelar->isEnabled());
-            QVERIFY(!j.BDimensionar->isEnabled());
-            j.BCancelar->click();
-        });
+        // Cancelled at once: the table stays as it was.
         j.BBuscar->click();
+        QVERIFY(j.buscando());
+        QVERIFY(j.BCancelar->isEnabled());
+        QVERIFY(!j.BDimensionar->isEnabled());
+        QVERIFY(!j.BExportar->isEnabled());
+        QVERIFY(!j.Edit2->isEnabled());
+        j.BCancelar->click();
+        QTRY_COMPARE_WITH_TIMEOUT(terminada.size(), 1, 60000);
+        QCOMPARE(terminada.takeFirst().at(0).toBool(), false);
         QVERIFY(!j.tabela()->celulas[0].paredeBuscada);
         QVERIFY(!textoCelula(j, 0, 0).contains(QStringLiteral("h mín.")));
         QVERIFY(!j.BCancelar->isEnabled());
         QVERIFY(j.BDimensionar->isEnabled());
+        QCOMPARE(j.ProgressBar1->value(), 0);
 
         j.BBuscar->click();
+        QTRY_COMPARE_WITH_TIMEOUT(terminada.size(), 1, 60000);
+        QCOMPARE(terminada.takeFirst().at(0).toBool(), true);
         QVERIFY(j.tabela()->paredesBuscadas);
         QCOMPARE(j.ProgressBar1->value(), 56);
         // 300 mm with two cages on 3,5 + 2,5 cm: the meshes fail on 50 mm, 55 mm passes.
@@ -162,18 +169,36 @@ private slots:
         QVERIFY(textoCelula(j, 0, 0).contains(QStringLiteral("h mín.: 55 mm")));
     }
 
-    void fecharDuranteABuscaCancelaEFecha()
+    void fecharDuranteABuscaParaABusca()
     {
         MensagensGravadas msgs;
         msgs.respostas = {false};
-        ProjetoRedwan p = projetoConfirmado();
+        ProjetoRedwan p; // one cage: a long search
         TFtabelaArmaduras j(p);
         j.show();
         j.BDimensionar->click();
-        QTimer::singleShot(0, &j, [&j] { j.close(); });
         j.BBuscar->click();
+        QVERIFY(j.buscando());
+        j.close();
         QVERIFY(!j.isVisible());
+        QVERIFY(!j.buscando());
         QVERIFY(!j.tabela()->paredesBuscadas);
+        // Nothing of the stopped search arrives later.
+        QTest::qWait(50);
+        QVERIFY(!j.tabela()->celulas[0].paredeBuscada);
+    }
+
+    void destruidaDuranteABusca()
+    {
+        MensagensGravadas msgs;
+        msgs.respostas = {false};
+        ProjetoRedwan p;
+        auto j = std::make_unique<TFtabelaArmaduras>(p);
+        j->show();
+        j->BDimensionar->click();
+        j->BBuscar->click();
+        j.reset();
+        QTest::qWait(50);
     }
 
     void exportaCsvComUmaLinhaPorCelula()
