@@ -1,17 +1,23 @@
 // redwan-calc: the reinforcement of many Redwan projects at once.
 //   redwan-calc [--csv] [--memoria] [--pdf PASTA] ARQUIVO.rdw|PASTA...
+//   redwan-calc --tabela [options of the product line]
 #include "ArquivoFabricante.h"
 #include "Calculadora.h"
 #include "ExportacaoPdf.h"
 #include "RelatorioRedwan.h"
 #include "calculoArquivoRedwan.h"
+#include "argumentosTabela.h"
 #include "inicioRedwan.h"
 #include "memoriaDimensionamento.h"
+#include "tabelaCalculadora.h"
 
 #include <optional>
 
 int main(int argc, char* argv[])
 {
+    if (pedeTabela(std::vector<std::string>(argv + 1, argv + argc)))
+        return executarTabela(argc, argv);
+
     LinhaComandoCalculadora linha({"redwan-calc", "Armadura de tubos de concreto armado de projetos do Redwan.",
                                    versaoRedwan, ".rdw"});
     if (const auto fim = linha.ler(argc, argv))

@@ -8,26 +8,19 @@
 
 namespace {
 
-struct Campo {
-    CampoArmadura campo;
-    std::string ParametrosArmadura::*texto;
-    bool soDupla;
-    int decimais;
-    const char* vazio;
-};
+// The fields of the design-parameter window but the wall, which is each diameter's.
+bool daLinha(const CampoTextoArmadura& c, bool dupla)
+{
+    return c.campo != CampoArmadura::Espessura && (!c.soDupla || dupla);
+}
 
-// As the design-parameter window checks them; the walls are the diameters'.
-const Campo campos[] = {
-    {CampoArmadura::Fck, &ParametrosArmadura::fck, false, 2,
-     "Entre com um valor para a resistencia caracteristica do concreto."},
-    {CampoArmadura::DInt, &ParametrosArmadura::dInt, true, 1, "Entre com um valor para o cobrimento interno."},
-    {CampoArmadura::DExt, &ParametrosArmadura::dExt, true, 1, "Entre com um valor para o cobrimento externo."},
-    {CampoArmadura::GamaS, &ParametrosArmadura::gamaS, false, 2,
-     "Entre com um valor para o coeficiente de segurança do aço."},
-    {CampoArmadura::GamaC, &ParametrosArmadura::gamaC, false, 2,
-     "Entre com um valor para o coeficiente de segurança do concreto."},
-};
-const char* const paredeVazia = "Entre com um valor para a espessura da parede.";
+std::string paredeVazia()
+{
+    for (const CampoTextoArmadura& c : camposArmadura())
+        if (c.campo == CampoArmadura::Espessura)
+            return c.vazio;
+    return {};
+}
 
 bool vazio(const std::string& t) { return t.find_first_not_of(" \t") == std::string::npos; }
 double valor(const std::string& t) { return converterNumero(t); }
@@ -60,8 +53,8 @@ ConferenciaLinha conferirLinha(EntradaLinha& linha, DialogoArmadura& d)
     const bool dupla = p.tipo == armaduraDupla;
     ConferenciaLinha r;
 
-    for (const Campo& c : campos) {
-        if (c.soDupla && !dupla)
+    for (const CampoTextoArmadura& c : camposArmadura()) {
+        if (!daLinha(c, dupla))
             continue;
         r.campo = c.campo;
         if (recusar(p.*c.texto, c.vazio, r))
@@ -70,14 +63,14 @@ ConferenciaLinha conferirLinha(EntradaLinha& linha, DialogoArmadura& d)
     r.campo = CampoArmadura::Espessura;
     for (std::size_t k = 0; k < linha.diametros.size(); ++k) {
         r.diametro = static_cast<int>(k);
-        if (recusar(linha.diametros[k].h, paredeVazia, r))
+        if (recusar(linha.diametros[k].h, paredeVazia().c_str(), r))
             return r;
     }
     r.diametro = -1;
 
     // Standard forms.
-    for (const Campo& c : campos)
-        if (!c.soDupla || dupla)
+    for (const CampoTextoArmadura& c : camposArmadura())
+        if (daLinha(c, dupla))
             p.*c.texto = formatarDecimais(valor(p.*c.texto), c.decimais);
     for (DiametroLinha& dl : linha.diametros)
         dl.h = formatarDecimais(valor(dl.h), 0);

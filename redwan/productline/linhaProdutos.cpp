@@ -23,6 +23,18 @@ EntradaLinha linhaPadrao(int finalidade, int tipoTubo, const ParametrosArmadura&
     return l;
 }
 
+EntradaLinha linhaDoProjeto(const ProjetoRedwan& projeto)
+{
+    const bool parametros = projeto.etapas.parametros;
+    EntradaLinha l = linhaPadrao(projeto.geometria.finalidade, projeto.geometria.tipoTubo,
+                                 parametros ? projeto.parametros : ParametrosArmadura{});
+    const int confirmado = projeto.geometria.indiceDi;
+    if (parametros && projeto.etapas.geometria && confirmado >= 0
+        && confirmado < static_cast<int>(l.diametros.size()))
+        l.diametros[static_cast<std::size_t>(confirmado)].h = projeto.parametros.h;
+    return l;
+}
+
 void aplicarParedesMinimas(EntradaLinha& linha)
 {
     for (DiametroLinha& d : linha.diametros) {

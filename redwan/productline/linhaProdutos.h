@@ -35,6 +35,11 @@ struct EntradaLinha {
 // positions of `parametros`.
 EntradaLinha linhaPadrao(int finalidade, int tipoTubo, const ParametrosArmadura& parametros);
 
+// The line a project starts: its pipe and, once confirmed, its design
+// parameters; each diameter on its least wall, but the confirmed diameter
+// on the confirmed wall.
+EntradaLinha linhaDoProjeto(const ProjetoRedwan& projeto);
+
 // The wall of every diameter back to its least recommended one.
 void aplicarParedesMinimas(EntradaLinha& linha);
 

@@ -1,6 +1,7 @@
 #include "relatorioDimensionamento.h"
 
 #include "bandasRelatorio.h"
+#include "cabecalhoRelatorioRedwan.h"
 #include "dadosRelatorioDimensionamento.h"
 
 namespace {
@@ -39,25 +40,7 @@ BandaRelatorio bandaCabecalho(const LayoutRelatorio& l, const DadosRelatorioDime
                    larguraUtil(l));
     adicionarTexto(b, 0, 18, "DIMENSIONAMENTO DA ARMADURA DE TUBOS DE CONCRETO ARMADO",
                    {17, true, vermelho, Alinhamento::centro}, larguraUtil(l));
-    const EstiloTexto gerado{11, true, vermelho};
-    adicionarTexto(b, 230, 44, "Gerado no Dia:", gerado);
-    adicionarTextoApos(b, 5, 44, d.data, gerado);
-    adicionarTextoApos(b, 5, 44, "ás", gerado);
-    adicionarTextoApos(b, 5, 44, d.hora, gerado);
-    adicionarTextoApos(b, 5, 44, "hs", gerado);
-    return b;
-}
-
-// The logo on the left, the manufacturer's four lines beside it.
-BandaRelatorio bandaFabricante(const DadosFabricante& f, const std::string& logo)
-{
-    BandaRelatorio b{104};
-    adicionarImagem(b, 0, 0, 145, 96, logo);
-    const int x = 165;
-    adicionarTexto(b, x, 6, f.nome, {16, true});
-    adicionarTexto(b, x, 32, f.endereco + ",  " + f.numero + " - Bairro: " + f.bairro);
-    adicionarTexto(b, x, 52, "Cidade: " + f.cidade + " - Estado: " + f.estado);
-    adicionarTexto(b, x, 72, "Telefone: " + f.telefone + " - E-mail: " + f.email);
+    adicionarLinhaGerado(b, 44, d.data, d.hora);
     return b;
 }
 

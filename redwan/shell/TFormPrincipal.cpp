@@ -18,6 +18,7 @@
 #include "TFobra.h"
 #include "TFormDimensionamento.h"
 #include "TFsobre.h"
+#include "TFtabelaArmaduras.h"
 #include "TextoQt.h"
 #include "classeTubo.h"
 #include "comandosRedwan.h"
@@ -75,6 +76,7 @@ void TFormPrincipal::ligarComandos()
         {"BclaD", [this] { return janelas_.classe; }},
         {"Barm", [this] { return janelas_.dimensionamento; }},
         {"BsobreD", [this] { return janelas_.sobre; }},
+        {"Btab", [this] { return janelas_.tabela; }},
     };
     for (const auto& [nome, janela] : janelas)
         connect(comando(QLatin1String(nome)), &QAction::triggered, this, [this, janela] { abrir(janela()); });
@@ -91,6 +93,11 @@ void TFormPrincipal::ligarJanelas(const JanelasRedwan& janelas)
     if (janelas_.dimensionamento)
         connect(janelas_.dimensionamento, &TFormDimensionamento::parametrosConfirmados, this,
                 &TFormPrincipal::aoConfirmarParametros);
+    // The line's report prints the manufacturer as the manufacturer window holds it now.
+    if (janelas_.tabela && janelas_.fabricante)
+        janelas_.tabela->definirFonteFabricante([f = janelas_.fabricante] {
+            return FabricanteAtual{f->dados(), f->logo()};
+        });
 }
 
 void TFormPrincipal::abrir(QDialog* janela)

@@ -30,6 +30,7 @@ class TFobra;
 class TFormDimensionamento;
 class TFsairSN;
 class TFsobre;
+class TFtabelaArmaduras;
 
 // The windows the main window opens; all live from start-up to exit.
 struct JanelasRedwan {
@@ -43,6 +44,7 @@ struct JanelasRedwan {
     TFsobre* sobre = nullptr;
     TFcadastro* cadastro = nullptr;
     TFDimensionamentoArmadura* resultados = nullptr;
+    TFtabelaArmaduras* tabela = nullptr;
 };
 
 class TFormPrincipal : public JanelaPrincipal {

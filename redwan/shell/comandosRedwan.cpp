@@ -17,6 +17,8 @@ const std::vector<ComandoRedwan>& comandosRedwan()
          "F5"},
         {"BrelD", "Relatório", "Resultados", "Relatorio", false, true, false, "F6"},
         {"BmemD", "Memória de cálculo", "Resultados", "Memória de cálculo", false, true, true, "F7"},
+        // The whole product line at once, whatever the project holds.
+        {"Btab", "Tabela de armaduras", "Resultados", "Tabela de armaduras", true, true, true, "F8"},
         {"BsobreD", "Autores e responsáveis", "Sobre", "Autores e Responsaveis", true, true, false},
         // The iteration trace, for the program's developers: no entry, never shown.
         {"ToolButton2", "", "", "", true, false, false},

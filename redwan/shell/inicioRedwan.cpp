@@ -15,6 +15,7 @@
 #include "TFsairSN.h"
 #include "TFsobre.h"
 #include "TFsplash.h"
+#include "TFtabelaArmaduras.h"
 
 #include <QApplication>
 
@@ -59,6 +60,7 @@ std::unique_ptr<AplicacaoRedwan> iniciarRedwan()
     app->sobre->definirVersao(versao);
     app->comeco = std::make_unique<TFcomeco>();
     app->sair = std::make_unique<TFsairSN>();
+    app->tabela = std::make_unique<TFtabelaArmaduras>(p);
 
     JanelasRedwan janelas;
     janelas.geometria = app->geometria.get();
@@ -71,6 +73,7 @@ std::unique_ptr<AplicacaoRedwan> iniciarRedwan()
     janelas.sobre = app->sobre.get();
     janelas.cadastro = app->cadastro.get();
     janelas.resultados = app->dimensionamentoArmadura.get();
+    janelas.tabela = app->tabela.get();
     app->principal->ligarJanelas(janelas);
     splash.close();
     return app;

@@ -21,6 +21,7 @@ class TFormDimensionamento;
 class TFormPrincipal;
 class TFsairSN;
 class TFsobre;
+class TFtabelaArmaduras;
 
 extern const char* const versaoRedwan;
 // The two title lines of the splash and of the about window.
@@ -48,6 +49,7 @@ struct AplicacaoRedwan {
     std::unique_ptr<TFsobre> sobre;
     std::unique_ptr<TFcomeco> comeco;
     std::unique_ptr<TFsairSN> sair;
+    std::unique_ptr<TFtabelaArmaduras> tabela;
     std::unique_ptr<MensagensPrograma> mensagensPrograma;
     ~AplicacaoRedwan();
 };

@@ -37,26 +37,6 @@ void parametrosNovoProjeto(ParametrosArmadura& p)
 namespace {
 const std::string duasLinhas = "\n\n";
 
-struct Campo {
-    CampoArmadura campo;
-    std::string ParametrosArmadura::*texto;
-    bool soDupla;
-    int decimais;
-    const char* vazio;
-};
-
-const Campo campos[] = {
-    {CampoArmadura::Fck, &ParametrosArmadura::fck, false, 2,
-     "Entre com um valor para a resistencia caracteristica do concreto."},
-    {CampoArmadura::DInt, &ParametrosArmadura::dInt, true, 1, "Entre com um valor para o cobrimento interno."},
-    {CampoArmadura::DExt, &ParametrosArmadura::dExt, true, 1, "Entre com um valor para o cobrimento externo."},
-    {CampoArmadura::Espessura, &ParametrosArmadura::h, false, 0, "Entre com um valor para a espessura da parede."},
-    {CampoArmadura::GamaS, &ParametrosArmadura::gamaS, false, 2,
-     "Entre com um valor para o coeficiente de segurança do aço."},
-    {CampoArmadura::GamaC, &ParametrosArmadura::gamaC, false, 2,
-     "Entre com um valor para o coeficiente de segurança do concreto."},
-};
-
 bool vazio(const std::string& texto) { return texto.find_first_not_of(" \t") == std::string::npos; }
 
 ConferenciaArmadura recusa(CampoArmadura campo, const std::string& aviso)
@@ -83,6 +63,23 @@ bool recomendar(DialogoArmadura& d, bool aplica, const std::string& texto, std::
 
 const std::string perguntaValor = "Deseja utilizar o valor recomendado pelo programa?";
 } // namespace
+
+const std::vector<CampoTextoArmadura>& camposArmadura()
+{
+    static const std::vector<CampoTextoArmadura> campos{
+        {CampoArmadura::Fck, &ParametrosArmadura::fck, false, 2,
+         "Entre com um valor para a resistencia caracteristica do concreto."},
+        {CampoArmadura::DInt, &ParametrosArmadura::dInt, true, 1, "Entre com um valor para o cobrimento interno."},
+        {CampoArmadura::DExt, &ParametrosArmadura::dExt, true, 1, "Entre com um valor para o cobrimento externo."},
+        {CampoArmadura::Espessura, &ParametrosArmadura::h, false, 0,
+         "Entre com um valor para a espessura da parede."},
+        {CampoArmadura::GamaS, &ParametrosArmadura::gamaS, false, 2,
+         "Entre com um valor para o coeficiente de segurança do aço."},
+        {CampoArmadura::GamaC, &ParametrosArmadura::gamaC, false, 2,
+         "Entre com um valor para o coeficiente de segurança do concreto."},
+    };
+    return campos;
+}
 
 const char* const avisoPositivo = "Este parâmetro deve ser um número positivo.";
 const char* const avisoUnidade = "Este parâmetro deve ser maior que a unidade.";
@@ -150,7 +147,7 @@ ConferenciaArmadura conferirParametros(ParametrosArmadura& p, double di, int fin
     const bool dupla = p.tipo == armaduraDupla;
 
     // Empty fields and texts that are not numbers, field by field.
-    for (const Campo& c : campos) {
+    for (const CampoTextoArmadura& c : camposArmadura()) {
         if (c.soDupla && !dupla)
             continue;
         const std::string& texto = p.*c.texto;
@@ -166,7 +163,7 @@ ConferenciaArmadura conferirParametros(ParametrosArmadura& p, double di, int fin
     }
 
     // Standard forms.
-    for (const Campo& c : campos)
+    for (const CampoTextoArmadura& c : camposArmadura())
         if (!c.soDupla || dupla)
             p.*c.texto = formatarDecimais(valor(p.*c.texto), c.decimais);
 

@@ -61,6 +61,17 @@ extern const char* const avisoUnidade;
 
 enum class CampoArmadura { Fck, DInt, DExt, Espessura, GamaS, GamaC };
 
+// The fields the close check reads, in its order: the text, whether only two
+// cages have it, its decimals in standard form and the message when empty.
+struct CampoTextoArmadura {
+    CampoArmadura campo;
+    std::string ParametrosArmadura::*texto;
+    bool soDupla;
+    int decimais;
+    const char* vazio;
+};
+const std::vector<CampoTextoArmadura>& camposArmadura();
+
 struct ConferenciaArmadura {
     bool aceita = false;
     CampoArmadura campo = CampoArmadura::Fck; // where the focus goes on a refusal

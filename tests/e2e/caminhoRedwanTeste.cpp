@@ -139,7 +139,8 @@ private slots:
         const QList<QPair<const char*, const char*>> atalhos{
             {"Bnov", "Ctrl+N"}, {"Babr", "Ctrl+O"}, {"Bsav", "Ctrl+S"}, {"Bsai", "Ctrl+Q"}, {"Btel", ""},
             {"Bfab", ""},       {"Bobr", ""},       {"Bgeo", "F2"},     {"BclaD", "F3"},    {"Barm", "F4"},
-            {"Bdim", "F5"},     {"BrelD", "F6"},    {"BmemD", "F7"},    {"BsobreD", ""},    {"ToolButton2", ""}};
+            {"Bdim", "F5"},     {"BrelD", "F6"},    {"BmemD", "F7"},    {"Btab", "F8"},     {"BsobreD", ""},
+            {"ToolButton2", ""}};
         for (const auto& [nome, teclas] : atalhos)
             QCOMPARE(cmd(nome)->shortcut(), QKeySequence(QLatin1String(teclas)));
         // The menu items read as they always did.
@@ -149,7 +150,8 @@ private slots:
                 itens << item->text();
         QCOMPARE(itens, (QStringList{"Novo", "Abrir", "Salvar", "Sair", "Telas Soldadas", "Fabricante",
                                      "Obra/Cliente", "Geometria", "Classe do tubo", "Armadura",
-                                     "Resultado do dimensionamento", "Relatorio", "Memória de cálculo", "Autores e Responsaveis"}));
+                                     "Resultado do dimensionamento", "Relatorio", "Memória de cálculo",
+                                     "Tabela de armaduras", "Autores e Responsaveis"}));
         // A step not yet enabled does nothing by its key.
         modal->mostradas.clear();
         atalho(QKeySequence(Qt::Key_F5));

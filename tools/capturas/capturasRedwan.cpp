@@ -13,6 +13,7 @@
 #include "TFobra.h"
 #include "TFormDimensionamento.h"
 #include "TFormPrincipal.h"
+#include "TFtabelaArmaduras.h"
 #include "inicioRedwan.h"
 
 #include <QAbstractButton>
@@ -24,6 +25,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QTabWidget>
+#include <QPushButton>
+#include <QTableView>
 #include <QThread>
 #include <clocale>
 #include <cstdio>
@@ -192,6 +195,25 @@ int main(int argc, char* argv[])
         clicar(d, "BotaoConfirma");
     });
     comando("Bfab");
+
+    // The whole product line of the last design's parameters, with its thinnest walls and its report.
+    quandoAbrir(QStringLiteral("tabela-armaduras"), [](QDialog& d) {
+        auto& t = static_cast<TFtabelaArmaduras&>(d);
+        capturador->foto(QStringLiteral("tabela-armaduras-entradas"));
+        t.BDimensionar->click();
+        t.BBuscar->click();
+        while (t.buscando()) {
+            QApplication::processEvents();
+            QThread::msleep(10);
+        }
+        t.GradeTabela->setCurrentIndex(t.GradeTabela->model()->index(7, 1));
+        capturador->foto(QStringLiteral("tabela-armaduras-paredes"));
+        t.BRelatorio->click();
+        t.BFechar->click();
+    });
+    quandoAbrir(QStringLiteral("pergunta-tabela-simples"), [](QDialog& d) { clicar(d, "Sim"); });
+    quandoAbrir(QStringLiteral("relatorio-tabela"), [](QDialog& d) { d.reject(); });
+    comando("Btab");
 
     quandoAbrir(QStringLiteral("obra-cliente"), [](QDialog& d) {
         auto& o = static_cast<TFobra&>(d);

@@ -172,6 +172,19 @@ private slots:
         QCOMPARE(modal->mostradas.count(QStringLiteral("TFcomeco")), 1);
     }
 
+    // The product line needs no project: always there, F8, under "Resultados".
+    void tabelaDeArmadurasSempreDisponivel()
+    {
+        QAction* tabela = cmd("Btab");
+        QVERIFY(tabela->isEnabled());
+        QCOMPARE(tabela->shortcut(), QKeySequence(QStringLiteral("F8")));
+        QCOMPARE(tabela->toolTip(), QStringLiteral("Tabela de armaduras"));
+        tabela->trigger();
+        QCOMPARE(modal->mostradas.last(), QStringLiteral("TFtabelaArmaduras"));
+        projetoCompleto();
+        QVERIFY(cmd("Btab")->isEnabled());
+    }
+
     void comandosDepoisDoInicio()
     {
         QCOMPARE(habilitados(), (QStringList{"Bnov", "Babr", "Bsai", "Btel", "Bfab", "Bobr", "Bgeo", "BsobreD"}));

@@ -1,0 +1,16 @@
+#include "ExportacaoPlanilha.h"
+
+#include "TextoQt.h"
+#include "planilhaCsv.h"
+#include "planilhaLinha.h"
+#include "planilhaXlsx.h"
+
+#include <QFileInfo>
+
+std::string exportarPlanilhaLinha(const TabelaLinha& tabela, const QString& caminho)
+{
+    const FolhaPlanilha folha = folhaLinha(tabela);
+    if (QFileInfo(caminho).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0)
+        return gravarArquivoTexto(montarCsv(folha), std8(caminho));
+    return gravarXlsx(Planilha{{folha}}, std8(caminho));
+}

@@ -1,0 +1,503 @@
+#include "TFtabelaArmaduras.h"
+
+#include "ArquivoLinhas.h"
+#include "DialogosArquivo.h"
+#include "ExportacaoPlanilha.h"
+#include "FiltroNumerico.h"
+#include "Mensagens.h"
+#include "ModeloTabelaArmaduras.h"
+#include "RelatorioLinha.h"
+#include "TextoQt.h"
+#include "buscaParede.h"
+#include "conferenciaLinha.h"
+#include "geometriaRedwan.h"
+#include "textosCelula.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace {
+QLineEdit* criarCampo(const QString& nome, QWidget* pai)
+{
+    auto* campo = new QLineEdit(pai);
+    campo->setObjectName(nome);
+    campo->setFixedWidth(70);
+    campo->setAlignment(Qt::AlignRight);
+    FiltroNumerico::instalar(campo);
+    return campo;
+}
+
+QComboBox* criarLista(const QString& nome, const std::vector<std::string>& itens, QWidget* pai)
+{
+    auto* lista = new QComboBox(pai);
+    lista->setObjectName(nome);
+    for (const std::string& item : itens)
+        lista->addItem(qt(item));
+    return lista;
+}
+
+QPushButton* criarBotao(const QString& nome, const QString& texto, QWidget* pai)
+{
+    auto* botao = new QPushButton(texto, pai);
+    botao->setObjectName(nome);
+    botao->setAutoDefault(false);
+    return botao;
+}
+
+enum ColunaParede { colunaDi, colunaH, colunaTipo };
+} // namespace
+
+// The questions of the recommendations, each with the fields as the check
+// has left them so far.
+class DialogoLinha : public DialogoArmadura {
+public:
+    DialogoLinha(TFtabelaArmaduras& janela, const EntradaLinha& linha) : janela_(janela), linha_(linha) {}
+    bool perguntar(const std::string& texto) override
+    {
+        janela_.carregar(linha_);
+        return mensagens().pergunta(qt(texto));
+    }
+    void informar(const std::string& texto) override
+    {
+        janela_.carregar(linha_);
+        mensagens().mensagem(qt(texto));
+    }
+
+private:
+    TFtabelaArmaduras& janela_;
+    const EntradaLinha& linha_;
+};
+
+TFtabelaArmaduras::TFtabelaArmaduras(const ProjetoRedwan& projeto, QWidget* parent)
+    : QDialog(parent), projeto_(projeto)
+{
+    setObjectName(QStringLiteral("TFtabelaArmaduras"));
+    setWindowTitle(QStringLiteral("Tabela de armaduras"));
+
+    auto* linha = new QGroupBox(QStringLiteral("Linha de produtos:"), this);
+    CmbBxFinalidade = criarLista(QStringLiteral("CmbBxFinalidade"), finalidadesRedwan(), linha);
+    CmbBxTipoTubo = criarLista(QStringLiteral("CmbBxTipoTubo"), tiposTuboRedwan(), linha);
+    Edit2 = criarCampo(QStringLiteral("Edit2"), linha);
+    CmbBxArmadura = criarLista(QStringLiteral("CmbBxArmadura"), tiposArmadura(), linha);
+    Edit5 = criarCampo(QStringLiteral("Edit5"), linha);
+    Edit6 = criarCampo(QStringLiteral("Edit6"), linha);
+    Edit3 = criarCampo(QStringLiteral("Edit3"), linha);
+    Edit4 = criarCampo(QStringLiteral("Edit4"), linha);
+    auto* grade = new QGridLayout(linha);
+    const std::pair<QString, QWidget*> linhas[] = {
+        {QStringLiteral("Finalidade:"), CmbBxFinalidade},
+        {QStringLiteral("Tipo de Tubo:"), CmbBxTipoTubo},
+        {QStringLiteral("f<sub>ck</sub> (MPa) ="), Edit2},
+        {QStringLiteral("Tipo de Armadura:"), CmbBxArmadura},
+        {QStringLiteral("d'<sub>int</sub> (cm) ="), Edit5},
+        {QStringLiteral("d'<sub>ext</sub> (cm) ="), Edit6},
+        {QStringLiteral("γ<sub>s</sub> ="), Edit3},
+        {QStringLiteral("γ<sub>c</sub> ="), Edit4},
+    };
+    int k = 0;
+    for (const auto& [rotulo, controle] : linhas) {
+        grade->addWidget(new QLabel(rotulo, linha), k, 0);
+        grade->addWidget(controle, k++, 1, Qt::AlignLeft);
+    }
+
+    auto* paredes = new QGroupBox(QStringLiteral("Espessuras da parede:"), this);
+    GradeParedes = new QTableWidget(0, 3, paredes);
+    GradeParedes->setObjectName(QStringLiteral("GradeParedes"));
+    GradeParedes->setHorizontalHeaderLabels(
+        {QStringLiteral("di (mm)"), QStringLiteral("h (mm)"), QStringLiteral("Armadura")});
+    GradeParedes->verticalHeader()->hide();
+    GradeParedes->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    GradeParedes->setSelectionMode(QAbstractItemView::SingleSelection);
+    BParedesMinimas = criarBotao(QStringLiteral("BParedesMinimas"), QStringLiteral("Paredes mínimas"), paredes);
+    auto* colunaParedes = new QVBoxLayout(paredes);
+    colunaParedes->addWidget(GradeParedes);
+    colunaParedes->addWidget(BParedesMinimas);
+
+    auto* esquerda = new QVBoxLayout;
+    esquerda->addWidget(linha);
+    esquerda->addWidget(paredes, 1);
+
+    BDimensionar = criarBotao(QStringLiteral("BDimensionar"), QStringLiteral("Dimensionar"), this);
+    BBuscar = criarBotao(QStringLiteral("BBuscar"), QStringLiteral("Buscar paredes mínimas"), this);
+    BCancelar = criarBotao(QStringLiteral("BCancelar"), QStringLiteral("Cancelar busca"), this);
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(0, 1);
+    ProgressBar1->setValue(0);
+    auto* acoes = new QHBoxLayout;
+    acoes->addWidget(BDimensionar);
+    acoes->addWidget(BBuscar);
+    acoes->addWidget(ProgressBar1, 1);
+    acoes->addWidget(BCancelar);
+
+    GradeTabela = new QTableView(this);
+    GradeTabela->setObjectName(QStringLiteral("GradeTabela"));
+    modelo_ = new ModeloTabelaArmaduras(this);
+    GradeTabela->setModel(modelo_);
+    GradeTabela->setSelectionMode(QAbstractItemView::SingleSelection);
+    GradeTabela->setWordWrap(true);
+    GradeTabela->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    GradeTabela->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Detalhes = new QTextBrowser(this);
+    Detalhes->setObjectName(QStringLiteral("Detalhes"));
+    Detalhes->setMaximumHeight(170);
+
+    BExportar = criarBotao(QStringLiteral("BExportar"), QStringLiteral("Exportar"), this);
+    BRelatorio = criarBotao(QStringLiteral("BRelatorio"), QStringLiteral("Relatório da tabela"), this);
+    BFechar = criarBotao(QStringLiteral("BFechar"), QStringLiteral("Fechar"), this);
+    auto* pe = new QHBoxLayout;
+    pe->addStretch();
+    pe->addWidget(BExportar);
+    pe->addWidget(BRelatorio);
+    pe->addWidget(BFechar);
+
+    auto* direita = new QVBoxLayout;
+    direita->addLayout(acoes);
+    direita->addWidget(GradeTabela, 1);
+    direita->addWidget(Detalhes);
+    direita->addLayout(pe);
+    auto* principal = new QHBoxLayout(this);
+    principal->addLayout(esquerda);
+    principal->addLayout(direita, 1);
+    resize(1180, 820);
+
+    connect(BDimensionar, &QPushButton::clicked, this, &TFtabelaArmaduras::Dimensionar);
+    connect(BBuscar, &QPushButton::clicked, this, &TFtabelaArmaduras::BuscarParedes);
+    connect(BCancelar, &QPushButton::clicked, this, [this] { cancelar_ = true; });
+    connect(BExportar, &QPushButton::clicked, this, &TFtabelaArmaduras::Exportar);
+    connect(BRelatorio, &QPushButton::clicked, this, &TFtabelaArmaduras::RelatorioTabela);
+    connect(BFechar, &QPushButton::clicked, this, &QDialog::close);
+    connect(BParedesMinimas, &QPushButton::clicked, this, [this] {
+        EntradaLinha l = lerControles();
+        aplicarParedesMinimas(l);
+        carregar(l);
+        limparTabela();
+    });
+    connect(GradeTabela->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TFtabelaArmaduras::mostrarDetalhes);
+    // Another pipe or purpose: the walls go back to the least ones for it.
+    connect(CmbBxFinalidade, &QComboBox::currentIndexChanged, this, [this] {
+        if (carregando_)
+            return;
+        EntradaLinha l = lerControles();
+        aplicarParedesMinimas(l);
+        carregar(l);
+        limparTabela();
+    });
+    connect(CmbBxArmadura, &QComboBox::currentIndexChanged, this, [this](int tipo) {
+        if (carregando_)
+            return;
+        // Every diameter takes the type; the positions keep what is typed.
+        for (DiametroLinha& d : diametros_)
+            d.tipo = tipo;
+        EntradaLinha l = lerControles();
+        carregar(l);
+        limparTabela();
+    });
+    for (QComboBox* lista : {CmbBxTipoTubo})
+        connect(lista, &QComboBox::currentIndexChanged, this, [this] {
+            if (!carregando_)
+                limparTabela();
+        });
+    for (QLineEdit* c : {Edit2, Edit5, Edit6, Edit3, Edit4})
+        connect(c, &QLineEdit::textEdited, this, &TFtabelaArmaduras::limparTabela);
+    connect(GradeParedes, &QTableWidget::itemChanged, this, [this] {
+        if (!carregando_)
+            limparTabela();
+    });
+    carregarDoProjeto();
+}
+
+// Hiding the window on its way out moves the grid's selection and the
+// fields' focus; nothing of that may reach the members already gone.
+TFtabelaArmaduras::~TFtabelaArmaduras()
+{
+    pararBusca();
+    for (QObject* origem : findChildren<QObject*>())
+        disconnect(origem, nullptr, this, nullptr);
+    disconnect(GradeTabela->selectionModel(), nullptr, this, nullptr);
+    modelo_->definirTabela(nullptr);
+}
+
+void TFtabelaArmaduras::showEvent(QShowEvent* evento)
+{
+    // The confirmed project changed since the inputs were taken from it.
+    const bool mudou = !origem_ || origem_->geometria != projeto_.geometria
+        || origem_->parametros != projeto_.parametros || origem_->etapas.geometria != projeto_.etapas.geometria
+        || origem_->etapas.parametros != projeto_.etapas.parametros;
+    if (mudou && !buscando_)
+        carregarDoProjeto();
+    QDialog::showEvent(evento);
+}
+
+void TFtabelaArmaduras::carregarDoProjeto()
+{
+    origem_ = projeto_;
+    carregar(linhaDoProjeto(projeto_));
+    limparTabela();
+}
+
+void TFtabelaArmaduras::carregar(const EntradaLinha& l)
+{
+    carregando_ = true;
+    CmbBxFinalidade->setCurrentIndex(l.finalidade);
+    CmbBxTipoTubo->setCurrentIndex(l.tipoTubo);
+    Edit2->setText(qt(l.parametros.fck));
+    CmbBxArmadura->setCurrentIndex(l.parametros.tipo == armaduraDupla ? 1 : 0);
+    Edit5->setText(qt(l.parametros.dInt));
+    Edit6->setText(qt(l.parametros.dExt));
+    Edit3->setText(qt(l.parametros.gamaS));
+    Edit4->setText(qt(l.parametros.gamaC));
+    diametros_ = l.diametros;
+    GradeParedes->setRowCount(static_cast<int>(l.diametros.size()));
+    for (int k = 0; k < static_cast<int>(l.diametros.size()); ++k) {
+        const DiametroLinha& d = l.diametros[static_cast<std::size_t>(k)];
+        auto* di = new QTableWidgetItem(qt(diametrosRedwan()[static_cast<std::size_t>(d.indiceDi)]));
+        di->setFlags(Qt::ItemIsEnabled);
+        di->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        auto* h = new QTableWidgetItem(qt(d.h));
+        h->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        auto* tipo = new QTableWidgetItem(d.tipo == armaduraDupla ? QStringLiteral("dupla") : QStringLiteral("simples"));
+        tipo->setFlags(Qt::ItemIsEnabled);
+        GradeParedes->setItem(k, colunaDi, di);
+        GradeParedes->setItem(k, colunaH, h);
+        GradeParedes->setItem(k, colunaTipo, tipo);
+    }
+    mostrarTipo();
+    carregando_ = false;
+}
+
+EntradaLinha TFtabelaArmaduras::lerControles() const
+{
+    EntradaLinha l;
+    l.finalidade = CmbBxFinalidade->currentIndex();
+    l.tipoTubo = CmbBxTipoTubo->currentIndex();
+    l.parametros.fck = std8(Edit2->text());
+    l.parametros.tipo = CmbBxArmadura->currentIndex();
+    l.parametros.dInt = std8(Edit5->text());
+    l.parametros.dExt = std8(Edit6->text());
+    l.parametros.gamaS = std8(Edit3->text());
+    l.parametros.gamaC = std8(Edit4->text());
+    l.diametros = diametros_;
+    for (int k = 0; k < static_cast<int>(l.diametros.size()); ++k) {
+        DiametroLinha& d = l.diametros[static_cast<std::size_t>(k)];
+        d.h = std8(GradeParedes->item(k, colunaH)->text());
+        // The line's positions serve every diameter with two cages.
+        if (d.tipo == armaduraDupla && l.parametros.tipo == armaduraDupla) {
+            d.dInt = l.parametros.dInt;
+            d.dExt = l.parametros.dExt;
+        }
+    }
+    return l;
+}
+
+void TFtabelaArmaduras::mostrarTipo()
+{
+    const bool dupla = CmbBxArmadura->currentIndex() == armaduraDupla;
+    Edit5->setEnabled(dupla);
+    Edit6->setEnabled(dupla);
+}
+
+QLineEdit* TFtabelaArmaduras::campo(CampoArmadura c) const
+{
+    switch (c) {
+    case CampoArmadura::Fck: return Edit2;
+    case CampoArmadura::DInt: return Edit5;
+    case CampoArmadura::DExt: return Edit6;
+    case CampoArmadura::GamaS: return Edit3;
+    case CampoArmadura::GamaC: return Edit4;
+    default: return nullptr;
+    }
+}
+
+void TFtabelaArmaduras::limparTabela()
+{
+    if (buscando_)
+        return;
+    modelo_->definirTabela(nullptr);
+    tabela_.reset();
+    Detalhes->clear();
+    ProgressBar1->setValue(0);
+    habilitar();
+}
+
+void TFtabelaArmaduras::habilitar()
+{
+    const bool livre = !buscando_;
+    for (QWidget* w : std::initializer_list<QWidget*>{CmbBxFinalidade, CmbBxTipoTubo, Edit2, CmbBxArmadura, Edit3,
+                                                     Edit4, GradeParedes, BParedesMinimas, BDimensionar, BFechar})
+        w->setEnabled(livre);
+    Edit5->setEnabled(livre && CmbBxArmadura->currentIndex() == armaduraDupla);
+    Edit6->setEnabled(Edit5->isEnabled());
+    BBuscar->setEnabled(livre && tabela_.has_value());
+    BExportar->setEnabled(livre && tabela_.has_value());
+    BRelatorio->setEnabled(livre && tabela_.has_value());
+    BCancelar->setEnabled(buscando_);
+}
+
+void TFtabelaArmaduras::Dimensionar()
+{
+    if (buscando_)
+        return;
+    EntradaLinha l = lerControles();
+    DialogoLinha dialogo(*this, l);
+    const ConferenciaLinha r = conferirLinha(l, dialogo);
+    carregar(l);
+    if (!r.aceita) {
+        if (!r.mensagem.empty())
+            mensagens().mensagem(qt(r.mensagem));
+        else
+            mensagens().aviso(qt(r.aviso));
+        if (r.diametro >= 0) {
+            GradeParedes->setFocus();
+            GradeParedes->setCurrentCell(r.diametro, colunaH);
+        } else if (QLineEdit* c = campo(r.campo)) {
+            c->setFocus();
+        }
+        limparTabela();
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    tabela_ = dimensionarLinha(l);
+    QApplication::restoreOverrideCursor();
+    modelo_->definirTabela(&*tabela_);
+    GradeTabela->resizeRowsToContents();
+    ProgressBar1->setValue(0);
+    habilitar();
+    GradeTabela->setCurrentIndex(modelo_->index(0, 0));
+}
+
+// The search fills a copy of the table on a thread of its own; the window
+// stays responsive, and the copy replaces the table only when every cell
+// has been searched. Cancelling stops it after the cell in hand.
+void TFtabelaArmaduras::BuscarParedes()
+{
+    if (!tabela_ || buscando_)
+        return;
+    buscando_ = true;
+    cancelar_ = false;
+    const int geracao = ++geracao_;
+    habilitar();
+    ProgressBar1->setRange(0, static_cast<int>(tabela_->celulas.size()));
+    ProgressBar1->setValue(0);
+    auto trabalho = std::make_shared<TabelaLinha>(*tabela_);
+    trabalho_ = trabalho;
+    trabalhador_ = std::thread([this, trabalho, geracao] {
+        const bool completa = buscarParedes(*trabalho, [this, geracao](int feitas, int) {
+            QMetaObject::invokeMethod(
+                this, [this, geracao, feitas] {
+                    if (geracao == geracao_ && buscando_)
+                        ProgressBar1->setValue(feitas);
+                },
+                Qt::QueuedConnection);
+            return !cancelar_.load();
+        });
+        QMetaObject::invokeMethod(
+            this, [this, geracao, completa] { terminarBusca(geracao, completa); }, Qt::QueuedConnection);
+    });
+}
+
+void TFtabelaArmaduras::terminarBusca(int geracao, bool completa)
+{
+    if (geracao != geracao_ || !buscando_)
+        return;
+    if (trabalhador_.joinable())
+        trabalhador_.join();
+    buscando_ = false;
+    if (completa && trabalho_) {
+        *tabela_ = std::move(*trabalho_);
+        modelo_->atualizarCelulas();
+        GradeTabela->resizeRowsToContents();
+        mostrarDetalhes();
+    } else {
+        ProgressBar1->setValue(0);
+    }
+    trabalho_.reset();
+    habilitar();
+    emit buscaTerminada(completa);
+}
+
+void TFtabelaArmaduras::pararBusca()
+{
+    if (!trabalhador_.joinable())
+        return;
+    cancelar_ = true;
+    trabalhador_.join();
+    if (buscando_) {
+        buscando_ = false;
+        trabalho_.reset();
+        ProgressBar1->setValue(0);
+        habilitar();
+        emit buscaTerminada(false);
+    }
+}
+
+// Closing stops the search; the table stays as it was before it.
+void TFtabelaArmaduras::closeEvent(QCloseEvent* evento)
+{
+    pararBusca();
+    QDialog::closeEvent(evento);
+}
+
+void TFtabelaArmaduras::reject()
+{
+    pararBusca();
+    QDialog::reject();
+}
+
+void TFtabelaArmaduras::mostrarDetalhes()
+{
+    const CelulaLinha* c = modelo_->celula(GradeTabela->currentIndex());
+    if (!c || !tabela_) {
+        Detalhes->clear();
+        return;
+    }
+    QString html = QStringLiteral("<table>");
+    for (const auto& [legenda, valor] : detalhesCelula(*tabela_, *c))
+        html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
+                    .arg(qt(legenda).toHtmlEscaped(), qt(valor).toHtmlEscaped());
+    Detalhes->setHtml(html + QStringLiteral("</table>"));
+}
+
+void TFtabelaArmaduras::Exportar()
+{
+    if (!tabela_)
+        return;
+    const QString caminho = escolherArquivoSalvar(
+        this, QStringLiteral("Exportar"), pastaArquivosProjeto(),
+        QStringLiteral("Planilha do Excel (*.xlsx);;Texto separado por ponto e vírgula (*.csv)"),
+        QStringLiteral("TabelaArmaduras.xlsx"), QStringLiteral("xlsx"));
+    if (caminho.isEmpty())
+        return;
+    const std::string erro = exportarPlanilhaLinha(*tabela_, caminho);
+    if (!erro.empty())
+        mensagens().mensagem(qt(erro));
+}
+
+void TFtabelaArmaduras::RelatorioTabela()
+{
+    if (!tabela_)
+        return;
+    DadosRelatorioLinha dados;
+    dados.tabela = *tabela_;
+    dados.logo.clear();
+    FabricanteAtual fabricante;
+    if (fonteFabricante_)
+        fabricante = fonteFabricante_();
+    dados.fabricante = fabricante.dados;
+    visualizarRelatorioLinha(dados, fabricante.logo, this);
+}

@@ -1,0 +1,103 @@
+// redwan-calc --tabela as a user runs it: every cell of the line, the walls
+// file, the wall search, and the spreadsheet and report files.
+#include "linhaProdutos.h"
+#include "saidaCalculadora.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+struct Execucao {
+    int status = -1;
+    QString saida;
+    QString erro;
+};
+
+Execucao redwanCalc(const QStringList& argumentos)
+{
+    QProcess p;
+    p.start(QStringLiteral(REDWAN_CALC), argumentos);
+    p.waitForFinished(120000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+QStringList blocos(const QString& saida) { return saida.split(QStringLiteral("\n\n"), Qt::SkipEmptyParts); }
+} // namespace
+
+class TabelaCalcTeste : public QObject {
+    Q_OBJECT
+
+private slots:
+    void semOpcoesALinhaPluvialInteira()
+    {
+        const Execucao e = redwanCalc({QStringLiteral("--tabela")});
+        QCOMPARE(e.status, 0);
+        const QStringList b = blocos(e.saida);
+        QCOMPARE(b.size(), 56);
+        QVERIFY(b[0].startsWith(QStringLiteral("di: 300,000000\nclasse: PA1\nP: 18,000000\nh: 45,000000\nMc: ")));
+        // The cell is the single design with its inputs.
+        ParametrosArmadura p;
+        p.fck = "35";
+        const CelulaLinha c = dimensionarCelula(linhaPadrao(0, 0, p), 3, 1, "60");
+        QVERIFY(c.dimensionada());
+        QVERIFY(b[13].contains(QStringLiteral("\nAsC: %1\n").arg(QString::fromStdString(numeroSaida(c.execucao.resultado.AsC)))));
+        QVERIFY(b[13].contains(QStringLiteral("telaInterna: MF ")));
+        // 500 mm PA4 on one cage stops, and says why.
+        QVERIFY(b[11].startsWith(QStringLiteral("di: 500,000000\nclasse: PA4\n")));
+        QVERIFY(b[11].contains(QStringLiteral("\nerro: Não foi possível realizar o dimensionamento")));
+        QVERIFY(!b[11].contains(QStringLiteral("AsC:")));
+    }
+
+    void csvComParedeMinimaEEspessuras()
+    {
+        QTemporaryDir pasta;
+        const QString espessuras = pasta.filePath(QStringLiteral("e.csv"));
+        QFile f(espessuras);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("di;h\r\n300;60\r\n");
+        f.close();
+        const Execucao e = redwanCalc({QStringLiteral("--tabela"), QStringLiteral("--finalidade"), QStringLiteral("esgoto"),
+                                       QStringLiteral("--armadura"), QStringLiteral("dupla"), QStringLiteral("--junta"),
+                                       QStringLiteral("PB"), QStringLiteral("--espessuras"), espessuras,
+                                       QStringLiteral("--parede-minima"), QStringLiteral("--csv")});
+        QCOMPARE(e.status, 0);
+        const QStringList linhas = e.saida.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(linhas.size(), 1 + 14 * 3);
+        QVERIFY(linhas[0].endsWith(QStringLiteral(";verificacaoFissuras;hMinimaViavel;erro")));
+        QVERIFY(linhas[1].startsWith(QStringLiteral("300,000000;EA2;27,000000;60,000000;")));
+        QVERIFY(linhas[4].startsWith(QStringLiteral("400,000000;EA2;36,000000;50,000000;")));
+    }
+
+    void planilhaERelatorio()
+    {
+        QTemporaryDir pasta;
+        const QString xlsx = pasta.filePath(QStringLiteral("linha.xlsx"));
+        const QString pdf = pasta.filePath(QStringLiteral("relatorios"));
+        const Execucao e = redwanCalc({QStringLiteral("--tabela"), QStringLiteral("--armadura"), QStringLiteral("dupla"),
+                                       QStringLiteral("--xlsx"), xlsx, QStringLiteral("--pdf"), pdf});
+        QCOMPARE(e.status, 0);
+        QFile planilha(xlsx);
+        QVERIFY(planilha.open(QIODevice::ReadOnly));
+        QCOMPARE(planilha.read(2), QByteArray("PK"));
+        QFile relatorio(QDir(pdf).filePath(QStringLiteral("TabelaArmaduras.pdf")));
+        QVERIFY(relatorio.open(QIODevice::ReadOnly));
+        QCOMPARE(relatorio.read(4), QByteArray("%PDF"));
+    }
+
+    void linhaDeComandoErrada()
+    {
+        const Execucao e = redwanCalc({QStringLiteral("--tabela"), QStringLiteral("--fck"), QStringLiteral("abc")});
+        QCOMPARE(e.status, 2);
+        QVERIFY(e.erro.contains(QStringLiteral("redwan-calc: --fck: \"abc\" não é um número\nuso: redwan-calc --tabela")));
+        const Execucao semArquivo =
+            redwanCalc({QStringLiteral("--tabela"), QStringLiteral("--espessuras"), QStringLiteral("/nao/existe.csv")});
+        QCOMPARE(semArquivo.status, 1);
+        QVERIFY(semArquivo.saida.isEmpty());
+    }
+};
+
+QTEST_MAIN(TabelaCalcTeste)
+#include "tabelaCalcTeste.moc"
