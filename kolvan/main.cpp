@@ -1,5 +1,6 @@
 // Kolvan: specifies the strength class a buried concrete pipe needs.
 #include "TFormPrincipal.h"
+#include "PastasUsuario.h"
 #include "TraducaoQt.h"
 #include "inicioKolvan.h"
 
@@ -17,7 +18,11 @@ int main(int argc, char* argv[])
     std::setlocale(LC_NUMERIC, "C");
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
 
+    prepararPastas(QStringLiteral("Kolvan"));
     auto kolvan = iniciarKolvan();
+    // A project named on the command line, as a double-click on it gives.
+    if (aplicacao.arguments().size() > 1)
+        kolvan->principal->abrirAoIniciar(aplicacao.arguments().at(1));
     kolvan->principal->show();
     return aplicacao.exec();
 }

@@ -1,5 +1,6 @@
 // Redwan: designs the circumferential reinforcement of a reinforced concrete pipe.
 #include "TFormPrincipal.h"
+#include "PastasUsuario.h"
 #include "TraducaoQt.h"
 #include "inicioRedwan.h"
 
@@ -17,7 +18,11 @@ int main(int argc, char* argv[])
     std::setlocale(LC_NUMERIC, "C");
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
 
+    prepararPastas(QStringLiteral("Redwan"), {QStringLiteral("logofabri.bmp")});
     auto redwan = iniciarRedwan();
+    // A project named on the command line, as a double-click on it gives.
+    if (aplicacao.arguments().size() > 1)
+        redwan->principal->abrirAoIniciar(aplicacao.arguments().at(1));
     redwan->principal->show();
     return aplicacao.exec();
 }

@@ -10,7 +10,7 @@
 
 QString pastaArquivosProjeto()
 {
-    const QString pasta = QDir(pastaBase()).filePath(QStringLiteral("Arquivos"));
+    const QString pasta = pastaArquivos();
     QDir().mkpath(pasta);
     return pasta;
 }

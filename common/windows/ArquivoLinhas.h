@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-// Arquivos under the base folder, where the file dialogs start; made when missing.
+// Where the file dialogs start (Arquivos under the base folder, or the
+// user's documents for an installed program); made when missing.
 QString pastaArquivosProjeto();
 
 // False with `erro` set (the user's message) when the file could not be

@@ -10,6 +10,9 @@ QString& pasta()
     return atual;
 }
 
+QString figurasInstaladas;
+QString arquivos;
+
 QString entradaSemCaixa(const QDir& dir, const QString& nome, QDir::Filters filtro)
 {
     if (QFileInfo::exists(dir.filePath(nome)))
@@ -23,13 +26,22 @@ QString entradaSemCaixa(const QDir& dir, const QString& nome, QDir::Filters filt
 
 void fixarPastaBase(const QString& nova) { pasta() = nova; }
 QString pastaBase() { return pasta(); }
+void fixarPastaFigurasInstaladas(const QString& nova) { figurasInstaladas = nova; }
+void fixarPastaArquivos(const QString& nova) { arquivos = nova; }
+QString pastaArquivos() { return arquivos.isEmpty() ? QDir(pastaBase()).filePath(QStringLiteral("Arquivos")) : arquivos; }
 
 QString caminhoNaBase(const QString& subpasta, const QString& nome)
 {
     QDir base(pastaBase());
     const QString sub = entradaSemCaixa(base, subpasta, QDir::Dirs | QDir::NoDotAndDotDot);
     QDir dir(base.filePath(sub));
-    return dir.filePath(entradaSemCaixa(dir, nome, QDir::Files));
+    const QString caminho = dir.filePath(entradaSemCaixa(dir, nome, QDir::Files));
+    if (figurasInstaladas.isEmpty() || nome.isEmpty() || QFileInfo::exists(caminho) ||
+        subpasta.compare(QStringLiteral("Pictures"), Qt::CaseInsensitive) != 0)
+        return caminho;
+    const QDir instaladas(figurasInstaladas);
+    const QString instalada = instaladas.filePath(entradaSemCaixa(instaladas, nome, QDir::Files));
+    return QFileInfo::exists(instalada) ? instalada : caminho;
 }
 
 QPixmap carregarFigura(const QString& nome)

@@ -8,9 +8,16 @@
 
 void fixarPastaBase(const QString& pasta);
 QString pastaBase();
+// Pictures missing from the base folder are read from here (an installed
+// program's own); empty for none.
+void fixarPastaFigurasInstaladas(const QString& pasta);
+// Where the file dialogs start: Arquivos under the base folder unless set.
+void fixarPastaArquivos(const QString& pasta);
+QString pastaArquivos();
 
 // The path of `pasta/nome` under the base folder, matched case-insensitively;
-// the literal path when no such file exists.
+// a picture the base lacks is taken from the installed pictures; the literal
+// path under the base when no such file exists.
 QString caminhoNaBase(const QString& pasta, const QString& nome);
 
 // A picture of Pictures/; an empty picture when the file is missing or unreadable.

@@ -2,6 +2,8 @@
 
 #include "AreaDesenho.h"
 #include "ExecucaoModal.h"
+#include "MenuRecentes.h"
+#include "Mensagens.h"
 #include "TFcomeco.h"
 #include "TFsairSN.h"
 #include "escalaJanela.h"
@@ -9,12 +11,18 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QTimer>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
 #include <QToolBar>
+#include <utility>
 
 namespace {
 // The toolbar pictures, by command name in either program.
@@ -53,7 +61,9 @@ JanelaPrincipal::JanelaPrincipal(const QString& titulo, QWidget* painelResumo, Q
     : QMainWindow(parent), painelResumo_(painelResumo)
 {
     setObjectName(QStringLiteral("TFormPrincipal"));
-    setWindowTitle(titulo);
+    // The mark of unsaved changes heads the caption ("*obra.kvn - …").
+    setWindowTitle(QStringLiteral("[*]") + titulo);
+    setAcceptDrops(true);
     areaCliente_ = new QWidget(this);
     transversal_ = new AreaDesenho(areaCliente_);
     longitudinal_ = new AreaDesenho(areaCliente_);
@@ -66,7 +76,7 @@ void JanelaPrincipal::criarComandos(const std::vector<ComandoJanela>& comandos)
     QToolBar* barra = addToolBar(QStringLiteral("Comandos"));
     barra->setObjectName(QStringLiteral("BarraFerramentas"));
     barra->setMovable(false);
-    std::map<QString, QMenu*> menus;
+    std::map<QString, QMenu*>& menus = menus_;
     for (const ComandoJanela& c : comandos) {
         auto* acao = new QAction(iconeDe(style(), QLatin1String(c.nome)), QString::fromUtf8(c.item), this);
         acao->setObjectName(QLatin1String(c.nome));
@@ -106,6 +116,83 @@ void JanelaPrincipal::ligarAvisoESaida(TFcomeco* comeco, TFsairSN* sair)
 {
     comeco_ = comeco;
     sair_ = sair;
+}
+
+void JanelaPrincipal::definirArquivosProjeto(const ArquivosProjeto& arquivos)
+{
+    arquivos_ = arquivos;
+    QAction* sair = comando(QStringLiteral("Bsai"));
+    for (const auto& [nome, menu] : menus_)
+        if (sair && menu->actions().contains(sair)) {
+            recentes_ = new MenuRecentes(menu, sair, QString::fromUtf8(arquivos.listaRecentes), this);
+            connect(recentes_, &MenuRecentes::escolhido, this, &JanelaPrincipal::abrirArquivo);
+        }
+}
+
+QString JanelaPrincipal::legenda() const { return windowTitle().remove(QStringLiteral("[*]")); }
+
+void JanelaPrincipal::marcarSalvo(const QString& caminho)
+{
+    setWindowModified(false);
+    if (recentes_)
+        recentes_->acrescentar(caminho);
+}
+
+bool JanelaPrincipal::podeDescartarProjeto()
+{
+    if (!isWindowModified())
+        return true;
+    QAction* salvar = comando(QString::fromUtf8(arquivos_.comandoSalvar));
+    if (!salvar || !salvar->isEnabled())
+        return mensagens().pergunta(QString::fromUtf8(perguntaDadosPerdidos));
+    switch (mensagens().perguntaComCancelar(QString::fromUtf8(perguntaSalvarProjeto))) {
+    case Resposta::Sim: return salvarProjetoAtual();
+    case Resposta::Nao: return true;
+    case Resposta::Cancelar: break;
+    }
+    return false;
+}
+
+void JanelaPrincipal::abrirAoIniciar(const QString& caminho)
+{
+    arquivoInicial_ = QFileInfo(caminho).absoluteFilePath();
+}
+
+void JanelaPrincipal::abrirArquivo(const QString& caminho)
+{
+    if (podeDescartarProjeto())
+        abrirProjetoDe(caminho);
+}
+
+// The first project file among the dropped ones.
+QString JanelaPrincipal::arquivoProjetoEm(const QMimeData* dados) const
+{
+    if (!dados || !dados->hasUrls())
+        return {};
+    for (const QUrl& url : dados->urls()) {
+        const QFileInfo arquivo(url.toLocalFile());
+        if (url.isLocalFile() &&
+            arquivo.suffix().compare(QString::fromUtf8(arquivos_.extensao), Qt::CaseInsensitive) == 0)
+            return arquivo.absoluteFilePath();
+    }
+    return {};
+}
+
+void JanelaPrincipal::dragEnterEvent(QDragEnterEvent* evento)
+{
+    if (!arquivoProjetoEm(evento->mimeData()).isEmpty())
+        evento->acceptProposedAction();
+}
+
+void JanelaPrincipal::dropEvent(QDropEvent* evento)
+{
+    const QString caminho = arquivoProjetoEm(evento->mimeData());
+    if (caminho.isEmpty())
+        return;
+    evento->acceptProposedAction();
+    // The questions and the opening come once the drop is over, so the
+    // window that dragged the file is not held meanwhile.
+    QTimer::singleShot(0, this, [this, caminho] { abrirArquivo(caminho); });
 }
 
 void JanelaPrincipal::escalarNaTela()
@@ -172,6 +259,12 @@ void JanelaPrincipal::showEvent(QShowEvent* evento)
 void JanelaPrincipal::changeEvent(QEvent* evento)
 {
     QMainWindow::changeEvent(evento);
+    // Whatever the program writes into the caption, the mark stays at its head.
+    if (evento->type() == QEvent::WindowTitleChange) {
+        const QString comMarca = QStringLiteral("[*]") + legenda();
+        if (windowTitle() != comMarca)
+            setWindowTitle(comMarca);
+    }
     if (evento->type() == QEvent::ActivationChange && isActiveWindow())
         FormActivate();
 }
@@ -185,11 +278,13 @@ void JanelaPrincipal::FormActivate()
     executarModal(*comeco_);
     raise();
     activateWindow();
+    if (!arquivoInicial_.isEmpty())
+        abrirArquivo(std::exchange(arquivoInicial_, QString()));
 }
 
 void JanelaPrincipal::closeEvent(QCloseEvent* evento)
 {
-    if (sair_ && !perguntarSaida(*sair_)) {
+    if (!podeDescartarProjeto() || (sair_ && !perguntarSaida(*sair_))) {
         evento->ignore();
         return;
     }

@@ -50,3 +50,17 @@ bool MensagensCaixas::pergunta(const QString& texto)
     executarModal(caixa);
     return caixa.clickedButton() == sim;
 }
+
+Resposta Mensagens::perguntaComCancelar(const QString& texto)
+{
+    QMessageBox caixa(QMessageBox::Question, tituloAplicacao(), texto);
+    QPushButton* sim = caixa.addButton(QStringLiteral("Sim"), QMessageBox::YesRole);
+    QPushButton* nao = caixa.addButton(QStringLiteral("Não"), QMessageBox::NoRole);
+    QPushButton* cancelar = caixa.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+    caixa.setDefaultButton(sim);
+    caixa.setEscapeButton(cancelar);
+    executarModal(caixa);
+    if (caixa.clickedButton() == sim)
+        return Resposta::Sim;
+    return caixa.clickedButton() == nao ? Resposta::Nao : Resposta::Cancelar;
+}

@@ -5,6 +5,9 @@
 
 #include <QString>
 
+// The answers of a question that can also call the command off.
+enum class Resposta { Sim, Nao, Cancelar };
+
 class Mensagens {
 public:
     virtual ~Mensagens() = default;
@@ -16,6 +19,9 @@ public:
     virtual void mensagem(const QString& texto) = 0;
     // A question answered "Sim" (true) or "Não" (false).
     virtual bool pergunta(const QString& texto) = 0;
+    // A question answered "Sim", "Não" or "Cancelar" (Esc and the close box
+    // cancel).
+    virtual Resposta perguntaComCancelar(const QString& texto);
 };
 
 // The messages in use; before any is installed, plain message boxes.

@@ -69,6 +69,7 @@ TFormPrincipal::TFormPrincipal(ProjetoTubo& projeto, QWidget* parent)
     longitudinal_->setObjectName(QStringLiteral("DesenhoLongitudinal"));
     connect(painel_, &PainelResumo::disposto, this, &TFormPrincipal::atualizarRotulosCota);
     criarComandos(comandosKolvan());
+    definirArquivosProjeto({"Bsal", "kvn", "RecentesKolvan.txt"});
     ligarComandos();
 
     projeto_.etapas = Etapas{};
@@ -82,13 +83,20 @@ void TFormPrincipal::ligarComandos()
     connect(comando(QStringLiteral("Bsai")), &QAction::triggered, this, &QWidget::close);
     connect(comando(QStringLiteral("Babr")), &QAction::triggered, this, &TFormPrincipal::BabrClick);
     connect(comando(QStringLiteral("Bsal")), &QAction::triggered, this, &TFormPrincipal::BsalClick);
+    // The designer's, the work's and the client's data are saved with the project.
     connect(comando(QStringLiteral("Bpro")), &QAction::triggered, this, [this] {
+        const ProjetoTubo antes = projeto_;
         if (janelas_.projetista)
             executarModal(*janelas_.projetista);
+        if (!(antes.projetista == projeto_.projetista))
+            marcarAlterado();
     });
     connect(comando(QStringLiteral("Bobr")), &QAction::triggered, this, [this] {
+        const ProjetoTubo antes = projeto_;
         if (janelas_.obra)
             executarModal(*janelas_.obra);
+        if (!(antes.obra == projeto_.obra && antes.cliente == projeto_.cliente))
+            marcarAlterado();
     });
     connect(comando(QStringLiteral("Bgeo")), &QAction::triggered, this, &TFormPrincipal::BgeoClick);
     connect(comando(QStringLiteral("Bins")), &QAction::triggered, this, &TFormPrincipal::BinsClick);
@@ -161,6 +169,9 @@ void TFormPrincipal::novoProjeto()
 
 void TFormPrincipal::BnovClick()
 {
+    if (!podeDescartarProjeto())
+        return;
+    marcarNovo();
     projeto_.etapas = Etapas{};
     limparSecoes();
     novoProjeto();
@@ -171,20 +182,28 @@ void TFormPrincipal::BnovClick()
 
 void TFormPrincipal::BabrClick()
 {
+    if (!podeDescartarProjeto())
+        return;
     const QString caminho = escolherArquivoAbrir(this, QStringLiteral("Abrir"), pastaArquivosProjeto(),
                                                  QString::fromUtf8(filtroArquivosKolvan));
-    if (caminho.isEmpty())
-        return;
+    if (!caminho.isEmpty())
+        abrirProjetoDe(caminho);
+}
+
+bool TFormPrincipal::abrirProjetoDe(const QString& caminho)
+{
     const QString nome = QFileInfo(caminho).fileName();
     const LeituraProjeto leitura = abrirProjeto(caminho, projeto_);
     // A file that does not read leaves the open project exactly as it was.
     if (!leitura.ok) {
         mensagens().mensagem(qt(mensagemArquivoRecusado(std8(nome), leitura)));
-        return;
+        return false;
     }
     projeto_ = leitura.projeto;
-    setWindowTitle(nome + QStringLiteral(" - ") + windowTitle());
+    setWindowTitle(nome + QStringLiteral(" - ") + legenda());
     mostrarProjetoAberto();
+    marcarSalvo(caminho);
+    return true;
 }
 
 void TFormPrincipal::mostrarProjetoAberto()
@@ -200,16 +219,22 @@ void TFormPrincipal::mostrarProjetoAberto()
     avisarRede();
 }
 
-void TFormPrincipal::BsalClick()
+void TFormPrincipal::BsalClick() { salvarProjetoAtual(); }
+
+bool TFormPrincipal::salvarProjetoAtual()
 {
     const QString caminho =
         escolherArquivoSalvar(this, QStringLiteral("Salvar"), pastaArquivosProjeto(), QString::fromUtf8(filtroArquivosKolvan),
                               QStringLiteral("ClaTubo1"), QStringLiteral("kvn"));
     if (caminho.isEmpty())
-        return;
+        return false;
     QString erro;
-    if (!salvarProjeto(projeto_, caminho, erro))
+    if (!salvarProjeto(projeto_, caminho, erro)) {
         mensagens().mensagem(erro);
+        return false;
+    }
+    marcarSalvo(caminho);
+    return true;
 }
 
 void TFormPrincipal::BgeoClick()
@@ -261,6 +286,7 @@ void TFormPrincipal::BclaClick()
         return;
     executarModal(*janelas_.classeTubo);
     if (confirmado == 1) {
+        marcarAlterado();
         atualizarResultadoResumo(textosResumo_, projeto_);
         mostrarResumo();
         comando(QStringLiteral("BrelC"))->setEnabled(true);
@@ -314,6 +340,7 @@ void TFormPrincipal::limparResultado(bool porMudancaDeEntrada)
 
 void TFormPrincipal::aoAlterarGeometria(bool instalacaoCorrigida)
 {
+    marcarAlterado();
     redesenharSecoes();
     atualizarGeometriaResumo(textosResumo_, projeto_);
     limparResultado();
@@ -331,6 +358,7 @@ void TFormPrincipal::aoAlterarGeometria(bool instalacaoCorrigida)
 
 void TFormPrincipal::aoAlterarInstalacao()
 {
+    marcarAlterado();
     if (projeto_.etapas.base)
         atualizarBaseResumo();
     atualizarInstalacaoResumo(textosResumo_, projeto_);
@@ -342,6 +370,7 @@ void TFormPrincipal::aoAlterarInstalacao()
 
 void TFormPrincipal::aoAlterarSobrecarga()
 {
+    marcarAlterado();
     atualizarSobrecargaResumo(textosResumo_, projeto_);
     limparResultado();
     comando(QStringLiteral("Bfat"))->setEnabled(true);
@@ -351,6 +380,7 @@ void TFormPrincipal::aoAlterarSobrecarga()
 
 void TFormPrincipal::aoAlterarBase()
 {
+    marcarAlterado();
     atualizarBaseResumo();
     limparResultado();
     comando(QStringLiteral("Bcla"))->setEnabled(true);

@@ -52,6 +52,7 @@ TFormPrincipal::TFormPrincipal(ProjetoRedwan& projeto, ResultadosRedwan& resulta
     longitudinal_->setObjectName(QStringLiteral("Image2"));
     connect(painel_, &PainelResumoRedwan::disposto, this, &TFormPrincipal::atualizarRotulosCota);
     criarComandos(comandosDaJanela());
+    definirArquivosProjeto({"Bsav", "rdw", "RecentesRedwan.txt"});
     ligarComandos();
 
     projeto_.etapas = EtapasRedwan{};
@@ -101,8 +102,13 @@ void TFormPrincipal::ligarJanelas(const JanelasRedwan& janelas)
 
 void TFormPrincipal::abrir(QDialog* janela)
 {
+    // The work's and the client's data are saved with the project.
+    const DadosObra obra = projeto_.obra;
+    const DadosCliente cliente = projeto_.cliente;
     if (janela)
         executarModal(*janela);
+    if (!(obra == projeto_.obra && cliente == projeto_.cliente))
+        marcarAlterado();
 }
 
 int TFormPrincipal::alturaTextoResumo() const { return painel_->alturaTexto(); }
@@ -141,6 +147,9 @@ void TFormPrincipal::novoProjeto()
 
 void TFormPrincipal::BnovClick()
 {
+    if (!podeDescartarProjeto())
+        return;
+    marcarNovo();
     limparSecoes();
     novoProjeto();
     atualizarRotulosCota();
@@ -148,20 +157,26 @@ void TFormPrincipal::BnovClick()
 
 void TFormPrincipal::BabrClick()
 {
+    if (!podeDescartarProjeto())
+        return;
     const QString caminho = escolherArquivoAbrir(this, QStringLiteral("Abrir"), pastaArquivosProjeto(),
                                                  QString::fromUtf8(filtroArquivosRedwan));
-    if (caminho.isEmpty())
-        return;
+    if (!caminho.isEmpty())
+        abrirProjetoDe(caminho);
+}
+
+bool TFormPrincipal::abrirProjetoDe(const QString& caminho)
+{
     const std::string nome = std8(QFileInfo(caminho).fileName());
     const LeituraRedwan leitura = abrirProjetoRedwan(caminho, projeto_, resultados_.textos);
     // A file that does not read leaves the open project exactly as it was.
     if (!leitura.ok) {
         mensagens().mensagem(qt(mensagemArquivoRedwanRecusado(nome, leitura)));
-        return;
+        return false;
     }
     projeto_ = leitura.projeto;
     restaurarResultados(resultados_, leitura.resultados);
-    setWindowTitle(qt(legendaAposAbrir(std8(windowTitle()), nome)));
+    setWindowTitle(qt(legendaAposAbrir(std8(legenda()), nome)));
     redesenharSecoes();
     atualizarGeometriaResumo(textosResumo_, projeto_);
     atualizarClasseResumo(textosResumo_, projeto_);
@@ -170,18 +185,26 @@ void TFormPrincipal::BabrClick()
     mostrarResumo();
     // The stored results can be printed; saving waits for a new design.
     habilitar({"BclaD", "Barm", "Bdim", "BrelD"}, true);
+    marcarSalvo(caminho);
+    return true;
 }
 
-void TFormPrincipal::BsavClick()
+void TFormPrincipal::BsavClick() { salvarProjetoAtual(); }
+
+bool TFormPrincipal::salvarProjetoAtual()
 {
     const QString caminho = escolherArquivoSalvar(this, QStringLiteral("Salvar"), pastaArquivosProjeto(),
                                                   QString::fromUtf8(filtroArquivosRedwan),
                                                   QString::fromUtf8(nomePropostoRedwan), QStringLiteral("rdw"));
     if (caminho.isEmpty())
-        return;
+        return false;
     QString erro;
-    if (!salvarProjetoRedwan(projeto_, resultados_.textos, caminho, erro))
+    if (!salvarProjetoRedwan(projeto_, resultados_.textos, caminho, erro)) {
         mensagens().mensagem(erro);
+        return false;
+    }
+    marcarSalvo(caminho);
+    return true;
 }
 
 void TFormPrincipal::BrelDClick()
@@ -234,9 +257,10 @@ void TFormPrincipal::BdimClick()
     if (!janelas_.resultados)
         return;
     executarModal(*janelas_.resultados);
-    if (confirmado == 1)
+    if (confirmado == 1) {
+        marcarAlterado();
         mostrarResultados(resumoResultados(resultados_.textos));
-    else
+    } else
         invalidarResultados();
 }
 
@@ -256,6 +280,7 @@ void TFormPrincipal::invalidarResultados()
 
 void TFormPrincipal::aoAlterarGeometria()
 {
+    marcarAlterado();
     redesenharSecoes();
     atualizarGeometriaResumo(textosResumo_, projeto_);
     // The class loads follow the new pipe at once, and the wall thickness
@@ -270,6 +295,7 @@ void TFormPrincipal::aoAlterarGeometria()
 
 void TFormPrincipal::aoAlterarClasse()
 {
+    marcarAlterado();
     atualizarClasseResumo(textosResumo_, projeto_);
     invalidarResultados();
     comando(QStringLiteral("Barm"))->setEnabled(true);
@@ -278,6 +304,7 @@ void TFormPrincipal::aoAlterarClasse()
 void TFormPrincipal::aoConfirmarParametros(bool alterados)
 {
     if (alterados) {
+        marcarAlterado();
         atualizarParametrosResumo(textosResumo_, projeto_);
         invalidarResultados();
     }

@@ -67,6 +67,8 @@ protected:
     void disporResumo() override;
     int alturaTextoResumo() const override;
     void aoSair() override;
+    bool salvarProjetoAtual() override;
+    bool abrirProjetoDe(const QString& caminho) override;
 
 private:
     void ligarComandos();

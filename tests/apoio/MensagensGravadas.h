@@ -1,7 +1,8 @@
 #pragma once
 // A Mensagens for window tests: keeps every message shown, in order, as
-// "aviso: …", "aviso2: … | …", "mensagem: …" or "pergunta: …", and answers
-// questions from a script (Sim when the script is empty).
+// "aviso: …", "aviso2: … | …", "mensagem: …", "pergunta: …" or
+// "pergunta com cancelar: …", and answers questions from a script (Sim when
+// `respostas` is empty, Não when `respostasComCancelar` is).
 
 #include "Mensagens.h"
 
@@ -25,8 +26,15 @@ public:
         return respostas.isEmpty() ? true : respostas.takeFirst();
     }
 
+    Resposta perguntaComCancelar(const QString& texto) override
+    {
+        mostradas << QStringLiteral("pergunta com cancelar: ") + texto;
+        return respostasComCancelar.isEmpty() ? Resposta::Nao : respostasComCancelar.takeFirst();
+    }
+
     QString ultima() const { return mostradas.isEmpty() ? QString() : mostradas.last(); }
 
     QStringList mostradas;
     QList<bool> respostas;
+    QList<Resposta> respostasComCancelar;
 };

@@ -162,7 +162,7 @@ private slots:
     {
         QCOMPARE(pausas, QList<int>(100, 30));
         QCOMPARE(QApplication::applicationDisplayName(), QStringLiteral("Redwa"));
-        QCOMPARE(principal().windowTitle(), QStringLiteral("Dimensionamento da armadura de tubos de concreto armado"));
+        QCOMPARE(principal().legenda(), QStringLiteral("Dimensionamento da armadura de tubos de concreto armado"));
         QCOMPARE(principal().resumo()->titulo(), QStringLiteral("Quadro de Resumo"));
         QCOMPARE(modal->mostradas, QStringList{QStringLiteral("TFcomeco")});
         QVERIFY(principal().avisoMostrado());
