@@ -67,7 +67,13 @@ struct LayoutRelatorio {
     // Printed at the top of every page; a band without items is no header.
     BandaRelatorio cabecalhoPagina;
     std::vector<BandaRelatorio> bandas;
+    // "Página N de M" at the foot of every page, right-aligned above the
+    // bottom margin; the bands then stop above it.
+    bool numerarPaginas = false;
 };
+
+inline constexpr EstiloTexto estiloNumeroPagina{11, true, corPreta, Alinhamento::direita};
+inline constexpr int alturaNumeroPagina = 20;
 
 // Width between the side margins: the width a right-aligned text spans.
 inline int larguraUtil(const LayoutRelatorio& layout)

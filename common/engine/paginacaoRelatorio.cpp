@@ -29,6 +29,21 @@ void colocar(const BandaResolvida& banda, int x, int y, PaginaRelatorio& pagina)
         pagina.imagens.push_back(std::move(i));
     }
 }
+// "Página N de M" under the last band's room, at the right margin.
+void numerarPaginas(RelatorioPaginado& relatorio, const LayoutRelatorio& layout, const MedidorTexto& medidor)
+{
+    const int total = static_cast<int>(relatorio.paginas.size());
+    for (int n = 1; n <= total; ++n) {
+        ItemTexto t;
+        t.texto = "Página " + std::to_string(n) + " de " + std::to_string(total);
+        t.estilo = estiloNumeroPagina;
+        t.x = layout.margens.esquerda;
+        t.largura = larguraUtil(layout);
+        t.altura = medidor.alturaLinha(t.estilo);
+        t.y = alturaA4 - layout.margens.base - t.altura;
+        relatorio.paginas[static_cast<std::size_t>(n - 1)].textos.push_back(std::move(t));
+    }
+}
 } // namespace
 
 BandaResolvida resolverBanda(const BandaRelatorio& banda, const MedidorTexto& medidor)
@@ -80,7 +95,7 @@ RelatorioPaginado paginarRelatorio(const LayoutRelatorio& layout, const MedidorT
     RelatorioPaginado relatorio;
     relatorio.titulo = layout.titulo;
     const MargensPagina& m = layout.margens;
-    const int fundo = alturaA4 - m.base;
+    const int fundo = alturaA4 - m.base - (layout.numerarPaginas ? alturaNumeroPagina : 0);
     const bool temCabecalho = !vazia(layout.cabecalhoPagina);
     const BandaResolvida cabecalho = resolverBanda(layout.cabecalhoPagina, medidor);
 
@@ -103,5 +118,7 @@ RelatorioPaginado paginarRelatorio(const LayoutRelatorio& layout, const MedidorT
         paginaSemBandas = false;
         pedirPagina = banda.quebraPagina;
     }
+    if (layout.numerarPaginas)
+        numerarPaginas(relatorio, layout, medidor);
     return relatorio;
 }

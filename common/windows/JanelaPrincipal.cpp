@@ -50,6 +50,8 @@ QIcon iconeDe(QStyle* estilo, const QString& nome)
         {QStringLiteral("Bdim"), QStyle::SP_DialogApplyButton},
         {QStringLiteral("BrelC"), QStyle::SP_FileDialogContentsView},
         {QStringLiteral("BrelD"), QStyle::SP_FileDialogContentsView},
+        {QStringLiteral("BmemC"), QStyle::SP_FileDialogInfoView},
+        {QStringLiteral("BmemD"), QStyle::SP_FileDialogInfoView},
         {QStringLiteral("BsobreC"), QStyle::SP_MessageBoxInformation},
         {QStringLiteral("BsobreD"), QStyle::SP_MessageBoxInformation}};
     const auto achado = padroes.find(nome);

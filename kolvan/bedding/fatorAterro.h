@@ -7,6 +7,8 @@
 // load of the same installation. The class computation uses the factor as
 // the window shows it, with two decimals.
 
+#include "memoriaCalculo.h"
+
 #include <string>
 
 struct ProjetoTubo;
@@ -37,6 +39,7 @@ struct FatorAterro {
     double K = 0.0;
     double q = 0.0;
     bool semSolucao = false; // the projection run found no settlement plane
+    MemoriaCalculo memoria;
 };
 
 FatorAterro fatorProjecaoPositiva(int classe, int tipoInstalacao, double p, double Cc, double hs, double D);

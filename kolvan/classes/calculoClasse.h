@@ -16,6 +16,7 @@
 #include "cargaSobrecarga.h"
 #include "cargaTerra.h"
 #include "fatorAterro.h"
+#include "selecaoClasse.h"
 
 #include <string>
 
@@ -44,6 +45,11 @@ struct CalculoClasse {
     ResultadoCargaTerra terra;
     ResultadoSobrecarga sobrecarga;
     FatorAterro fatorAterro; // when the embankment bedding is in use
+    SelecaoClasse selecao;
+    // Every quantity of the computation in the order the sheet reads it:
+    // working values, earth load, surcharge, bedding, R and the classes; a
+    // computation that stopped ends with its message.
+    MemoriaCalculo memoria;
     bool calculada() const { return desfecho == DesfechoClasse::Calculada; }
 };
 

@@ -21,30 +21,47 @@ std::string textoCarga(const std::string& classe, double carga)
 SelecaoClasse selecionarClasses(double R, int di, int finalidade)
 {
     SelecaoClasse s;
+    MemoriaCalculo& m = s.memoria;
+    m.titulo("Classe do tubo armado: carga mínima de ruptura Qd·di/1000 de cada classe");
     if (di != diametroSemArmado) {
         s.classeArmado = classeEspecial;
         for (const ColunaTabelaClasse& c : TabelaA4().colunas) {
             if (c.finalidade != finalidade || c.tipo != TipoCargaClasse::Ruptura)
                 continue;
-            const double carga = c.qd * di / 1000.0;
+            const double carga = m.grandeza({"Carga mínima de ruptura", c.classe, c.qd * di / 1000.0, "kN/m",
+                                             std::to_string(c.qd) + "·{di}/1000", 2});
             if (R <= carga + folga) {
                 s.classeArmado = c.classe;
                 s.cargaArmado = carga;
                 break;
             }
         }
+        if (s.classeArmado == classeEspecial)
+            m.nota("R supera a carga de todas as classes: tubo Especial.");
+        else
+            m.nota("A menor classe armada cuja carga cobre R: " + s.classeArmado + ", mostrada como "
+                   + formatar2(arredondarCarga(s.classeArmado, s.cargaArmado)) + " kN/m (arredondada para cima).");
+    } else {
+        m.nota("Não há tubo armado de 200 mm.");
     }
+    m.titulo("Classe do tubo simples: carga mínima de ruptura da tabela");
     const TabelaClasse& a3 = TabelaA3();
     if (const LinhaTabelaClasse* linha = a3.linha(di)) {
         for (std::size_t i = 0; i < a3.colunas.size(); ++i) {
             if (a3.colunas[i].finalidade != finalidade)
                 continue;
+            m.grandeza({"Carga mínima de ruptura", a3.colunas[i].classe, static_cast<double>(linha->cargas[i]), "kN/m",
+                        "", 2});
             if (R <= linha->cargas[i] + folga) {
                 s.classeSimples = a3.colunas[i].classe;
                 s.cargaSimples = linha->cargas[i];
                 break;
             }
         }
+        m.nota(s.classeSimples.empty() ? "R supera a carga de todas as classes simples: não existe."
+                                       : "A menor classe simples cuja carga cobre R: " + s.classeSimples + ".");
+    } else {
+        m.nota("Não há tubo simples deste diâmetro.");
     }
     return s;
 }

@@ -5,6 +5,8 @@
 // is none for 200 mm. The simple class is the first whose load covers R, and
 // simple pipes end at 600 mm. R equal to a load takes that class.
 
+#include "memoriaCalculo.h"
+
 #include <string>
 
 struct Resultado;
@@ -20,6 +22,7 @@ struct SelecaoClasse {
     double cargaArmado = 0.0; // kN/m; 0 for "Especial" and for none
     std::string classeSimples;
     double cargaSimples = 0.0;
+    MemoriaCalculo memoria; // the loads of the diameter's classes and the choice
 };
 
 // R in kN/m, di in mm, finalidade 0 stormwater, 1 sewage.

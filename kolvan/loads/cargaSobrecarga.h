@@ -11,6 +11,8 @@
 // The routine never shows a message: a computation that cannot be made ends
 // with a `DesfechoSobrecarga` and the caller says `mensagemSobrecarga`.
 
+#include "memoriaCalculo.h"
+
 #include <array>
 #include <string>
 
@@ -91,6 +93,7 @@ struct ResultadoSobrecarga {
     double qsRodas = 0.0;         // road load before the minimum 5·D
     bool minimoGoverna = false;   // the minimum 5·D was taken
     bool cargaInteira = false;    // distributed spread narrower than the pipe
+    MemoriaCalculo memoria;
 };
 
 // q_s for the cover hs (m) over a pipe of external diameter D (m). Only road

@@ -30,37 +30,59 @@ void conferirFinito(ResultadoProjecao& r)
 ResultadoVala cargaVala(double gama, double kMi, double hs, double bv)
 {
     ResultadoVala r;
-    if (!larguraValida(bv))
+    MemoriaCalculo& m = r.memoria;
+    m.titulo("Carga de terra na vala");
+    if (!larguraValida(bv)) {
+        m.nota("Sem largura de vala: sem carga.");
         return r;
-    const double a = 2.0 * kMi;
-    r.Cd = razaoExponencial(-a, hs / bv);
-    r.W = r.Cd * gama * bv * bv;
+    }
+    const double a = m.grandeza({"Coeficiente de atrito nas paredes", "a", 2.0 * kMi, "", "2·{Kμ}", 3});
+    const double hBv = m.grandeza({"Altura relativa à largura da vala", "hs/bv", hs / bv, "", "{hs}/{bv}"});
+    r.Cd = m.grandeza({"Coeficiente de carga da vala", "Cd", razaoExponencial(-a, hBv), "",
+                       "(1 − e^(−{a}·{hs/bv}))/{a}", 4, "Cd"});
+    r.W = m.grandeza({"Carga de terra na vala", "Wv", r.Cd * gama * bv * bv, "kN/m", "{Cd}·{γ}·{bv}²", 2, "Wvala"});
     return r;
 }
 
 ResultadoProjecao cargaProjecaoPositiva(double gama, double kMi, double hs, double ha, double rsd, double D)
 {
     ResultadoProjecao r;
-    if (!larguraValida(D))
+    MemoriaCalculo& m = r.memoria;
+    m.titulo("Carga de terra no aterro com projeção positiva");
+    m.grandeza({"Altura da projeção", "ha", ha, "m", "", 2});
+    m.grandeza({"Razão de recalque", "rsd", rsd, "", "", 2});
+    if (!larguraValida(D)) {
+        m.nota("Sem diâmetro externo: sem carga.");
         return r;
-    const double a = 2.0 * kMi;
-    const double hBc = hs / D;
-    const double p = ha / D;
-    const double apr = a * p * rsd;
+    }
+    const double a = m.grandeza({"Coeficiente de atrito", "a", 2.0 * kMi, "", "2·{Kμ}", 3});
+    const double hBc = m.grandeza({"Altura relativa ao diâmetro externo", "H/Bc", hs / D, "", "{hs}/{D}"});
+    const double p = m.grandeza({"Razão de projeção", "p", ha / D, "", "{ha}/{D}", 4, "p"});
+    const double apr = m.grandeza({"Termo do recalque", "a·p·rsd", a * p * rsd, "", "{a}·{p}·{rsd}"});
     const auto F = [a, apr](double x) { return std::exp(a * x) - a * x - apr - 1.0; };
 
     const ResultadoPlanoRecalque plano = resolverPlanoRecalque(F, hBc);
+    m.nota("Plano de igual recalque: F(x) = e^(a·x) − a·x − a·p·rsd − 1 = 0, resolvida por bissecção a partir "
+           "do intervalo [0; k·H/Bc] em que F muda de sinal.");
     r.hRelativa = hBc;
     r.p = p;
-    r.x = plano.x;
-    r.He = plano.x * D;
+    r.x = m.grandeza({"Altura relativa do plano de igual recalque", "x", plano.x, "", "raiz de F(x)", 4, "x"});
+    r.He = m.grandeza({"Altura do plano de igual recalque", "He", plano.x * D, "m", "{x}·{D}", 3, "He"});
     r.bissecoes = plano.bissecoes;
     r.semSolucao = plano.semSolucao;
-    if (hs > r.He) // the plane of equal settlement lies below the top of the fill
-        r.C = razaoExponencial(a, r.x) + std::exp(a * r.x) * (hBc - r.x);
-    else
-        r.C = razaoExponencial(a, hBc);
-    r.W = r.C * gama * D * D;
+    if (r.semSolucao)
+        m.nota("Solução não encontrada: a carga segue com o último valor de x.");
+    if (hs > r.He) { // the plane of equal settlement lies below the top of the fill
+        m.nota("hs > He: o plano de igual recalque fica abaixo do topo do aterro.");
+        r.C = m.grandeza({"Coeficiente de carga", "Cc", razaoExponencial(a, r.x) + std::exp(a * r.x) * (hBc - r.x),
+                          "", "(e^({a}·{x}) − 1)/{a} + e^({a}·{x})·({H/Bc} − {x})", 4, "Cc"});
+    } else {
+        m.nota("hs ≤ He: o plano de igual recalque atinge o topo do aterro.");
+        r.C = m.grandeza({"Coeficiente de carga", "Cc", razaoExponencial(a, hBc), "", "(e^({a}·{H/Bc}) − 1)/{a}", 4,
+                          "Cc"});
+    }
+    r.W = m.grandeza({"Carga de terra com projeção positiva", "Wp", r.C * gama * D * D, "kN/m", "{Cc}·{γ}·{D}²",
+                      2, "Wpositiva"});
     conferirFinito(r);
     return r;
 }
@@ -68,33 +90,62 @@ ResultadoProjecao cargaProjecaoPositiva(double gama, double kMi, double hs, doub
 ResultadoProjecao cargaProjecaoNegativa(double gama, double kMi, double hs, double ha, double rsd, double bv)
 {
     ResultadoProjecao r;
-    if (!larguraValida(bv))
+    MemoriaCalculo& m = r.memoria;
+    m.titulo("Carga de terra no aterro com projeção negativa");
+    m.grandeza({"Altura da projeção", "ha", ha, "m", "", 2});
+    m.grandeza({"Razão de recalque", "rsd", rsd, "", "", 2});
+    if (!larguraValida(bv)) {
+        m.nota("Sem largura de vala: sem carga.");
         return r;
-    const double a = 2.0 * kMi;
-    const double hBd = hs / bv;
-    const double p = ha / bv;
-    const double apr = a * p * rsd;
+    }
+    const double a = m.grandeza({"Coeficiente de atrito", "a", 2.0 * kMi, "", "2·{Kμ}", 3});
+    const double hBd = m.grandeza({"Altura relativa à largura da vala", "H/Bd", hs / bv, "", "{hs}/{bv}"});
+    const double p = m.grandeza({"Razão de projeção", "p", ha / bv, "", "{ha}/{bv}"});
+    const double apr = m.grandeza({"Termo do recalque", "a·p·rsd", a * p * rsd, "", "{a}·{p}·{rsd}"});
     const auto F = [a, apr](double x) { return std::exp(-a * x) + a * x + apr - 1.0; };
 
     const ResultadoPlanoRecalque plano = resolverPlanoRecalque(F, hBd);
+    m.nota("Plano de igual recalque: F(x) = e^(−a·x) + a·x + a·p·rsd − 1 = 0, resolvida por bissecção a partir "
+           "do intervalo [0; k·H/Bd] em que F muda de sinal.");
     r.hRelativa = hBd;
     r.p = p;
-    r.x = plano.x;
-    r.He = plano.x * bv;
+    r.x = m.grandeza({"Altura relativa do plano de igual recalque", "x", plano.x, "", "raiz de F(x)"});
+    r.He = m.grandeza({"Altura do plano de igual recalque", "He", plano.x * bv, "m", "{x}·{bv}", 3});
     r.bissecoes = plano.bissecoes;
     r.semSolucao = plano.semSolucao;
-    if (hs > r.He)
-        r.C = razaoExponencial(-a, r.x) + std::exp(-a * r.x) * (hBd - r.x);
-    else // the plane reaches the top of the fill: a plain trench
-        r.C = razaoExponencial(-a, hBd);
-    r.W = r.C * gama * bv * bv;
+    if (r.semSolucao)
+        m.nota("Solução não encontrada: a carga segue com o último valor de x.");
+    if (hs > r.He) {
+        m.nota("hs > He: o plano de igual recalque fica abaixo do topo do aterro.");
+        r.C = m.grandeza({"Coeficiente de carga", "Cn", razaoExponencial(-a, r.x) + std::exp(-a * r.x) * (hBd - r.x),
+                          "", "(1 − e^(−{a}·{x}))/{a} + e^(−{a}·{x})·({H/Bd} − {x})", 4, "Cn"});
+    } else { // the plane reaches the top of the fill: a plain trench
+        m.nota("hs ≤ He: o plano de igual recalque atinge o topo do aterro; vale o coeficiente da vala.");
+        r.C = m.grandeza({"Coeficiente de carga", "Cn", razaoExponencial(-a, hBd), "", "(1 − e^(−{a}·{H/Bd}))/{a}", 4,
+                          "Cn"});
+    }
+    r.W = m.grandeza({"Carga de terra com projeção negativa", "Wn", r.C * gama * bv * bv, "kN/m",
+                      "{Cn}·{γ}·{bv}²", 2, "Wnegativa"});
     conferirFinito(r);
     return r;
 }
 
 ResultadoProjecao cargaComparacao(double gama, double kMi, double hs, double D)
 {
-    return cargaProjecaoPositiva(gama, kMi, hs, 0.5 * D, 1.0, D);
+    ResultadoProjecao r = cargaProjecaoPositiva(gama, kMi, hs, 0.5 * D, 1.0, D);
+    // The same routine under its own heading, its load under its own name.
+    std::vector<PassoMemoria>& passos = r.memoria.passos;
+    passos.front().nome = "Carga de comparação: aterro com projeção positiva, ha = 0,5·D e rsd = 1,0";
+    for (PassoMemoria& passo : passos) {
+        if (passo.chave == "Wpositiva") {
+            passo.nome = "Carga de comparação";
+            passo.simbolo = "Wc";
+            passo.chave = "Wcomparacao";
+        } else if (passo.simbolo == "ha") {
+            passo.formula = "0,5·{D}";
+        }
+    }
+    return r;
 }
 
 ResultadoVala cargaVala(const ValoresTrabalho& v) { return cargaVala(v.gama, v.kMi, v.hs, v.bv); }
@@ -129,6 +180,17 @@ void compararComProjecaoPositiva(ResultadoCargaTerra& r, const ValoresTrabalho& 
     r.comparacaoGoverna = r.cargaComparacao < r.cargaInstalacao;
     r.W = std::min(r.cargaInstalacao, r.cargaComparacao);
     r.semSolucao = r.semSolucao || r.comparacao.semSolucao;
+
+    MemoriaCalculo& m = r.memoria;
+    m.anexar(r.comparacao.memoria);
+    m.titulo("Carga de terra que governa");
+    const std::string propria = r.tipo == Vala ? "Wv" : "Wn";
+    m.grandeza({"Carga de terra", "W", r.W, "kN/m", "mín({" + propria + "}; {Wc})", 2, "W"});
+    m.nota(r.comparacaoGoverna
+               ? "Governa a carga de comparação: a instalação nunca carrega mais que o aterro com projeção positiva "
+                 "do mesmo tubo e cobrimento."
+               : std::string("Governa a carga da ") + (r.tipo == Vala ? "vala" : "projeção negativa")
+                     + ", menor que a de comparação.");
 }
 
 } // namespace
@@ -143,15 +205,21 @@ ResultadoCargaTerra cargaTerra(const ValoresTrabalho& v, int tipo, bool aterroCo
         r.projecao = cargaProjecaoPositiva(v);
         r.cargaInstalacao = r.W = r.projecao.W;
         r.semSolucao = r.projecao.semSolucao;
+        r.memoria = r.projecao.memoria;
+        r.memoria.titulo("Carga de terra que governa");
+        r.memoria.grandeza({"Carga de terra", "W", r.W, "kN/m", "{Wp}", 2, "W"});
+        r.memoria.nota("Aterro com projeção positiva: a sua carga governa.");
     } else if (tipo == ProjecaoNegativa) {
         r.projecao = cargaProjecaoNegativa(v);
         r.cargaInstalacao = r.projecao.W;
         r.semSolucao = r.projecao.semSolucao;
+        r.memoria = r.projecao.memoria;
         compararComProjecaoPositiva(r, v);
     } else {
         r.tipo = Vala;
         r.vala = cargaVala(v);
         r.cargaInstalacao = r.vala.W;
+        r.memoria = r.vala.memoria;
         compararComProjecaoPositiva(r, v);
     }
     return r;

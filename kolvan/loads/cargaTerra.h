@@ -17,6 +17,8 @@
 // limits of the formulas (Cd = hs/bv, Cc = hs/D, Cn = hs/bv, that is the prism
 // loads γ·hs·bv and γ·hs·D), and a width of zero or less gives no load.
 
+#include "memoriaCalculo.h"
+
 #include <cmath>
 
 struct ProjetoTubo;
@@ -102,6 +104,7 @@ ResultadoPlanoRecalque resolverPlanoRecalque(Funcao F, double passo)
 struct ResultadoVala {
     double Cd = 0.0; // trench load coefficient
     double W = 0.0;  // kN/m
+    MemoriaCalculo memoria;
 };
 
 // One run of an embankment routine. For the positive projection C is Cc and
@@ -116,6 +119,7 @@ struct ResultadoProjecao {
     double W = 0.0;         // kN/m
     int bissecoes = 0;
     bool semSolucao = false;
+    MemoriaCalculo memoria;
 };
 
 ResultadoVala cargaVala(double gama, double kMi, double hs, double bv);
@@ -142,6 +146,8 @@ struct ResultadoCargaTerra {
     ResultadoVala vala;           // trench run (type 0)
     ResultadoProjecao projecao;   // embankment run with the project's ha and rsd (types 1, 2)
     ResultadoProjecao comparacao; // comparison run
+    // The runs' traces in the order they ran, and the choice of W.
+    MemoriaCalculo memoria;
 
     // The positive-projection run made last: the project's own for type 1 and
     // for a compacted type 2, else the comparison. Its C is Cc.

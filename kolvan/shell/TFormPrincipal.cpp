@@ -17,6 +17,7 @@
 #include "JanelaTabelaClasse.h"
 #include "TFclassetubo.h"
 #include "calculoClasse.h"
+#include "memoriaClasse.h"
 #include "relatorioClasse.h"
 #include "ArquivoKolvan.h"
 #include "ArquivoLinhas.h"
@@ -51,11 +52,18 @@ const std::vector<ComandoJanela>& comandosKolvan()
         {"Bsob", "Sobrecarga", "Parâmetros", "Sobrecarga", false, true, false, "F4"},
         {"Bfat", "Tipo de base", "Parâmetros", "Tipo de base", false, true, true, "F5"},
         {"Bcla", "Resultado da classe do tubo", "Resultados", "Classe do Tudo", false, true, false, "F6"},
-        {"BrelC", "Relatório", "Resultados", "Relatorio", false, true, true, "F7"},
+        {"BrelC", "Relatório", "Resultados", "Relatorio", false, true, false, "F7"},
+        {"BmemC", "Memória de cálculo", "Resultados", "Memória de cálculo", false, true, false, "F8"},
         {"Brede", "Rede de tubulações", "Resultados", "Rede de tubulações", false, true, true, "F9"},
         {"BsobreC", "Autores e Responsáveis", "Sobre", "Autores e Responsaveis", true, true, false},
     };
     return comandos;
+}
+// The moment a report or a sheet is made, as they print it.
+MomentoRelatorio momentoAtual()
+{
+    const QDateTime agora = QDateTime::currentDateTime();
+    return {std8(agora.toString(QStringLiteral("dd/MM/yyyy"))), std8(agora.toString(QStringLiteral("hh:mm")))};
 }
 } // namespace
 
@@ -104,6 +112,7 @@ void TFormPrincipal::ligarComandos()
     connect(comando(QStringLiteral("Bfat")), &QAction::triggered, this, &TFormPrincipal::BfatClick);
     connect(comando(QStringLiteral("Bcla")), &QAction::triggered, this, &TFormPrincipal::BclaClick);
     connect(comando(QStringLiteral("BrelC")), &QAction::triggered, this, &TFormPrincipal::BrelCClick);
+    connect(comando(QStringLiteral("BmemC")), &QAction::triggered, this, &TFormPrincipal::BmemCClick);
     connect(comando(QStringLiteral("Brede")), &QAction::triggered, this, &TFormPrincipal::BredeClick);
     connect(comando(QStringLiteral("BA3")), &QAction::triggered, this, [this] {
         if (janelas_.tabelaA3)
@@ -152,7 +161,7 @@ void TFormPrincipal::aoSair()
 
 void TFormPrincipal::novoProjeto()
 {
-    habilitar({"Bins", "Bsob", "Bfat", "Bcla", "BrelC", "Bsal", "Brede"}, false);
+    habilitar({"Bins", "Bsob", "Bfat", "Bcla", "BrelC", "BmemC", "Bsal", "Brede"}, false);
     ::novoProjeto(projeto_, lerArquivoProjetista());
     if (janelas_.geometria)
         janelas_.geometria->carregarFigura();
@@ -215,7 +224,7 @@ void TFormPrincipal::mostrarProjetoAberto()
     atualizarBaseResumo();
     atualizarResultadoResumo(textosResumo_, projeto_);
     mostrarResumo();
-    habilitar({"Bins", "Bsob", "Bfat", "Bcla", "BrelC", "Brede"}, true);
+    habilitar({"Bins", "Bsob", "Bfat", "Bcla", "BrelC", "BmemC", "Brede"}, true);
     avisarRede();
 }
 
@@ -289,8 +298,7 @@ void TFormPrincipal::BclaClick()
         marcarAlterado();
         atualizarResultadoResumo(textosResumo_, projeto_);
         mostrarResumo();
-        comando(QStringLiteral("BrelC"))->setEnabled(true);
-        comando(QStringLiteral("Bsal"))->setEnabled(true);
+        habilitar({"BrelC", "BmemC", "Bsal"}, true);
     } else {
         // These results belong to the inputs: a save stays possible.
         limparResultado(false);
@@ -299,10 +307,13 @@ void TFormPrincipal::BclaClick()
 
 void TFormPrincipal::BrelCClick()
 {
-    const QDateTime agora = QDateTime::currentDateTime();
-    const MomentoRelatorio momento{std8(agora.toString(QStringLiteral("dd/MM/yyyy"))),
-                                   std8(agora.toString(QStringLiteral("hh:mm")))};
-    visualizarRelatorio(montarRelatorioClasse(projeto_, momento), this);
+    visualizarRelatorio(montarRelatorioClasse(projeto_, momentoAtual()), this);
+}
+
+void TFormPrincipal::BmemCClick()
+{
+    // The sheet computes a copy: the project keeps the results it shows.
+    visualizarRelatorio(memoriaClasseDoProjeto(projeto_, momentoAtual()), this);
 }
 
 // The network window is not modal: it stays beside the main window and
@@ -331,7 +342,7 @@ void TFormPrincipal::BsobreCClick()
 
 void TFormPrincipal::limparResultado(bool porMudancaDeEntrada)
 {
-    comando(QStringLiteral("BrelC"))->setEnabled(false);
+    habilitar({"BrelC", "BmemC"}, false);
     if (porMudancaDeEntrada)
         comando(QStringLiteral("Bsal"))->setEnabled(false);
     limparResultadoResumo(textosResumo_);

@@ -83,6 +83,7 @@ private:
     void BfatClick();
     void BclaClick();
     void BrelCClick();
+    void BmemCClick();
     void BredeClick();
     void BsobreCClick();
     // The network window classes its stretches again with the project as it is now.

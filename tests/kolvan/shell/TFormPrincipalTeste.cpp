@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QComboBox>
 #include <QPushButton>
+#include <QPrintPreviewWidget>
 #include <QtTest>
 #include <functional>
 
@@ -95,7 +96,7 @@ private slots:
     void comandosHabilitadosAoIniciar()
     {
         const QStringList habilitados{"Bnov", "Babr", "Bsai", "BA3", "BA4", "Bpro", "Bobr", "Bgeo", "BsobreC"};
-        const QStringList desabilitados{"Bsal", "Bins", "Bsob", "Bfat", "Bcla", "BrelC"};
+        const QStringList desabilitados{"Bsal", "Bins", "Bsob", "Bfat", "Bcla", "BrelC", "BmemC"};
         for (const QString& n : habilitados)
             QVERIFY2(principal().comando(n)->isEnabled(), qPrintable(n));
         for (const QString& n : desabilitados)
@@ -323,7 +324,23 @@ private slots:
         QCOMPARE(linha(2, 8), QStringLiteral("Tubos Armados =  36,00 kN/m"));
         QCOMPARE(linha(2, 10), QStringLiteral("Classe do Tubo: PA1 ou PS2"));
         QVERIFY(cmd("BrelC")->isEnabled());
+        QVERIFY(cmd("BmemC")->isEnabled());
         QVERIFY(cmd("Bsal")->isEnabled());
+
+        // The calculation sheet previews its pages and leaves the result alone.
+        int paginasFolha = 0;
+        modal->roteiro.append([&paginasFolha](QDialog& janela) {
+            QCOMPARE(janela.objectName(), QStringLiteral("VisualizacaoRelatorio"));
+            janela.show();
+            if (auto* previa = janela.findChild<QPrintPreviewWidget*>()) {
+                previa->updatePreview();
+                paginasFolha = previa->pageCount();
+            }
+            janela.reject();
+        });
+        cmd("BmemC")->trigger();
+        QVERIFY(paginasFolha >= 2);
+        QCOMPARE(linha(2, 6), QStringLiteral("Valor =33,07 kN/m"));
 
         // Cancelling the result window withdraws the report, not the save.
         modal->roteiro.append([this](QDialog& d) {
@@ -332,6 +349,7 @@ private slots:
         });
         cmd("Bcla")->trigger();
         QVERIFY(!cmd("BrelC")->isEnabled());
+        QVERIFY(!cmd("BmemC")->isEnabled());
         QVERIFY(cmd("Bsal")->isEnabled());
         QCOMPARE(linha(2, 6), QStringLiteral("Valor ="));
 

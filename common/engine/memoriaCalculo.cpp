@@ -1,0 +1,139 @@
+#include "memoriaCalculo.h"
+
+#include "numeros.h"
+#include "saidaCalculadora.h"
+
+#include <algorithm>
+
+double MemoriaCalculo::grandeza(PassoMemoria passo)
+{
+    passo.tipo = TipoPassoMemoria::Grandeza;
+    passos.push_back(std::move(passo));
+    return passos.back().valor;
+}
+
+void MemoriaCalculo::titulo(std::string texto)
+{
+    PassoMemoria p;
+    p.nome = std::move(texto);
+    p.tipo = TipoPassoMemoria::Titulo;
+    passos.push_back(std::move(p));
+}
+
+void MemoriaCalculo::nota(std::string texto)
+{
+    PassoMemoria p;
+    p.nome = std::move(texto);
+    p.tipo = TipoPassoMemoria::Nota;
+    passos.push_back(std::move(p));
+}
+
+void MemoriaCalculo::anexar(const MemoriaCalculo& outra)
+{
+    passos.insert(passos.end(), outra.passos.begin(), outra.passos.end());
+}
+
+namespace {
+
+const PassoMemoria* ultimo(const std::vector<PassoMemoria>& passos, std::size_t fim,
+                           std::string PassoMemoria::*campo, const std::string& procurado)
+{
+    for (std::size_t i = fim; i-- > 0;) {
+        const PassoMemoria& p = passos[i];
+        if (p.tipo == TipoPassoMemoria::Grandeza && p.*campo == procurado)
+            return &p;
+    }
+    return nullptr;
+}
+
+// The formula with each "{símbolo}" handed to `trocar`.
+template <class Troca>
+std::string substituir(const std::string& formula, Troca trocar)
+{
+    std::string r;
+    r.reserve(formula.size() + 16);
+    std::size_t i = 0;
+    while (i < formula.size()) {
+        const std::size_t abre = formula.find('{', i);
+        const std::size_t fecha = abre == std::string::npos ? abre : formula.find('}', abre);
+        if (fecha == std::string::npos) {
+            r.append(formula, i, std::string::npos);
+            break;
+        }
+        r.append(formula, i, abre - i);
+        r += trocar(formula.substr(abre + 1, fecha - abre - 1));
+        i = fecha + 1;
+    }
+    return r;
+}
+
+std::string comUnidade(const PassoMemoria& p)
+{
+    return p.unidade.empty() ? valorMemoria(p) : valorMemoria(p) + " " + p.unidade;
+}
+
+} // namespace
+
+const PassoMemoria* MemoriaCalculo::porChave(const std::string& chave) const
+{
+    return ultimo(passos, passos.size(), &PassoMemoria::chave, chave);
+}
+
+const PassoMemoria* MemoriaCalculo::porSimbolo(const std::string& simbolo) const
+{
+    return ultimo(passos, passos.size(), &PassoMemoria::simbolo, simbolo);
+}
+
+std::string valorMemoria(const PassoMemoria& passo)
+{
+    return formatarDecimais(passo.valor, passo.casas);
+}
+
+std::string formulaSimbolica(const MemoriaCalculo& m, std::size_t indice)
+{
+    return substituir(m.passos.at(indice).formula, [](const std::string& s) { return s; });
+}
+
+std::string formulaComValores(const MemoriaCalculo& m, std::size_t indice)
+{
+    return substituir(m.passos.at(indice).formula, [&](const std::string& s) {
+        const PassoMemoria* p = ultimo(m.passos, indice, &PassoMemoria::simbolo, s);
+        if (!p)
+            return s;
+        const std::string v = valorMemoria(*p);
+        return p->valor < 0.0 ? "(" + v + ")" : v;
+    });
+}
+
+std::string linhaMemoria(const MemoriaCalculo& m, std::size_t indice)
+{
+    const PassoMemoria& p = m.passos.at(indice);
+    if (p.tipo != TipoPassoMemoria::Grandeza)
+        return p.nome;
+    std::string linha = p.simbolo + " = ";
+    if (!p.formula.empty()) {
+        const std::string simbolica = formulaSimbolica(m, indice);
+        const std::string comValores = formulaComValores(m, indice);
+        if (simbolica != p.simbolo)
+            linha += simbolica + " = ";
+        // A formula that is one symbol, or has nothing to put in, is said once.
+        if (comValores != simbolica && comValores != valorMemoria(p))
+            linha += comValores + " = ";
+    }
+    return linha + comUnidade(p);
+}
+
+std::vector<std::pair<std::string, std::string>> camposMemoria(const MemoriaCalculo& m)
+{
+    std::vector<std::pair<std::string, std::string>> campos;
+    for (const PassoMemoria& p : m.passos) {
+        if (p.tipo != TipoPassoMemoria::Grandeza || p.chave.empty())
+            continue;
+        auto achado = std::find_if(campos.begin(), campos.end(), [&](const auto& c) { return c.first == p.chave; });
+        if (achado != campos.end())
+            achado->second = numeroSaida(p.valor);
+        else
+            campos.emplace_back(p.chave, numeroSaida(p.valor));
+    }
+    return campos;
+}
