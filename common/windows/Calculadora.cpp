@@ -1,10 +1,13 @@
 #include "Calculadora.h"
 
+#include "PastasUsuario.h"
+
 #include "TextoQt.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <cctype>
 #include <clocale>
 #include <cstdio>
 
@@ -29,6 +32,11 @@ int executarCalculadora(int argc, char* argv[], const std::string& programa, con
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication aplicacao(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
+    // The reports' pictures, also for an installed calculator started anywhere.
+    std::string nome = programa.substr(0, programa.find('-'));
+    if (!nome.empty())
+        nome[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(nome[0])));
+    prepararPastas(QString::fromStdString(nome));
 
     std::vector<std::string> argumentos;
     for (int i = 1; i < argc; ++i)
