@@ -1,6 +1,7 @@
 #pragma once
 // Text fields whose contents go to a windows-1252 file refuse, as they are
-// typed or pasted, the characters that code page cannot hold.
+// typed, pasted or dropped, the characters that code page cannot hold and
+// the line breaks that one line of the file cannot.
 
 #include <QValidator>
 

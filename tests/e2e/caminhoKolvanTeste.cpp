@@ -297,6 +297,10 @@ private slots:
             auto& p = static_cast<TFprojetista&>(d);
             digitar(p.Edit[0], QStringLiteral("José ę № Araújo – €"));
             QCOMPARE(p.Edit[0]->text(), QStringLiteral("José   Araújo – €"));
+            // A pasted or dropped line break would split the file's line.
+            p.Edit[1]->clear();
+            p.Edit[1]->insert(QStringLiteral("123\r\n456"));
+            QCOMPARE(p.Edit[1]->text(), QString());
             confirmarComAltF4(p);
         });
         cmd("Bpro")->trigger();
