@@ -1,7 +1,9 @@
 // desenhar_figuras PASTA: draws every picture the programs load, as 24-bit
-// BMP files, into PASTA (created when missing). Exits with 1 when a file
-// cannot be written.
+// BMP files, into PASTA (created when missing); desenhar_figuras --icones
+// PASTA draws the desktop icons instead. Exits with 1 when a file cannot be
+// written.
 #include "figuras.h"
+#include "icones.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -12,13 +14,16 @@
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "uso: desenhar_figuras PASTA\n");
+    const bool icones = argc == 3 && QByteArray(argv[1]) == "--icones";
+    if (argc != 2 && !icones) {
+        std::fprintf(stderr, "uso: desenhar_figuras [--icones] PASTA\n");
         return 2;
     }
     // No display is needed: the pictures are painted into images.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    if (icones)
+        return desenharIcones(QString::fromLocal8Bit(argv[2]));
     const QString pasta = QString::fromLocal8Bit(argv[1]);
     if (!QDir().mkpath(pasta)) {
         std::fprintf(stderr, "desenhar_figuras: não foi possível criar a pasta %s\n", argv[1]);

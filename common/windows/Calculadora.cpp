@@ -1,10 +1,13 @@
 #include "Calculadora.h"
 
+#include "PastasUsuario.h"
+
 #include "TextoQt.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <cctype>
 #include <clocale>
 #include <cstdio>
 
@@ -52,6 +55,13 @@ std::unique_ptr<QGuiApplication> aplicacaoCalculadora(int& argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     auto aplicacao = std::make_unique<QGuiApplication>(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
+    // The reports' pictures, also for an installed calculator started anywhere:
+    // kolvan-calc reads Kolvan's folders, redwan-calc Redwan's.
+    std::string nome = std8(QFileInfo(QString::fromLocal8Bit(argv[0])).fileName());
+    nome = nome.substr(0, nome.find('-'));
+    if (!nome.empty())
+        nome[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(nome[0])));
+    prepararPastas(QString::fromStdString(nome));
     return aplicacao;
 }
 

@@ -46,10 +46,10 @@ struct ArquivosProjeto {
 };
 
 // Asked before unsaved work would be lost.
-inline constexpr const char* perguntaSalvarProjeto = "O projeto atual tem alterações que não foram salvas. "
+inline constexpr const char* perguntaSalvarProjeto = "O projeto atual tem alterações que não foram salvas.\n"
                                                      "Deseja salvar o projeto?";
 inline constexpr const char* perguntaDadosPerdidos = "O projeto atual ainda não tem resultado e não pode ser "
-                                                     "salvo: os dados digitados serão perdidos. Deseja continuar?";
+                                                     "salvo: os dados digitados serão perdidos.\nDeseja continuar?";
 
 class JanelaPrincipal : public QMainWindow {
     Q_OBJECT
