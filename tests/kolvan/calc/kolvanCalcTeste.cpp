@@ -133,6 +133,8 @@ private slots:
         QVERIFY2(errado.erro.startsWith(QStringLiteral("kolvan-calc: opção desconhecida: --html\nuso: kolvan-calc")),
                  qPrintable(errado.erro));
         QCOMPARE(errado.saida, QString());
+    }
+
     // --memoria prints the trace's keys, each with the number the class
     // computation itself holds, and writes the sheet beside the report.
     void memoriaComOsNumerosDoCalculo()
