@@ -83,7 +83,7 @@ TEST(SaidaCalculadora, AjudaVersaoEUsoErrado)
         {{"--version"}, 0, "kolvan-calc 2.4\n", ""},
         {{"--html", "x.kvn"}, UsoErrado, "", "kolvan-calc: opção desconhecida: --html\n"},
         {{"x.kvn", "--pdf"}, UsoErrado, "", "kolvan-calc: --pdf pede um valor\n"},
-        {{}, UsoErrado, "", "nenhum arquivo .kvn para calcular\nuso: kolvan-calc [--csv] [--pdf PASTA]"},
+        {{}, UsoErrado, "", "nenhum arquivo .kvn para calcular\nuso: kolvan-calc [--csv] [--memoria] [--pdf PASTA]"},
     };
     for (const Caso& c : casos) {
         LinhaComandoCalculadora linha({"kolvan-calc", "Classe.", "2.4", ".kvn"});
