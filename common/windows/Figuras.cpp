@@ -26,6 +26,7 @@ QString entradaSemCaixa(const QDir& dir, const QString& nome, QDir::Filters filt
 
 void fixarPastaBase(const QString& nova) { pasta() = nova; }
 QString pastaBase() { return pasta(); }
+bool pastasDeInstalacao() { return !figurasInstaladas.isEmpty(); }
 void fixarPastaFigurasInstaladas(const QString& nova) { figurasInstaladas = nova; }
 void fixarPastaArquivos(const QString& nova) { arquivos = nova; }
 QString pastaArquivos() { return arquivos.isEmpty() ? QDir(pastaBase()).filePath(QStringLiteral("Arquivos")) : arquivos; }

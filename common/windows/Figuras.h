@@ -8,6 +8,8 @@
 
 void fixarPastaBase(const QString& pasta);
 QString pastaBase();
+// An installed program started elsewhere: its folders were chosen at start.
+bool pastasDeInstalacao();
 // Pictures missing from the base folder are read from here (an installed
 // program's own); empty for none.
 void fixarPastaFigurasInstaladas(const QString& pasta);

@@ -74,7 +74,10 @@ TFsplash::TFsplash(const QString& titulo1, const QString& titulo2, QWidget* pare
 void TFsplash::showEvent(QShowEvent* evento)
 {
     if (!evento->spontaneous()) {
-        fixarPastaBase(QDir::currentPath());
+        // The base folder is where the program starts, unless it is an
+        // installed one started elsewhere, whose folders are the user's own.
+        if (!pastasDeInstalacao())
+            fixarPastaBase(QDir::currentPath());
         fundo_ = carregarFigura(QStringLiteral("fundoSplash.bmp"));
         const QStringList nomes{QStringLiteral("qzmr.bmp"), QStringLiteral("wvkp.bmp"),
                                 QStringLiteral("hlno.bmp")};
