@@ -191,6 +191,8 @@ int main(int argc, char* argv[])
     cap.quandoAbrir(QStringLiteral("sobre"), [](QDialog& d) { d.accept(); });
     comando("BsobreC");
 
+    // The road ends at the exit question; the work it typed is not to be saved.
+    principal.setWindowModified(false);
     cap.quandoAbrir(QStringLiteral("sair"), [](QDialog& d) { Capturador::clicar(d, QStringLiteral("BotaoSim")); });
     principal.close();
 

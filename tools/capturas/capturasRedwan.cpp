@@ -227,6 +227,8 @@ int main(int argc, char* argv[])
     quandoAbrir(QStringLiteral("sobre"), [](QDialog& d) { d.accept(); });
     comando("BsobreD");
 
+    // The road's work is not to be saved: "Novo" goes straight to a new project.
+    principal.setWindowModified(false);
     comando("Bnov");
     cap.foto(QStringLiteral("principal-novo"));
 
