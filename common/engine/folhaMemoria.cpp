@@ -99,7 +99,7 @@ void adicionarMemoria(LayoutRelatorio& folha, const MemoriaCalculo& memoria)
             if (comTitulo)
                 folha.bandas.push_back(bandaCaixa(0, largura, titulo, estiloTituloPasso, 10));
             comTitulo = true;
-            titulo = p.nome;
+            titulo = p.nome.str();
             continue;
         }
         BandaRelatorio b{0};
@@ -111,9 +111,9 @@ void adicionarMemoria(LayoutRelatorio& folha, const MemoriaCalculo& memoria)
             comTitulo = false;
         }
         if (p.tipo == TipoPassoMemoria::Nota) {
-            adicionarCaixaTexto(b, colunaLinha, y + 2, largura - colunaLinha, 0, p.nome, estiloNota);
+            adicionarCaixaTexto(b, colunaLinha, y + 2, largura - colunaLinha, 0, p.nome.str(), estiloNota);
         } else {
-            adicionarCaixaTexto(b, colunaNome, y + 2, larguraNome, 0, p.nome, estiloNome);
+            adicionarCaixaTexto(b, colunaNome, y + 2, larguraNome, 0, p.nome.str(), estiloNome);
             adicionarCaixaTexto(b, colunaLinha, y + 1, largura - colunaLinha, 0, linhaMemoria(memoria, i), estiloLinha);
         }
         folha.bandas.push_back(std::move(b));

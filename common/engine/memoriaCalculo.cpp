@@ -4,28 +4,42 @@
 #include "saidaCalculadora.h"
 
 #include <algorithm>
+#include <iterator>
+
+namespace {
+
+// A routine records a few dozen steps: room for them at once spares the
+// vector's growth by doubling.
+void acrescentar(std::vector<PassoMemoria>& passos, PassoMemoria&& p)
+{
+    if (passos.capacity() == 0)
+        passos.reserve(32);
+    passos.push_back(std::move(p));
+}
+
+} // namespace
 
 double MemoriaCalculo::grandeza(PassoMemoria passo)
 {
     passo.tipo = TipoPassoMemoria::Grandeza;
-    passos.push_back(std::move(passo));
+    acrescentar(passos, std::move(passo));
     return passos.back().valor;
 }
 
-void MemoriaCalculo::titulo(std::string texto)
+void MemoriaCalculo::titulo(TextoMemoria texto)
 {
     PassoMemoria p;
     p.nome = std::move(texto);
     p.tipo = TipoPassoMemoria::Titulo;
-    passos.push_back(std::move(p));
+    acrescentar(passos, std::move(p));
 }
 
-void MemoriaCalculo::nota(std::string texto)
+void MemoriaCalculo::nota(TextoMemoria texto)
 {
     PassoMemoria p;
     p.nome = std::move(texto);
     p.tipo = TipoPassoMemoria::Nota;
-    passos.push_back(std::move(p));
+    acrescentar(passos, std::move(p));
 }
 
 void MemoriaCalculo::anexar(const MemoriaCalculo& outra)
@@ -33,10 +47,21 @@ void MemoriaCalculo::anexar(const MemoriaCalculo& outra)
     passos.insert(passos.end(), outra.passos.begin(), outra.passos.end());
 }
 
+void MemoriaCalculo::anexar(MemoriaCalculo&& outra)
+{
+    if (passos.empty()) {
+        passos.swap(outra.passos);
+    } else {
+        passos.insert(passos.end(), std::make_move_iterator(outra.passos.begin()),
+                      std::make_move_iterator(outra.passos.end()));
+    }
+    outra.passos.clear();
+}
+
 namespace {
 
 const PassoMemoria* ultimo(const std::vector<PassoMemoria>& passos, std::size_t fim,
-                           std::string PassoMemoria::*campo, const std::string& procurado)
+                           TextoFixo PassoMemoria::*campo, std::string_view procurado)
 {
     for (std::size_t i = fim; i-- > 0;) {
         const PassoMemoria& p = passos[i];
@@ -48,7 +73,7 @@ const PassoMemoria* ultimo(const std::vector<PassoMemoria>& passos, std::size_t 
 
 // The formula with each "{símbolo}" handed to `trocar`.
 template <class Troca>
-std::string substituir(const std::string& formula, Troca trocar)
+std::string substituir(std::string_view formula, Troca trocar)
 {
     std::string r;
     r.reserve(formula.size() + 16);
@@ -61,7 +86,7 @@ std::string substituir(const std::string& formula, Troca trocar)
             break;
         }
         r.append(formula, i, abre - i);
-        r += trocar(formula.substr(abre + 1, fecha - abre - 1));
+        r += trocar(std::string(formula.substr(abre + 1, fecha - abre - 1)));
         i = fecha + 1;
     }
     return r;
@@ -69,17 +94,17 @@ std::string substituir(const std::string& formula, Troca trocar)
 
 std::string comUnidade(const PassoMemoria& p)
 {
-    return p.unidade.empty() ? valorMemoria(p) : valorMemoria(p) + " " + p.unidade;
+    return p.unidade.empty() ? valorMemoria(p) : valorMemoria(p) + " " + p.unidade.str();
 }
 
 } // namespace
 
-const PassoMemoria* MemoriaCalculo::porChave(const std::string& chave) const
+const PassoMemoria* MemoriaCalculo::porChave(std::string_view chave) const
 {
     return ultimo(passos, passos.size(), &PassoMemoria::chave, chave);
 }
 
-const PassoMemoria* MemoriaCalculo::porSimbolo(const std::string& simbolo) const
+const PassoMemoria* MemoriaCalculo::porSimbolo(std::string_view simbolo) const
 {
     return ultimo(passos, passos.size(), &PassoMemoria::simbolo, simbolo);
 }
@@ -109,7 +134,7 @@ std::string linhaMemoria(const MemoriaCalculo& m, std::size_t indice)
 {
     const PassoMemoria& p = m.passos.at(indice);
     if (p.tipo != TipoPassoMemoria::Grandeza)
-        return p.nome;
+        return p.nome.str();
     std::string linha = p.simbolo + " = ";
     if (!p.formula.empty()) {
         const std::string simbolica = formulaSimbolica(m, indice);
@@ -133,7 +158,7 @@ std::vector<std::pair<std::string, std::string>> camposMemoria(const MemoriaCalc
         if (achado != campos.end())
             achado->second = numeroSaida(p.valor);
         else
-            campos.emplace_back(p.chave, numeroSaida(p.valor));
+            campos.emplace_back(p.chave.str(), numeroSaida(p.valor));
     }
     return campos;
 }

@@ -11,6 +11,8 @@
 // quantity of that symbol, so a routine that runs twice (a comparison run)
 // reads its own values.
 
+#include "textoMemoria.h"
+
 #include <string>
 #include <vector>
 
@@ -21,13 +23,13 @@ enum class TipoPassoMemoria {
 };
 
 struct PassoMemoria {
-    std::string nome;     // "Coeficiente de carga da vala"; the heading or the sentence
-    std::string simbolo;  // "Cd", "H/Bc"
+    TextoMemoria nome;    // "Coeficiente de carga da vala"; the heading or the sentence
+    TextoFixo simbolo;    // "Cd", "H/Bc"
     double valor = 0.0;
-    std::string unidade;  // "kN/m"; empty for a pure number
-    std::string formula;  // empty for a datum
+    TextoFixo unidade;    // "kN/m"; empty for a pure number
+    TextoMemoria formula; // empty for a datum
     int casas = 4;        // decimals on the sheet
-    std::string chave;    // key of the calculators' output; empty when none
+    TextoFixo chave;      // key of the calculators' output; empty when none
     TipoPassoMemoria tipo = TipoPassoMemoria::Grandeza;
 };
 
@@ -37,13 +39,15 @@ struct MemoriaCalculo {
     // Appends a quantity and returns its value, so that a computation can
     // write `const double Cd = m.grandeza({...});`.
     double grandeza(PassoMemoria passo);
-    void titulo(std::string texto);
-    void nota(std::string texto);
+    void titulo(TextoMemoria texto);
+    void nota(TextoMemoria texto);
     void anexar(const MemoriaCalculo& outra);
+    // Takes the steps of `outra`, which is left empty.
+    void anexar(MemoriaCalculo&& outra);
 
     // The last quantity with this calculator key, or with this symbol.
-    const PassoMemoria* porChave(const std::string& chave) const;
-    const PassoMemoria* porSimbolo(const std::string& simbolo) const;
+    const PassoMemoria* porChave(std::string_view chave) const;
+    const PassoMemoria* porSimbolo(std::string_view simbolo) const;
 };
 
 // The value as the sheet prints it: its decimals and a decimal comma.

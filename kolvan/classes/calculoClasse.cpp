@@ -64,12 +64,14 @@ CalculoClasse calcularClasse(ProjetoTubo& p, EstadoSobrecarga& estado)
     }
 
     const Instalacao& inst = p.instalacao;
+    // The parts' traces are taken into the computation's own, in the order
+    // the sheet reads them.
     MemoriaCalculo& m = c.memoria;
     anotarValoresTrabalho(m, v, inst);
     c.terra = cargaTerra(v, inst.tipo, inst.aterroCompactado);
     c.semSolucao = c.terra.semSolucao;
     c.W = c.terra.W;
-    m.anexar(c.terra.memoria);
+    m.anexar(std::move(c.terra.memoria));
 
     // The embankment factor follows the installation: the positive
     // projection of the earth load above gives its p and Cc. The sheet
@@ -78,9 +80,9 @@ CalculoClasse calcularClasse(ProjetoTubo& p, EstadoSobrecarga& estado)
     if (usaBaseAterro(inst)) {
         c.fatorAterro = fatorProjecaoPositiva(p.baseAterro.classe, inst.tipo, c.terra.ultimaProjecaoPositiva(),
                                               v.hs, v.D);
-        memoriaBase = c.fatorAterro.memoria;
+        memoriaBase = std::move(c.fatorAterro.memoria);
         if (!c.fatorAterro.existe) {
-            m.anexar(memoriaBase);
+            m.anexar(std::move(memoriaBase));
             return parada(c, DesfechoClasse::SemFatorEquivalencia, mensagemSemFatorEquivalencia);
         }
         p.baseAterro.fator = c.fatorAterro.texto;
@@ -99,23 +101,23 @@ CalculoClasse calcularClasse(ProjetoTubo& p, EstadoSobrecarga& estado)
     memoriaBase.grandeza({"Fator de equivalência da base", "fe", c.fe, "", "", 2, "fe"});
     memoriaBase.grandeza({"Coeficiente de segurança", "γf", c.cs, "", "", 2, "cs"});
     if (!(c.fe > 0.0)) {
-        m.anexar(memoriaBase);
+        m.anexar(std::move(memoriaBase));
         return parada(c, DesfechoClasse::SemFatorEquivalencia, mensagemSemFatorEquivalencia);
     }
 
     c.sobrecarga = cargaSobrecarga(v.hs, v.D, sobrecarga, estado);
-    m.anexar(c.sobrecarga.memoria);
+    m.anexar(std::move(c.sobrecarga.memoria));
     if (c.sobrecarga.desfecho != DesfechoSobrecarga::Calculada)
         return parada(c, desfechoDe(c.sobrecarga.desfecho), mensagemSobrecarga(c.sobrecarga.desfecho));
     c.qs = c.sobrecarga.qs;
-    m.anexar(memoriaBase);
+    m.anexar(std::move(memoriaBase));
 
     m.titulo("Resistência necessária");
     c.R = m.grandeza({"Resistência necessária", "R", (c.W + c.qs) / c.fe * c.cs, "kN/m", "({W} + {qs})/{fe}·{γf}", 2,
                       "R"});
     const int di = static_cast<int>(std::lround(v.di));
     c.selecao = selecionarClasses(c.R, di, p.geometria.finalidade);
-    m.anexar(c.selecao.memoria);
+    m.anexar(std::move(c.selecao.memoria));
     preencherResultado(p.resultado, c.R, c.selecao);
     return c;
 }

@@ -48,7 +48,8 @@ struct CalculoClasse {
     SelecaoClasse selecao;
     // Every quantity of the computation in the order the sheet reads it:
     // working values, earth load, surcharge, bedding, R and the classes; a
-    // computation that stopped ends with its message.
+    // computation that stopped ends with its message. The traces of the
+    // parts above are moved into it and left empty.
     MemoriaCalculo memoria;
     bool calculada() const { return desfecho == DesfechoClasse::Calculada; }
 };

@@ -28,7 +28,8 @@ SelecaoClasse selecionarClasses(double R, int di, int finalidade)
         for (const ColunaTabelaClasse& c : TabelaA4().colunas) {
             if (c.finalidade != finalidade || c.tipo != TipoCargaClasse::Ruptura)
                 continue;
-            const double carga = m.grandeza({"Carga mínima de ruptura", c.classe, c.qd * di / 1000.0, "kN/m",
+            // The tables live as long as the program: their class names are symbols of the trace.
+            const double carga = m.grandeza({"Carga mínima de ruptura", c.classe.c_str(), c.qd * di / 1000.0, "kN/m",
                                              std::to_string(c.qd) + "·{di}/1000", 2});
             if (s.classeArmado == classeEspecial && R <= carga + folga) {
                 s.classeArmado = c.classe;
@@ -49,8 +50,8 @@ SelecaoClasse selecionarClasses(double R, int di, int finalidade)
         for (std::size_t i = 0; i < a3.colunas.size(); ++i) {
             if (a3.colunas[i].finalidade != finalidade)
                 continue;
-            m.grandeza({"Carga mínima de ruptura", a3.colunas[i].classe, static_cast<double>(linha->cargas[i]), "kN/m",
-                        "", 2});
+            m.grandeza({"Carga mínima de ruptura", a3.colunas[i].classe.c_str(),
+                        static_cast<double>(linha->cargas[i]), "kN/m", "", 2});
             if (s.classeSimples.empty() && R <= linha->cargas[i] + folga) {
                 s.classeSimples = a3.colunas[i].classe;
                 s.cargaSimples = linha->cargas[i];

@@ -118,14 +118,14 @@ ResultadoSobrecarga cargaDistribuida(double hs, double D, const DadosSobrecarga&
                                              "2·{b} + {c} + 1,4·{hs}", 3})
                                : m.grandeza({"Largura do espraiamento", "B", 1.4 * hs + d.b, "m", "1,4·{hs} + {b}", 3});
     r.cargaInteira = D > B;
-    const char* q = duasAreas ? "2·{Q}" : "{Q}";
     if (r.cargaInteira) {
         m.nota("D > B: toda a força espraiada cai sobre o tubo.");
-        r.qs = m.grandeza({"Carga da sobrecarga no tubo", "qs", forca / L, "kN/m", std::string(q) + "/{L}", 2, "qs"});
+        r.qs = m.grandeza({"Carga da sobrecarga no tubo", "qs", forca / L, "kN/m",
+                           duasAreas ? "2·{Q}/{L}" : "{Q}/{L}", 2, "qs"});
     } else {
         m.nota("D ≤ B: o tubo recebe a parte D/B da força espraiada.");
         r.qs = m.grandeza({"Carga da sobrecarga no tubo", "qs", forca * D / (B * L), "kN/m",
-                           std::string(q) + "·{D}/({B}·{L})", 2, "qs"});
+                           duasAreas ? "2·{Q}·{D}/({B}·{L})" : "{Q}·{D}/({B}·{L})", 2, "qs"});
     }
     return r;
 }

@@ -182,10 +182,9 @@ void compararComProjecaoPositiva(ResultadoCargaTerra& r, const ValoresTrabalho& 
     r.semSolucao = r.semSolucao || r.comparacao.semSolucao;
 
     MemoriaCalculo& m = r.memoria;
-    m.anexar(r.comparacao.memoria);
+    m.anexar(std::move(r.comparacao.memoria));
     m.titulo("Carga de terra que governa");
-    const std::string propria = r.tipo == Vala ? "Wv" : "Wn";
-    m.grandeza({"Carga de terra", "W", r.W, "kN/m", "mín({" + propria + "}; {Wc})", 2, "W"});
+    m.grandeza({"Carga de terra", "W", r.W, "kN/m", r.tipo == Vala ? "mín({Wv}; {Wc})" : "mín({Wn}; {Wc})", 2, "W"});
     m.nota(r.comparacaoGoverna
                ? "Governa a carga de comparação: a instalação nunca carrega mais que o aterro com projeção positiva "
                  "do mesmo tubo e cobrimento."
@@ -205,7 +204,7 @@ ResultadoCargaTerra cargaTerra(const ValoresTrabalho& v, int tipo, bool aterroCo
         r.projecao = cargaProjecaoPositiva(v);
         r.cargaInstalacao = r.W = r.projecao.W;
         r.semSolucao = r.projecao.semSolucao;
-        r.memoria = r.projecao.memoria;
+        r.memoria = std::move(r.projecao.memoria);
         r.memoria.titulo("Carga de terra que governa");
         r.memoria.grandeza({"Carga de terra", "W", r.W, "kN/m", "{Wp}", 2, "W"});
         r.memoria.nota("Aterro com projeção positiva: a sua carga governa.");
@@ -213,13 +212,13 @@ ResultadoCargaTerra cargaTerra(const ValoresTrabalho& v, int tipo, bool aterroCo
         r.projecao = cargaProjecaoNegativa(v);
         r.cargaInstalacao = r.projecao.W;
         r.semSolucao = r.projecao.semSolucao;
-        r.memoria = r.projecao.memoria;
+        r.memoria = std::move(r.projecao.memoria);
         compararComProjecaoPositiva(r, v);
     } else {
         r.tipo = Vala;
         r.vala = cargaVala(v);
         r.cargaInstalacao = r.vala.W;
-        r.memoria = r.vala.memoria;
+        r.memoria = std::move(r.vala.memoria);
         compararComProjecaoPositiva(r, v);
     }
     return r;

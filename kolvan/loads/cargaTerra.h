@@ -146,7 +146,8 @@ struct ResultadoCargaTerra {
     ResultadoVala vala;           // trench run (type 0)
     ResultadoProjecao projecao;   // embankment run with the project's ha and rsd (types 1, 2)
     ResultadoProjecao comparacao; // comparison run
-    // The runs' traces in the order they ran, and the choice of W.
+    // The runs' traces in the order they ran, and the choice of W; the runs'
+    // own traces are moved into it.
     MemoriaCalculo memoria;
 
     // The positive-projection run made last: the project's own for type 1 and

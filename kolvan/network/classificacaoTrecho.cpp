@@ -60,21 +60,6 @@ bool aplicarSobrecargaTrecho(Sobrecarga& s, const std::string& texto)
 
 int centimetros(double m) { return static_cast<int>(std::lround(m * 100.0)); }
 
-// The covers of the stretch in cm: the upstream end, every multiple of 5 cm
-// strictly between, the downstream end.
-std::vector<int> pontosCobertura(int montante, int jusante)
-{
-    std::vector<int> pontos{montante};
-    if (jusante == montante)
-        return pontos;
-    const int passo = montante < jusante ? 1 : -1;
-    for (int cm = montante + passo; cm != jusante; cm += passo)
-        if (cm % 5 == 0)
-            pontos.push_back(cm);
-    pontos.push_back(jusante);
-    return pontos;
-}
-
 std::string textoCobertura(int cm) { return formatar2(cm / 100.0); }
 
 ResultadoTrecho problema(ResultadoTrecho r, std::string mensagem)
@@ -117,6 +102,19 @@ double larguraValaPadrao(int di, double hsMaior)
     const double escorada = D + 2.0 * folgaMinima(di, hsMaior, D);
     const double largura = std::max(larguraMinimaVala(D), escorada);
     return std::ceil(largura * 100.0 - 1e-6) / 100.0;
+}
+
+std::vector<int> pontosCobertura(int montante, int jusante)
+{
+    std::vector<int> pontos{montante};
+    if (jusante == montante)
+        return pontos;
+    const int passo = montante < jusante ? 1 : -1;
+    for (int cm = montante + passo; cm != jusante; cm += passo)
+        if (cm % 5 == 0)
+            pontos.push_back(cm);
+    pontos.push_back(jusante);
+    return pontos;
 }
 
 ResultadoTrecho classificarTrecho(const ProjetoTubo& projeto, const EntradaTrecho& e)

@@ -21,6 +21,7 @@
 #include "trechoRede.h"
 
 #include <string>
+#include <vector>
 
 struct ResultadoTrecho {
     bool classificado = false;
@@ -48,6 +49,11 @@ ProjetoTubo projetoBaseRede(const ProjetoTubo& projeto);
 
 // Classes one stretch with the parameters of `projeto`.
 ResultadoTrecho classificarTrecho(const ProjetoTubo& projeto, const EntradaTrecho& trecho);
+
+// The covers a stretch is classed at, in cm, in the order they are run: the
+// upstream end, every multiple of 5 cm strictly between, the downstream end.
+// The first of equal R governs, so the order is the tie-break.
+std::vector<int> pontosCobertura(int montante, int jusante);
 
 // The trench width a stretch takes when it gives none.
 double larguraValaPadrao(int di, double hsMaior);

@@ -139,8 +139,8 @@ SecaoFlexao dimensionarSecao(const Materiais& m, double Msd, double Nsd, double 
     return s;
 }
 
-void anotarSecao(MemoriaCalculo& m, const SecaoFlexao& s, const std::string& formulaMsd, const std::string& chaveXi,
-                 const std::string& chaveAs)
+void anotarSecao(MemoriaCalculo& m, const SecaoFlexao& s, const char* formulaMsd, const char* chaveXi,
+                 const char* chaveAs)
 {
     m.grandeza({"Altura útil", "d", s.d, "cm", "", 2});
     m.grandeza({"Posição da armadura comprimida", "d'", s.dLinha, "cm", "", 2});

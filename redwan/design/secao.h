@@ -85,8 +85,8 @@ struct MemoriaCalculo;
 // (with the formula the caller made it by), then ξ (under `chaveXi` for the
 // calculator), x = ξ·d, the domain, the stress of the tension steel and As
 // (under `chaveAs`).
-void anotarSecao(MemoriaCalculo& memoria, const SecaoFlexao& s, const std::string& formulaMsd,
-                 const std::string& chaveXi = {}, const std::string& chaveAs = {});
+void anotarSecao(MemoriaCalculo& memoria, const SecaoFlexao& s, const char* formulaMsd,
+                 const char* chaveXi = "", const char* chaveAs = "");
 
 // One whole solve. Throws ErroAlturaUtil when d ≤ 0.
 SecaoFlexao dimensionarSecao(const Materiais& m, double Msd, double Nsd, double d, double dLinha,

@@ -22,8 +22,10 @@ double areaRequerida(double AsProjeto, double AsTransitoria, double AsMin)
 }
 
 // The meshes of a face and why: the first single mesh of the table, or the
-// first pair, whose area reaches 98 % of the required one.
-void anotarFace(MemoriaCalculo& m, const std::string& face, const TelasFace& f, double R, int tipoTubo)
+// first pair, whose area reaches 98 % of the required one. `simbolo` names
+// the face's area: "Aint", "Aext".
+void anotarFace(MemoriaCalculo& m, const std::string& face, const char* simbolo, const TelasFace& f, double R,
+                int tipoTubo)
 {
     const std::string prefixo = tipoTubo == PontaBolsa ? "PB " : "MF ";
     std::string nomes = prefixo + f.nome1;
@@ -33,7 +35,7 @@ void anotarFace(MemoriaCalculo& m, const std::string& face, const TelasFace& f, 
     m.grandeza({"Área da primeira tela", "A1", f.A1, "cm²/m", "", 2});
     if (!f.nome2.empty())
         m.grandeza({"Área da segunda tela", "A2", f.A2, "cm²/m", "", 2});
-    m.grandeza({"Área das telas da face " + face, "A" + face.substr(0, 3), f.A1 + f.A2, "cm²/m",
+    m.grandeza({"Área das telas da face " + face, simbolo, f.A1 + f.A2, "cm²/m",
                 f.nome2.empty() ? "{A1}" : "{A1} + {A2}", 2});
     m.nota("Tela " + face + ": " + nomes
            + (f.esgotada ? "; nenhuma tela nem par de telas atinge 0,98 da área requerida."
@@ -88,7 +90,7 @@ void selecionarTelas(EstadoDimensionamento& e)
     }
 
     const TelasFace interna = escolherTelas(t.AsIntReq);
-    anotarFace(m, "interna", interna, t.AsIntReq, e.tipoTubo);
+    anotarFace(m, "interna", "Aint", interna, t.AsIntReq, e.tipoTubo);
     t.Aint1 = interna.A1;
     t.Aint2 = interna.A2;
     t.Dint1 = interna.D1;
@@ -99,7 +101,7 @@ void selecionarTelas(EstadoDimensionamento& e)
         return;
 
     const TelasFace externa = escolherTelas(t.AsExtReq);
-    anotarFace(m, "externa", externa, t.AsExtReq, e.tipoTubo);
+    anotarFace(m, "externa", "Aext", externa, t.AsExtReq, e.tipoTubo);
     t.Aext1 = externa.A1;
     t.Aext2 = externa.A2;
     t.Dext1 = externa.D1;

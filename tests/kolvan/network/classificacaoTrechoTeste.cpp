@@ -115,6 +115,26 @@ TEST(ClassificacaoTrecho, CoberturaGovernante)
     }
 }
 
+// The points run from the upstream end, so the first of equal R, the one
+// nearer the upstream end, is the one that governs.
+TEST(ClassificacaoTrecho, PontosDaMontanteParaAJusante)
+{
+    struct Caso {
+        int montante, jusante;
+        std::vector<int> pontos;
+    } casos[] = {
+        {120, 120, {120}},
+        {120, 121, {120, 121}},
+        {100, 112, {100, 105, 110, 112}},
+        {112, 100, {112, 110, 105, 100}},
+        {103, 107, {103, 105, 107}},
+        {61, 74, {61, 65, 70, 74}},
+        {74, 61, {74, 70, 65, 61}},
+    };
+    for (const Caso& c : casos)
+        EXPECT_EQ(pontosCobertura(c.montante, c.jusante), c.pontos) << c.montante << " → " << c.jusante;
+}
+
 TEST(ClassificacaoTrecho, CoberturasDasCotasELarguraPadrao)
 {
     ProjetoTubo p;
