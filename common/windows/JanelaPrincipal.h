@@ -48,8 +48,11 @@ struct ArquivosProjeto {
 // Asked before unsaved work would be lost.
 inline constexpr const char* perguntaSalvarProjeto = "O projeto atual tem alterações que não foram salvas.\n"
                                                      "Deseja salvar o projeto?";
-inline constexpr const char* perguntaDadosPerdidos = "O projeto atual ainda não tem resultado e não pode ser "
-                                                     "salvo: os dados digitados serão perdidos.\nDeseja continuar?";
+// A project opened keeps "Salvar" as it was, so the reason is the result to
+// confirm, whether or not the project already shows one.
+inline constexpr const char* perguntaDadosPerdidos = "O projeto atual só pode ser salvo depois que um resultado for "
+                                                     "confirmado: os dados digitados serão perdidos.\n"
+                                                     "Deseja continuar?";
 
 class JanelaPrincipal : public QMainWindow {
     Q_OBJECT

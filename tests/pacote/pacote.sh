@@ -56,18 +56,19 @@ iniciar_instalado() {
     PID_PROGRAMA=$!
 }
 
-# CORES: the number of colours of the geometry window, after the disclaimer;
-# then the program is left through the exit question.
+# CORES: the number of colours of the geometry window (titled $3), after the
+# disclaimer, in the main window titled $2; then the program is left through
+# the exit question.
 cores_da_geometria() {
     local nome=$1 aviso principal janela x y w h
-    aviso=$(esperar_janela '^Aviso')
+    aviso=$(esperar_janela 'Aviso')
     focar "$aviso"
     teclas Return
     esperar_fechar "$aviso" Aviso
     principal=$(esperar_janela "$2")
     focar "$principal"
     teclas F2
-    janela=$(esperar_janela 'Geometria$')
+    janela=$(esperar_janela "$3")
     sleep 0.5
     capturar "$nome"
     eval "$(xdotool getwindowgeometry --shell "$janela")"
@@ -76,7 +77,7 @@ cores_da_geometria() {
     esperar_fechar "$janela" Geometria
     focar "$principal"
     teclas ctrl+q
-    janela=$(esperar_janela "^Confirma")
+    janela=$(esperar_janela 'Confirmação')
     focar "$janela"
     teclas Return
     esperar_termino
@@ -84,20 +85,22 @@ cores_da_geometria() {
 
 for programa in kolvan redwan; do
     case $programa in
-        kolvan) titulo='classe de resist'; config=Projetista.ini ;;
-        redwan) titulo='armadura de tubos'; config=Fabricante.ini ;;
+        kolvan) titulo='Especificação da classe de resistência dos tubos de concreto'
+                geometria='Parâmetros da Geometria'; config=Projetista.ini ;;
+        redwan) titulo='Dimensionamento da armadura de tubos de concreto armado'
+                geometria='Geometria'; config=Fabricante.ini ;;
     esac
     # Without the installed pictures: the base line.
     mv "$RAIZ_TESTE/raiz/usr/share/kolvan-redwan" "$RAIZ_TESTE/escondida"
     iniciar_instalado "$RAIZ_TESTE/raiz/usr/bin/$programa" "$TRABALHO/casa-sem"
-    cores_da_geometria "$programa-sem-figuras" "$titulo"
+    cores_da_geometria "$programa-sem-figuras" "$titulo" "$geometria"
     sem=$CORES
     mv "$RAIZ_TESTE/escondida" "$RAIZ_TESTE/raiz/usr/share/kolvan-redwan"
     rm -rf "$TRABALHO/vazia"/*
 
     casa=$TRABALHO/casa-$programa
     iniciar_instalado "$RAIZ_TESTE/raiz/usr/bin/$programa" "$casa"
-    cores_da_geometria "$programa-instalado" "$titulo"
+    cores_da_geometria "$programa-instalado" "$titulo" "$geometria"
     com=$CORES
     [ "$com" -gt $((sem + 100)) ] || falhar "$programa não mostrou as figuras ($com cores contra $sem sem elas)"
     dados=$casa/.local/share/$programa
@@ -108,3 +111,84 @@ for programa in kolvan redwan; do
 done
 [ -f "$TRABALHO/casa-redwan/.local/share/redwan/Pictures/logofabri.bmp" ] ||
     falhar "o logotipo do fabricante não foi gravado na pasta do usuário"
+
+# A double-click in a file manager: the desktop entry, found through the
+# MIME type of the file, opens the project in Kolvan. The project is changed
+# and its class confirmed again; leaving asks to save it: "Cancelar" keeps the
+# program open, "Sim" saves through the save dialog before the exit question.
+DADOS=$RAIZ_TESTE/raiz/usr/share
+EXEMPLOS=$(realpath "$(dirname "$0")/../../exemplos")
+export XDG_DATA_DIRS=$DADOS:/usr/share
+update-mime-database "$DADOS/mime" >/dev/null
+update-desktop-database "$DADOS/applications"
+for tipo in projeto-exemplo.kvn:application/x-kolvan tubo-exemplo.rdw:application/x-redwan; do
+    achado=$(gio info -a standard::content-type "$EXEMPLOS/${tipo%%:*}" | sed -n 's/.*content-type: //p')
+    [ "$achado" = "${tipo#*:}" ] || falhar "${tipo%%:*} é do tipo \"$achado\", não ${tipo#*:}"
+done
+grep -qx 'application/x-kolvan=kolvan.desktop;' "$DADOS/applications/mimeinfo.cache" ||
+    falhar "o tipo dos projetos do Kolvan não abre no Kolvan"
+grep -qx 'application/x-redwan=redwan.desktop;' "$DADOS/applications/mimeinfo.cache" ||
+    falhar "o tipo dos projetos do Redwan não abre no Redwan"
+
+projeto=$TRABALHO/documentos/projeto-exemplo.kvn
+mkdir -p "$TRABALHO/documentos"
+cp "$EXEMPLOS/projeto-exemplo.kvn" "$projeto"
+(
+    cd "$TRABALHO/vazia"
+    exec env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb HOME="$TRABALHO/casa-kolvan" XDG_RUNTIME_DIR="$TRABALHO/runtime" \
+        PATH="$RAIZ_TESTE/raiz/usr/bin:$PATH" gio open "$projeto"
+) >"$TRABALHO/programa.log" 2>&1 || falhar "gio open não abriu $projeto"
+fim=$((SECONDS + ESPERA))
+until PID_PROGRAMA=$(pgrep -n -f "kolvan $projeto"); do
+    [ $SECONDS -lt $fim ] || falhar "o Kolvan não foi iniciado pelo duplo clique"
+    sleep 0.1
+done
+aviso=$(esperar_janela 'Aviso')
+focar "$aviso"
+teclas Return
+principal=$(esperar_janela 'projeto-exemplo.kvn - Especificação da classe de resistência dos tubos de concreto')
+focar "$principal"
+clicar "$principal" 258 37
+janela=$(esperar_janela 'Dados da Obra/Cliente')
+focar "$janela"
+digitar 'Galeria alterada'
+teclas alt+F4
+esperar_fechar "$janela" "Dados da Obra/Cliente"
+focar "$principal"
+teclas F6
+janela=$(esperar_janela 'Resultados - Classe')
+focar "$janela"
+teclas alt+F4
+esperar_fechar "$janela" "Resultado da classe"
+focar "$principal"
+teclas ctrl+q
+pergunta=$(esperar_janela 'Kolva')
+capturar pergunta-salvar
+focar "$pergunta"
+teclas Escape
+esperar_fechar "$pergunta" "pergunta de salvar"
+sleep 0.5
+kill -0 "$PID_PROGRAMA" 2>/dev/null || falhar "\"Cancelar\" não manteve o Kolvan aberto"
+conferir_titulo "$principal" '*projeto-exemplo.kvn - Especificação da classe de resistência dos tubos de concreto'
+focar "$principal"
+teclas ctrl+q
+pergunta=$(esperar_janela 'Kolva')
+focar "$pergunta"
+teclas Return
+janela=$(esperar_janela 'Salvar')
+focar "$janela"
+digitar "$TRABALHO/documentos/alterado.kvn"
+teclas Return
+esperar_fechar "$janela" "Salvar"
+janela=$(esperar_janela 'Confirmação')
+focar "$janela"
+teclas Return
+fim=$((SECONDS + ESPERA))
+while kill -0 "$PID_PROGRAMA" 2>/dev/null; do
+    [ $SECONDS -lt $fim ] || falhar "o Kolvan não terminou"
+    sleep 0.1
+done
+PID_PROGRAMA=""
+cmp -s "$projeto" "$EXEMPLOS/projeto-exemplo.kvn" || falhar "o projeto aberto foi alterado"
+conferir_linhas "$TRABALHO/documentos/alterado.kvn" OBRA 'Galeria alterada'
+echo "duplo clique: projeto-exemplo.kvn aberto no Kolvan; ao sair, a pergunta de salvar; salvo como alterado.kvn"

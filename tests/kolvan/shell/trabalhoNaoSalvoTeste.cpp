@@ -226,6 +226,29 @@ private slots:
         QCOMPARE(msgs->mostradas.size(), 1);
     }
 
+    // A project opened at the start shows its result, but "Salvar" stays off
+    // until a class is confirmed again: a change would be lost, and the
+    // question says why.
+    void abertoSoSalvaDepoisDoResultado()
+    {
+        iniciar();
+        classeConfirmada();
+        dialogoSalvarResponde(QStringLiteral("aberto.kvn"));
+        cmd("Bsal")->trigger();
+        reiniciar(base->caminho(QStringLiteral("aberto.kvn")));
+        QVERIFY(!cmd("Bsal")->isEnabled());
+        geometria(6);
+        msgs->mostradas.clear();
+        msgs->respostas = {false};
+        cmd("Bnov")->trigger();
+        QCOMPARE(msgs->mostradas, QStringList{pergunta(perguntaDadosPerdidos)});
+        confirmar("Bcla");
+        msgs->mostradas.clear();
+        msgs->respostasComCancelar = {Resposta::Cancelar};
+        cmd("Bnov")->trigger();
+        QCOMPARE(msgs->mostradas, QStringList{perguntaSalvar()});
+    }
+
     // The last six projects opened or saved, newest first, kept for the
     // next run; one whose file is gone leaves the list with a message.
     void arquivosRecentes()
