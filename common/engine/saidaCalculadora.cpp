@@ -2,6 +2,8 @@
 
 #include "numeros.h"
 
+#include <algorithm>
+
 std::string numeroSaida(double valor) { return formatarDecimais(valor, 6); }
 
 std::string valorEmUmaLinha(const std::string& valor)
@@ -46,4 +48,10 @@ std::string linhaCsv(const std::vector<std::string>& valores)
         linha += '"';
     }
     return linha + "\n";
+}
+
+bool pedeAjuda(const std::vector<std::string>& argumentos)
+{
+    return std::any_of(argumentos.begin(), argumentos.end(),
+                       [](const std::string& a) { return a == "-h" || a == "--help"; });
 }

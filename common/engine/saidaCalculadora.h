@@ -21,6 +21,10 @@ std::string blocoChaveValor(const CamposSaida& campos);
 // One row of one-line values; a field holding ';' or '"' is quoted, its quotes doubled.
 std::string linhaCsv(const std::vector<std::string>& valores);
 
+// Whether a command line asks for its usage (-h or --help) anywhere, even
+// where an option's value was due.
+bool pedeAjuda(const std::vector<std::string>& argumentos);
+
 struct ArgumentosCalculadora {
     bool ok = false;
     bool csv = false;

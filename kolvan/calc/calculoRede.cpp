@@ -38,6 +38,10 @@ int executarCalculoRede(int argc, char* argv[])
     for (int i = 1; i < argc; ++i)
         argumentos.emplace_back(QString::fromLocal8Bit(argv[i]).toStdString());
     const ArgumentosRede a = lerArgumentosRede(argumentos);
+    if (a.ajuda) {
+        escrever(stdout, ajudaRede);
+        return TodosCalculados;
+    }
     if (!a.ok) {
         escrever(stderr, "kolvan-calc: " + a.erro + "\nuso: " + usoRede + "\n");
         return UsoErrado;

@@ -9,6 +9,7 @@
 #include "inicioKolvan.h"
 #include "memoriaClasse.h"
 #include "relatorioClasse.h"
+#include "saidaRede.h"
 
 #include <QDateTime>
 #include <cstdio>
@@ -22,6 +23,7 @@ int main(int argc, char* argv[])
 
     LinhaComandoCalculadora linha({"kolvan-calc", "Classe de resistência dos tubos de concreto de projetos do Kolvan.",
                                    versaoKolvan, ".kvn"});
+    linha.app.footer(std::string("Uma rede de tubulações inteira (--rede --help mostra as suas opções):\n  ") + usoRede);
     if (const auto fim = linha.ler(argc, argv))
         return *fim;
 

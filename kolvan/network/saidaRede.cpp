@@ -10,6 +10,10 @@ bool pedeRede(const std::vector<std::string>& argumentos)
 ArgumentosRede lerArgumentosRede(const std::vector<std::string>& argumentos)
 {
     ArgumentosRede a;
+    if (pedeAjuda(argumentos)) {
+        a.ajuda = a.ok = true;
+        return a;
+    }
     for (std::size_t i = 0; i < argumentos.size(); ++i) {
         const std::string& arg = argumentos[i];
         std::string* destino = arg == "--rede" ? &a.rede

@@ -17,6 +17,7 @@ struct ArgumentosRede {
     bool csv = false;
     std::string pastaPdf; // empty: no report
     std::string xlsx;     // empty: no spreadsheet
+    bool ajuda = false;   // -h or --help: the usage, and nothing else
     std::string erro;
 };
 
@@ -25,6 +26,18 @@ bool pedeRede(const std::vector<std::string>& argumentos);
 ArgumentosRede lerArgumentosRede(const std::vector<std::string>& argumentos);
 inline constexpr const char* usoRede =
     "kolvan-calc --rede REDE.csv|REDE.xml --projeto BASE.kvn [--csv] [--pdf PASTA] [--xlsx ARQUIVO]";
+// What --rede --help prints.
+inline constexpr const char* ajudaRede =
+    "Classe de resistência de cada trecho de uma rede de tubulações, com os parâmetros de um projeto do Kolvan.\n"
+    "uso: kolvan-calc --rede REDE.csv|REDE.xml --projeto BASE.kvn [--csv] [--pdf PASTA] [--xlsx ARQUIVO]\n"
+    "\n"
+    "Opções:\n"
+    "  --rede ARQUIVO          a rede: CSV (';' com vírgula decimal ou ',' com ponto) ou LandXML\n"
+    "  --projeto BASE.kvn      o projeto de onde vêm a instalação, a sobrecarga, a base e o coeficiente de segurança\n"
+    "  --csv                   uma linha por trecho, campos separados por ';'\n"
+    "  --pdf PASTA             grava o relatório da rede nesta pasta\n"
+    "  --xlsx ARQUIVO          grava a planilha dos trechos e dos quantitativos\n"
+    "  -h,--help               mostra este uso e sai\n";
 
 // trecho, hsMontante, … textoClasse; the block of a stretch without a class
 // holds only trecho and erro.

@@ -20,6 +20,8 @@ int main(int argc, char* argv[])
 
     LinhaComandoCalculadora linha({"redwan-calc", "Armadura de tubos de concreto armado de projetos do Redwan.",
                                    versaoRedwan, ".rdw"});
+    linha.app.footer("A tabela de armaduras de uma linha de produtos inteira:\n"
+                     "  redwan-calc --tabela [OPÇÕES]    (--tabela --help mostra as suas opções)");
     if (const auto fim = linha.ler(argc, argv))
         return *fim;
 

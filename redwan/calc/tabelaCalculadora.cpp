@@ -1,6 +1,7 @@
 #include "tabelaCalculadora.h"
 
 #include "ArquivoFabricante.h"
+#include "Calculadora.h"
 #include "RelatorioLinha.h"
 #include "TextoQt.h"
 #include "argumentosTabela.h"
@@ -13,16 +14,10 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
-#include <clocale>
 #include <cstdio>
 
 namespace {
 void escrever(FILE* saida, const std::string& texto) { std::fwrite(texto.data(), 1, texto.size(), saida); }
-
-const char* const uso =
-    "uso: redwan-calc --tabela [--finalidade pluvial|esgoto] [--junta MF|PB] [--fck N] [--armadura simples|dupla] "
-    "[--dint N --dext N] [--gs N] [--gc N] [--espessuras ARQUIVO.csv] [--parede-minima] [--csv] [--pdf PASTA] "
-    "[--xlsx ARQUIVO]\n";
 
 bool lerLinhas(const QString& caminho, std::vector<std::string>& linhas)
 {
@@ -54,17 +49,18 @@ std::string saidaTabela(const TabelaLinha& tabela, bool csv)
 
 int executarTabela(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication aplicacao(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
+    const auto aplicacao = aplicacaoCalculadora(argc, argv);
 
     std::vector<std::string> argumentos;
     for (int i = 1; i < argc; ++i)
         argumentos.emplace_back(QString::fromLocal8Bit(argv[i]).toStdString());
     ArgumentosTabela a = lerArgumentosTabela(argumentos);
+    if (a.ajuda) {
+        escrever(stdout, ajudaTabela);
+        return TodosCalculados;
+    }
     if (!a.ok) {
-        escrever(stderr, "redwan-calc: " + a.erro + "\n" + uso);
+        escrever(stderr, "redwan-calc: " + a.erro + "\nuso: " + usoTabela + "\n");
         return UsoErrado;
     }
     if (!a.arquivoEspessuras.empty()) {

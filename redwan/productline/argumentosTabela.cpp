@@ -2,6 +2,7 @@
 
 #include "geometriaRedwan.h"
 #include "numeros.h"
+#include "saidaCalculadora.h"
 
 #include <algorithm>
 #include <cmath>
@@ -39,6 +40,10 @@ ArgumentosTabela lerArgumentosTabela(const std::vector<std::string>& argumentos)
     p.fck = "35";
     p.gamaS = "1,15";
     p.gamaC = "1,40";
+    if (pedeAjuda(argumentos)) {
+        a.ajuda = a.ok = true;
+        return a;
+    }
     for (std::size_t i = 0; i < argumentos.size(); ++i) {
         const std::string& opcao = argumentos[i];
         if (opcao == "--tabela")

@@ -20,7 +20,35 @@ struct ArgumentosTabela {
     bool csv = false;
     std::string pastaPdf;
     std::string arquivoXlsx;
+    bool ajuda = false; // -h or --help: the usage, and nothing else
 };
+
+inline constexpr const char* usoTabela =
+    "redwan-calc --tabela [--finalidade pluvial|esgoto] [--junta MF|PB] [--fck N] [--armadura simples|dupla] "
+    "[--dint N --dext N] [--gs N] [--gc N] [--espessuras ARQUIVO.csv] [--parede-minima] [--csv] [--pdf PASTA] "
+    "[--xlsx ARQUIVO]";
+
+// What --tabela --help prints.
+inline constexpr const char* ajudaTabela =
+    "Tabela de armaduras de uma linha de produtos: todas as classes de todos os diâmetros de uma vez.\n"
+    "uso: redwan-calc --tabela [--finalidade pluvial|esgoto] [--junta MF|PB] [--fck N] [--armadura simples|dupla]\n"
+    "                          [--dint N --dext N] [--gs N] [--gc N] [--espessuras ARQUIVO.csv] [--parede-minima]\n"
+    "                          [--csv] [--pdf PASTA] [--xlsx ARQUIVO]\n"
+    "\n"
+    "Opções (números com vírgula decimal):\n"
+    "  --finalidade pluvial|esgoto  águas pluviais (padrão) ou esgoto sanitário\n"
+    "  --junta MF|PB                macho e fêmea (padrão) ou ponta e bolsa\n"
+    "  --fck N                      resistência característica do concreto, MPa (padrão 35)\n"
+    "  --armadura simples|dupla     uma armadura (padrão) ou duas\n"
+    "  --dint N --dext N            posições das armaduras interna e externa, cm\n"
+    "  --gs N                       coeficiente de segurança do aço γs (padrão 1,15)\n"
+    "  --gc N                       coeficiente de segurança do concreto γc (padrão 1,40)\n"
+    "  --espessuras ARQUIVO.csv     a parede de cada diâmetro listado, linhas \"di;h\" (padrão: a parede mínima)\n"
+    "  --parede-minima              busca também a parede mais fina que dimensiona cada célula\n"
+    "  --csv                        uma linha por célula, campos separados por ';'\n"
+    "  --pdf PASTA                  grava o relatório da tabela nesta pasta\n"
+    "  --xlsx ARQUIVO               grava a planilha da tabela\n"
+    "  -h,--help                    mostra este uso e sai\n";
 
 // `argumentos` without the program name, "--tabela" among them.
 ArgumentosTabela lerArgumentosTabela(const std::vector<std::string>& argumentos);

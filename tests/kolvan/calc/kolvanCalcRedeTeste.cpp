@@ -17,9 +17,14 @@ struct Execucao {
     QString saida, erro;
 };
 
+// As a terminal runs it: with no XDG_RUNTIME_DIR, so that a note of Qt's
+// about it would show on standard error.
 Execucao kolvanCalc(const QStringList& argumentos)
 {
     QProcess p;
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    ambiente.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    p.setProcessEnvironment(ambiente);
     p.start(QStringLiteral(KOLVAN_CALC), argumentos);
     p.waitForFinished(120000);
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
@@ -63,6 +68,21 @@ private slots:
                                          QStringLiteral("--projeto"), base});
         QCOMPARE(xml.status, 0);
         QVERIFY(xml.saida.startsWith(QStringLiteral("trecho;hsMontante;hsJusante;hsGovernante;bv;W;qs;fe;R;")));
+    }
+
+    // The network's options are found from the calculator's own usage.
+    void ajuda()
+    {
+        const Execucao geral = kolvanCalc({QStringLiteral("--help")});
+        QCOMPARE(geral.status, 0);
+        QVERIFY(geral.saida.contains(QStringLiteral("--rede --help mostra as suas opções):\n  kolvan-calc --rede ")));
+        for (const QString& pedido : {QStringLiteral("--help"), QStringLiteral("-h")}) {
+            const Execucao e = kolvanCalc({QStringLiteral("--rede"), pedido});
+            QCOMPARE(e.status, 0);
+            QVERIFY(e.saida.startsWith(QStringLiteral("Classe de resistência de cada trecho de uma rede")));
+            QVERIFY(e.saida.contains(QStringLiteral("\n  --projeto BASE.kvn ")));
+            QCOMPARE(e.erro, QString());
+        }
     }
 
     void usoErradoEArquivosRecusados()

@@ -16,9 +16,14 @@ struct Execucao {
     QString erro;
 };
 
+// As a terminal runs it: with no XDG_RUNTIME_DIR, so that a note of Qt's
+// about it would show on standard error.
 Execucao redwanCalc(const QStringList& argumentos)
 {
     QProcess p;
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    ambiente.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    p.setProcessEnvironment(ambiente);
     p.start(QStringLiteral(REDWAN_CALC), argumentos);
     p.waitForFinished(120000);
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
@@ -35,6 +40,7 @@ private slots:
     {
         const Execucao e = redwanCalc({QStringLiteral("--tabela")});
         QCOMPARE(e.status, 0);
+        QCOMPARE(e.erro, QString());
         const QStringList b = blocos(e.saida);
         QCOMPARE(b.size(), 56);
         QVERIFY(b[0].startsWith(QStringLiteral("di: 300,000000\nclasse: PA1\nP: 18,000000\nh: 45,000000\nMc: ")));
@@ -49,6 +55,26 @@ private slots:
         QVERIFY(b[11].startsWith(QStringLiteral("di: 500,000000\nclasse: PA4\n")));
         QVERIFY(b[11].contains(QStringLiteral("\nerro: Não foi possível realizar o dimensionamento")));
         QVERIFY(!b[11].contains(QStringLiteral("AsC:")));
+    }
+
+    // The line's options are found from the calculator's own usage; a wrong
+    // one is named, with the usage.
+    void ajudaEUsoErrado()
+    {
+        const Execucao geral = redwanCalc({QStringLiteral("--help")});
+        QCOMPARE(geral.status, 0);
+        QVERIFY(geral.saida.contains(QStringLiteral("\n  redwan-calc --tabela [OPÇÕES]    (--tabela --help")));
+        for (const QString& pedido : {QStringLiteral("--help"), QStringLiteral("-h")}) {
+            const Execucao e = redwanCalc({QStringLiteral("--tabela"), pedido});
+            QCOMPARE(e.status, 0);
+            QVERIFY(e.saida.startsWith(QStringLiteral("Tabela de armaduras de uma linha de produtos")));
+            QVERIFY(e.saida.contains(QStringLiteral("\n  --parede-minima ")));
+            QCOMPARE(e.erro, QString());
+        }
+        const Execucao errado = redwanCalc({QStringLiteral("--tabela"), QStringLiteral("--fck")});
+        QCOMPARE(errado.status, 2);
+        QCOMPARE(errado.saida, QString());
+        QVERIFY(errado.erro.startsWith(QStringLiteral("redwan-calc: --fck pede um valor\nuso: redwan-calc --tabela [")));
     }
 
     void csvComParedeMinimaEEspessuras()
