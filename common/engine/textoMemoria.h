@@ -12,23 +12,32 @@
 #include <string>
 #include <string_view>
 
+// Comparing, joining and printing, the same for both kinds of text below.
+template <class Texto>
+class ComoTexto {
+public:
+    operator std::string_view() const { return eu().vista(); }
+    std::string str() const { return std::string(eu().vista()); }
+    bool empty() const { return eu().vista().empty(); }
+
+    friend bool operator==(const Texto& a, std::string_view b) { return a.vista() == b; }
+    friend bool operator==(const Texto& a, const Texto& b) { return a.vista() == b.vista(); }
+    friend bool operator==(const Texto& a, const std::string& b) { return a.vista() == b; }
+    friend bool operator==(const Texto& a, const char* b) { return a.vista() == b; }
+    friend std::string operator+(const Texto& a, std::string_view b) { return a.str().append(b); }
+    friend std::ostream& operator<<(std::ostream& o, const Texto& t) { return o << t.vista(); }
+
+private:
+    const Texto& eu() const { return static_cast<const Texto&>(*this); }
+};
+
 // A symbol, unit or key: a literal, compared by its text.
-class TextoFixo {
+class TextoFixo : public ComoTexto<TextoFixo> {
 public:
     TextoFixo() = default;
     TextoFixo(const char* literal) : literal_(literal ? literal : "") {}
 
     std::string_view vista() const { return literal_; }
-    operator std::string_view() const { return vista(); }
-    std::string str() const { return literal_; }
-    bool empty() const { return *literal_ == '\0'; }
-
-    friend bool operator==(const TextoFixo& a, std::string_view b) { return a.vista() == b; }
-    friend bool operator==(const TextoFixo& a, const TextoFixo& b) { return a.vista() == b.vista(); }
-    friend bool operator==(const TextoFixo& a, const std::string& b) { return a.vista() == b; }
-    friend bool operator==(const TextoFixo& a, const char* b) { return a.vista() == b; }
-    friend std::string operator+(const TextoFixo& a, std::string_view b) { return a.str().append(b); }
-    friend std::ostream& operator<<(std::ostream& o, const TextoFixo& t) { return o << t.vista(); }
 
 private:
     const char* literal_ = "";
@@ -37,7 +46,7 @@ private:
 // A name, formula, heading or sentence: a literal, or a text composed at run
 // time (a verdict naming a class, "Passe 2: …") kept whole and shared between
 // the copies of its step.
-class TextoMemoria {
+class TextoMemoria : public ComoTexto<TextoMemoria> {
 public:
     TextoMemoria() = default;
     TextoMemoria(const char* literal) : literal_(literal ? literal : "") {}
@@ -47,16 +56,6 @@ public:
     }
 
     std::string_view vista() const { return literal_ ? std::string_view(literal_) : std::string_view(*composto_); }
-    operator std::string_view() const { return vista(); }
-    std::string str() const { return std::string(vista()); }
-    bool empty() const { return vista().empty(); }
-
-    friend bool operator==(const TextoMemoria& a, std::string_view b) { return a.vista() == b; }
-    friend bool operator==(const TextoMemoria& a, const TextoMemoria& b) { return a.vista() == b.vista(); }
-    friend bool operator==(const TextoMemoria& a, const std::string& b) { return a.vista() == b; }
-    friend bool operator==(const TextoMemoria& a, const char* b) { return a.vista() == b; }
-    friend std::string operator+(const TextoMemoria& a, std::string_view b) { return a.str().append(b); }
-    friend std::ostream& operator<<(std::ostream& o, const TextoMemoria& t) { return o << t.vista(); }
 
 private:
     std::shared_ptr<const std::string> composto_;

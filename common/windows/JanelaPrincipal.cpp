@@ -52,6 +52,8 @@ QIcon iconeDe(QStyle* estilo, const QString& nome)
         {QStringLiteral("BrelD"), QStyle::SP_FileDialogContentsView},
         {QStringLiteral("BmemC"), QStyle::SP_FileDialogInfoView},
         {QStringLiteral("BmemD"), QStyle::SP_FileDialogInfoView},
+        {QStringLiteral("Brede"), QStyle::SP_DriveNetIcon},
+        {QStringLiteral("Btab"), QStyle::SP_FileDialogListView},
         {QStringLiteral("BsobreC"), QStyle::SP_MessageBoxInformation},
         {QStringLiteral("BsobreD"), QStyle::SP_MessageBoxInformation}};
     const auto achado = padroes.find(nome);

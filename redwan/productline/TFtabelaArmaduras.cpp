@@ -1,6 +1,7 @@
 #include "TFtabelaArmaduras.h"
 
 #include "ArquivoLinhas.h"
+#include "DialogoArmaduraJanela.h"
 #include "DialogosArquivo.h"
 #include "ExportacaoPlanilha.h"
 #include "FiltroNumerico.h"
@@ -60,27 +61,6 @@ QPushButton* criarBotao(const QString& nome, const QString& texto, QWidget* pai)
 
 enum ColunaParede { colunaDi, colunaH, colunaTipo };
 } // namespace
-
-// The questions of the recommendations, each with the fields as the check
-// has left them so far.
-class DialogoLinha : public DialogoArmadura {
-public:
-    DialogoLinha(TFtabelaArmaduras& janela, const EntradaLinha& linha) : janela_(janela), linha_(linha) {}
-    bool perguntar(const std::string& texto) override
-    {
-        janela_.carregar(linha_);
-        return mensagens().pergunta(qt(texto));
-    }
-    void informar(const std::string& texto) override
-    {
-        janela_.carregar(linha_);
-        mensagens().mensagem(qt(texto));
-    }
-
-private:
-    TFtabelaArmaduras& janela_;
-    const EntradaLinha& linha_;
-};
 
 TFtabelaArmaduras::TFtabelaArmaduras(const ProjetoRedwan& projeto, QWidget* parent)
     : QDialog(parent), projeto_(projeto)
@@ -354,7 +334,7 @@ void TFtabelaArmaduras::Dimensionar()
     if (buscando_)
         return;
     EntradaLinha l = lerControles();
-    DialogoLinha dialogo(*this, l);
+    DialogoArmaduraJanela dialogo(*this, l);
     const ConferenciaLinha r = conferirLinha(l, dialogo);
     carregar(l);
     if (!r.aceita) {

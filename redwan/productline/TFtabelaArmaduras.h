@@ -109,5 +109,6 @@ private:
     std::atomic<bool> cancelar_{false};
     std::shared_ptr<TabelaLinha> trabalho_; // the copy the search fills
     int geracao_ = 0;                        // which search a late report belongs to
-    friend class DialogoLinha;
+    template <class Janela, class Dados>
+    friend class DialogoArmaduraJanela;
 };

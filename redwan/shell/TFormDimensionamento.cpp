@@ -1,5 +1,6 @@
 #include "TFormDimensionamento.h"
 
+#include "DialogoArmaduraJanela.h"
 #include "Figuras.h"
 #include "FiltroNumerico.h"
 #include "GrupoOpcoes.h"
@@ -40,27 +41,6 @@ QStackedWidget* comFalso(QLineEdit*& real, QLineEdit*& falso, const QString& nom
     return pilha;
 }
 } // namespace
-
-// The user's side of the close check: each question shows the fields as
-// the check has left them so far.
-class DialogoJanelaArmadura : public DialogoArmadura {
-public:
-    DialogoJanelaArmadura(TFormDimensionamento& janela, const ParametrosArmadura& p) : janela_(janela), p_(p) {}
-    bool perguntar(const std::string& texto) override
-    {
-        janela_.carregar(p_);
-        return mensagens().pergunta(qt(texto));
-    }
-    void informar(const std::string& texto) override
-    {
-        janela_.carregar(p_);
-        mensagens().mensagem(qt(texto));
-    }
-
-private:
-    TFormDimensionamento& janela_;
-    const ParametrosArmadura& p_;
-};
 
 TFormDimensionamento::TFormDimensionamento(ProjetoRedwan& projeto, QWidget* parent)
     : JanelaEntrada(parent), projeto_(projeto)
@@ -228,7 +208,7 @@ void TFormDimensionamento::restaurarInstantaneo() { carregar(instantaneo_); }
 bool TFormDimensionamento::FormCloseQuery()
 {
     ParametrosArmadura p = lerControles();
-    DialogoJanelaArmadura dialogo(*this, p);
+    DialogoArmaduraJanela dialogo(*this, p);
     const ConferenciaArmadura r =
         conferirParametros(p, diametroInterno(projeto_.geometria), projeto_.geometria.finalidade, dialogo);
     carregar(p);

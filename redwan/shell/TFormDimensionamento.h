@@ -56,5 +56,6 @@ private:
     QStackedWidget* pilhaInt_;
     QStackedWidget* pilhaExt_;
     QList<QLabel*> rotulosCobrimento_;
-    friend class DialogoJanelaArmadura;
+    template <class Janela, class Dados>
+    friend class DialogoArmaduraJanela;
 };

@@ -1,34 +1,18 @@
 // kolvan-calc --rede run as a user runs it: the example network classed with
 // a saved project, its blocks, its exit status, its report and spreadsheet.
 #include "ArquivoKolvan.h"
+#include "execucaoCalculadora.h"
 #include "leituraRede.h"
 #include "redeTubulacoes.h"
 #include "saidaRede.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-struct Execucao {
-    int status = -1;
-    QString saida, erro;
-};
-
-// As a terminal runs it: with no XDG_RUNTIME_DIR, so that a note of Qt's
-// about it would show on standard error.
-Execucao kolvanCalc(const QStringList& argumentos)
-{
-    QProcess p;
-    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-    ambiente.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-    p.setProcessEnvironment(ambiente);
-    p.start(QStringLiteral(KOLVAN_CALC), argumentos);
-    p.waitForFinished(120000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
+Execucao kolvanCalc(const QStringList& argumentos) { return rodarCalculadora(QStringLiteral(KOLVAN_CALC), argumentos); }
 
 const QString exemploCsv = QStringLiteral(EXEMPLOS "/rede-exemplo.csv");
 const QString exemploXml = QStringLiteral(EXEMPLOS "/rede-exemplo.xml");

@@ -2,32 +2,15 @@
 // it prints what the result window shows for them.
 #include "ArquivoKolvan.h"
 #include "calculoClasse.h"
+#include "execucaoCalculadora.h"
 #include "memoriaCalculo.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-struct Execucao {
-    int status = -1;
-    QString saida;
-    QString erro;
-};
-
-// Run as from a bare terminal: no runtime folder, no display.
-Execucao kolvanCalc(const QStringList& argumentos)
-{
-    QProcess p;
-    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-    for (const char* variavel : {"XDG_RUNTIME_DIR", "QT_QPA_PLATFORM", "DISPLAY"})
-        ambiente.remove(QString::fromLatin1(variavel));
-    p.setProcessEnvironment(ambiente);
-    p.start(QStringLiteral(KOLVAN_CALC), argumentos);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
+Execucao kolvanCalc(const QStringList& argumentos) { return rodarCalculadora(QStringLiteral(KOLVAN_CALC), argumentos); }
 
 // A 600 mm project of the given installation, saved without a result.
 ProjetoTubo projeto(int tipo)

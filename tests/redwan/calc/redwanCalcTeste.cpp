@@ -3,34 +3,17 @@
 #include "ArquivoRedwan.h"
 #include "dimensionamento.h"
 #include "entradaProjeto.h"
+#include "execucaoCalculadora.h"
 #include "memoriaCalculo.h"
 #include "numeros.h"
 #include "saidaCalculadora.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-struct Execucao {
-    int status = -1;
-    QString saida;
-    QString erro;
-};
-
-// Run as from a bare terminal: no runtime folder, no display.
-Execucao redwanCalc(const QStringList& argumentos)
-{
-    QProcess p;
-    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-    for (const char* variavel : {"XDG_RUNTIME_DIR", "QT_QPA_PLATFORM", "DISPLAY"})
-        ambiente.remove(QString::fromLatin1(variavel));
-    p.setProcessEnvironment(ambiente);
-    p.start(QStringLiteral(REDWAN_CALC), argumentos);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
+Execucao redwanCalc(const QStringList& argumentos) { return rodarCalculadora(QStringLiteral(REDWAN_CALC), argumentos); }
 
 // The worked pipe: 1000 mm stormwater PA2 (90 kN/m), 100 mm wall, one cage, "Macho e Fêmea".
 ProjetoRedwan exemplo()

@@ -1,33 +1,16 @@
 // redwan-calc --tabela as a user runs it: every cell of the line, the walls
 // file, the wall search, and the spreadsheet and report files.
+#include "execucaoCalculadora.h"
 #include "linhaProdutos.h"
 #include "saidaCalculadora.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-struct Execucao {
-    int status = -1;
-    QString saida;
-    QString erro;
-};
-
-// As a terminal runs it: with no XDG_RUNTIME_DIR, so that a note of Qt's
-// about it would show on standard error.
-Execucao redwanCalc(const QStringList& argumentos)
-{
-    QProcess p;
-    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-    ambiente.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-    p.setProcessEnvironment(ambiente);
-    p.start(QStringLiteral(REDWAN_CALC), argumentos);
-    p.waitForFinished(120000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
+Execucao redwanCalc(const QStringList& argumentos) { return rodarCalculadora(QStringLiteral(REDWAN_CALC), argumentos); }
 
 QStringList blocos(const QString& saida) { return saida.split(QStringLiteral("\n\n"), Qt::SkipEmptyParts); }
 } // namespace
