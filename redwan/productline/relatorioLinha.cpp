@@ -151,6 +151,7 @@ LayoutRelatorio montarRelatorioLinha(const DadosRelatorioLinha& d)
 {
     LayoutRelatorio l;
     l.titulo = "Tabela de armaduras";
+    l.numerarPaginas = true;
     DadosFabricante fabricante = d.fabricante;
     removerBrancosIniciais(fabricante);
     if (fabricante.imprimir)

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -94,6 +95,15 @@ private slots:
         QFile relatorio(QDir(pdf).filePath(QStringLiteral("TabelaArmaduras.pdf")));
         QVERIFY(relatorio.open(QIODevice::ReadOnly));
         QCOMPARE(relatorio.read(4), QByteArray("%PDF"));
+        // A table of several pages numbers them.
+        QProcess texto;
+        texto.start(QStringLiteral("pdftotext"), {relatorio.fileName(), QStringLiteral("-")});
+        QVERIFY(texto.waitForFinished());
+        const QString lido = QString::fromUtf8(texto.readAllStandardOutput());
+        const int paginas = lido.count(QLatin1Char('\f'));
+        QVERIFY(paginas >= 2);
+        QVERIFY2(lido.contains(QStringLiteral("Página 1 de %1").arg(paginas)), qPrintable(lido));
+        QVERIFY(lido.contains(QStringLiteral("Página %1 de %1").arg(paginas)));
     }
 
     void linhaDeComandoErrada()
