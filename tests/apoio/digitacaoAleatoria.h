@@ -1,10 +1,13 @@
 #pragma once
 // What a user does at random in the property tests of both programs: the
-// texts the numeric key filter lets through, and chance choices.
+// texts the numeric key filter lets through, chance choices, and a session
+// of commands drawn one after another.
 
 #include <rapidcheck.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 // Digits and at most one decimal comma, or nothing: small values most often,
 // sometimes a lone comma or a number far beyond any limit.
@@ -29,3 +32,32 @@ inline std::string digitadoAoAcaso()
 
 // True once in `vezes` on average.
 inline bool umaVezEm(int vezes) { return *rc::gen::inRange(0, vezes) == 0; }
+
+// One command a random session may take: how often it is drawn, whether it
+// is enabled at that moment, and what it does.
+struct PassoAoAcaso {
+    int peso;
+    std::function<bool()> habilitado;
+    std::function<void()> fazer;
+};
+
+// From 1 to `maximo` − 1 commands drawn by weight; one that is disabled when
+// drawn does nothing, as its button would.
+inline void jogarAoAcaso(const std::vector<PassoAoAcaso>& passos, int maximo)
+{
+    int total = 0;
+    for (const PassoAoAcaso& p : passos)
+        total += p.peso;
+    const int quantos = *rc::gen::inRange(1, maximo);
+    for (int k = 0; k < quantos; ++k) {
+        int sorteio = *rc::gen::inRange(0, total);
+        for (const PassoAoAcaso& p : passos) {
+            if (sorteio < p.peso) {
+                if (p.habilitado())
+                    p.fazer();
+                break;
+            }
+            sorteio -= p.peso;
+        }
+    }
+}

@@ -286,41 +286,14 @@ struct Sessao {
 RC_GTEST_PROP(SessaoKolvan, EstadosAlcancaveisSobrevivemAoArquivo, ())
 {
     Sessao s;
-    const int passos = *rc::gen::inRange(1, 40);
-    for (int k = 0; k < passos; ++k) {
-        switch (*rc::gen::inRange(0, 12)) {
-        case 0:
-        case 1: s.geometria(); break;
-        case 2:
-        case 3:
-            if (s.instalacaoHabilitada)
-                s.instalacao();
-            break;
-        case 4:
-        case 5:
-            if (s.sobrecargaHabilitada)
-                s.sobrecarga();
-            break;
-        case 6:
-        case 7:
-            if (s.baseHabilitada)
-                s.base();
-            break;
-        case 8:
-        case 9:
-            if (s.classeHabilitada)
-                s.classe();
-            break;
-        case 10:
-            if (s.salvarHabilitado)
-                s.salvarEAbrir();
-            break;
-        default:
-            if (umaVezEm(4))
-                s.novo();
-            break;
-        }
-    }
+    jogarAoAcaso({{2, [] { return true; }, [&] { s.geometria(); }},
+                  {2, [&] { return s.instalacaoHabilitada; }, [&] { s.instalacao(); }},
+                  {2, [&] { return s.sobrecargaHabilitada; }, [&] { s.sobrecarga(); }},
+                  {2, [&] { return s.baseHabilitada; }, [&] { s.base(); }},
+                  {2, [&] { return s.classeHabilitada; }, [&] { s.classe(); }},
+                  {1, [&] { return s.salvarHabilitado; }, [&] { s.salvarEAbrir(); }},
+                  {1, [] { return umaVezEm(4); }, [&] { s.novo(); }}},
+                 40);
     if (s.salvarHabilitado)
         s.salvarEAbrir();
 }

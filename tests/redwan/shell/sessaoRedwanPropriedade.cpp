@@ -199,36 +199,13 @@ struct Sessao {
 RC_GTEST_PROP(SessaoRedwan, EstadosAlcancaveisSobrevivemAoArquivo, ())
 {
     Sessao s;
-    const int passos = *rc::gen::inRange(1, 30);
-    for (int k = 0; k < passos; ++k) {
-        switch (*rc::gen::inRange(0, 10)) {
-        case 0:
-        case 1: s.geometria(); break;
-        case 2:
-        case 3:
-            if (s.classeHabilitada)
-                s.classe();
-            break;
-        case 4:
-        case 5:
-            if (s.armaduraHabilitada)
-                s.parametros();
-            break;
-        case 6:
-        case 7:
-            if (s.dimensionarHabilitado)
-                s.dimensionar();
-            break;
-        case 8:
-            if (s.salvarHabilitado)
-                s.salvarEAbrir();
-            break;
-        default:
-            if (umaVezEm(4))
-                s.novo();
-            break;
-        }
-    }
+    jogarAoAcaso({{2, [] { return true; }, [&] { s.geometria(); }},
+                  {2, [&] { return s.classeHabilitada; }, [&] { s.classe(); }},
+                  {2, [&] { return s.armaduraHabilitada; }, [&] { s.parametros(); }},
+                  {2, [&] { return s.dimensionarHabilitado; }, [&] { s.dimensionar(); }},
+                  {1, [&] { return s.salvarHabilitado; }, [&] { s.salvarEAbrir(); }},
+                  {1, [] { return umaVezEm(4); }, [&] { s.novo(); }}},
+                 30);
     if (s.salvarHabilitado)
         s.salvarEAbrir();
 }
