@@ -66,6 +66,9 @@ struct LayoutRelatorio {
     MargensPagina margens;
     // Printed at the top of every page; a band without items is no header.
     BandaRelatorio cabecalhoPagina;
+    // False: the header starts on the second page, as the column headings of
+    // a table that the first page already shows among its bands.
+    bool cabecalhoNaPrimeiraPagina = true;
     std::vector<BandaRelatorio> bandas;
     // "Página N de M" at the foot of every page, right-aligned above the
     // bottom margin; the bands then stop above it.

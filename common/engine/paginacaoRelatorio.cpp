@@ -107,7 +107,7 @@ RelatorioPaginado paginarRelatorio(const LayoutRelatorio& layout, const MedidorT
         if (pedirPagina || (!paginaSemBandas && y + r.altura > fundo)) {
             relatorio.paginas.emplace_back();
             y = m.topo;
-            if (temCabecalho) {
+            if (temCabecalho && (layout.cabecalhoNaPrimeiraPagina || relatorio.paginas.size() > 1)) {
                 colocar(cabecalho, m.esquerda, y, relatorio.paginas.back());
                 y += cabecalho.altura;
             }

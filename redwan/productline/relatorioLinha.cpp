@@ -159,6 +159,8 @@ LayoutRelatorio montarRelatorioLinha(const DadosRelatorioLinha& d)
     l.bandas.push_back(bandaTitulo(l, d));
     l.bandas.push_back(bandaParametros(d.tabela.entrada));
     l.bandas.push_back(bandaColunas());
+    l.cabecalhoPagina = bandaColunas();
+    l.cabecalhoNaPrimeiraPagina = false;
     for (const CelulaLinha& c : d.tabela.celulas)
         l.bandas.push_back(bandaCelula(d.tabela, c));
     bool comParede = false;

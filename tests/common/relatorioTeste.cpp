@@ -142,6 +142,23 @@ TEST(Paginacao, CabecalhoEmTodaPagina)
     EXPECT_EQ(lugar(r, "b3"), (Lugar{2, 486}));
 }
 
+// A table's headings: the first page has them among its bands, the later
+// ones at their top.
+TEST(Paginacao, CabecalhoDaSegundaPaginaEmDiante)
+{
+    LayoutRelatorio layout;
+    layout.cabecalhoPagina = banda("colunas", 50);
+    layout.cabecalhoNaPrimeiraPagina = false;
+    layout.bandas = {banda("b0", 600), banda("b1", 600), banda("b2", 300)};
+    const RelatorioPaginado r = paginarRelatorio(layout, medidorFixo());
+    ASSERT_EQ(r.paginas.size(), 2u);
+    EXPECT_EQ(lugar(r, "b0"), (Lugar{0, 38}));
+    EXPECT_EQ(lugar(r, "colunas"), (Lugar{1, 38}));
+    EXPECT_EQ(lugar(r, "b1"), (Lugar{1, 88}));
+    EXPECT_EQ(lugar(r, "b2"), (Lugar{1, 688}));
+    EXPECT_EQ(r.paginas[0].textos.size(), 1u);
+}
+
 TEST(QuebraLinhas, PalavrasAcentosEQuebrasExplicitas)
 {
     struct Caso {

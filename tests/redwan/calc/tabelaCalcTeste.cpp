@@ -104,6 +104,10 @@ private slots:
         QVERIFY(paginas >= 2);
         QVERIFY2(lido.contains(QStringLiteral("Página 1 de %1").arg(paginas)), qPrintable(lido));
         QVERIFY(lido.contains(QStringLiteral("Página %1 de %1").arg(paginas)));
+        // Each page of the table has its column headings.
+        const QStringList porPagina = lido.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+        for (const QString& pagina : porPagina)
+            QVERIFY2(pagina.contains(QStringLiteral("Tela interna")), qPrintable(pagina));
     }
 
     void linhaDeComandoErrada()
