@@ -288,7 +288,7 @@ void JanelaPrincipal::FormActivate()
 
 void JanelaPrincipal::closeEvent(QCloseEvent* evento)
 {
-    if (!podeDescartarProjeto() || (sair_ && !perguntarSaida(*sair_))) {
+    if (!podeDescartarProjeto() || !podeDescartarAoSair() || (sair_ && !perguntarSaida(*sair_))) {
         evento->ignore();
         return;
     }

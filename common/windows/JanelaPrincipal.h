@@ -106,6 +106,10 @@ protected:
     virtual int alturaTextoResumo() const = 0;
     // After the exit question was answered "Sim".
     virtual void aoSair() {}
+    // Work kept outside the project (Kolvan's network): asked about when the
+    // program is left, after the project and before the exit question;
+    // false keeps the program running.
+    virtual bool podeDescartarAoSair() { return true; }
 
     // Both drawings for the joint type, with their dimension labels (empty
     // texts leave the labels empty).

@@ -65,6 +65,7 @@ void ModeloRede::incluirTrecho(int linha)
     rede_.resultados.insert(rede_.resultados.begin() + linha, classificarTrecho(base_, EntradaTrecho{}));
     endInsertRows();
     emit redeAlterada();
+    emit entradasAlteradas();
 }
 
 void ModeloRede::excluirTrechos(std::vector<int> linhas)
@@ -72,6 +73,7 @@ void ModeloRede::excluirTrechos(std::vector<int> linhas)
     std::sort(linhas.begin(), linhas.end());
     linhas.erase(std::unique(linhas.begin(), linhas.end()), linhas.end());
     // From the last, so the earlier rows keep their numbers.
+    bool removida = false;
     for (auto it = linhas.rbegin(); it != linhas.rend(); ++it) {
         const int linha = *it;
         if (linha < 0 || linha >= rowCount())
@@ -80,8 +82,11 @@ void ModeloRede::excluirTrechos(std::vector<int> linhas)
         rede_.entradas.erase(rede_.entradas.begin() + linha);
         rede_.resultados.erase(rede_.resultados.begin() + linha);
         endRemoveRows();
+        removida = true;
     }
     emit redeAlterada();
+    if (removida)
+        emit entradasAlteradas();
 }
 
 int ModeloRede::rowCount(const QModelIndex& pai) const
@@ -175,5 +180,6 @@ bool ModeloRede::setData(const QModelIndex& indice, const QVariant& valor, int p
     rede_.resultados[linha] = classificarTrecho(base_, e);
     emit dataChanged(index(indice.row(), 0), index(indice.row(), columnCount() - 1));
     emit redeAlterada();
+    emit entradasAlteradas();
     return true;
 }

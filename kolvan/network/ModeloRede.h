@@ -34,6 +34,9 @@ public:
 signals:
     // Any stretch changed: the quantities follow.
     void redeAlterada();
+    // The user changed the stretches themselves (not a reclassing): edited a
+    // cell, added or removed a stretch.
+    void entradasAlteradas();
 
 private:
     const ProjetoTubo& projeto_;

@@ -63,7 +63,7 @@ TFormRede::TFormRede(const ProjetoTubo& projeto, QWidget* parent)
     : QWidget(parent, Qt::Window), projeto_(projeto), modelo_(new ModeloRede(projeto, this))
 {
     setObjectName(QStringLiteral("TFormRede"));
-    setWindowTitle(QStringLiteral("Rede de tubulações"));
+    setWindowTitle(QStringLiteral("[*]Rede de tubulações"));
 
     auto* importar = botao("Importar", "Bimportar", this);
     auto* exportar = botao("Exportar", "Bexportar", this);
@@ -136,6 +136,7 @@ TFormRede::TFormRede(const ProjetoTubo& projeto, QWidget* parent)
     connect(relatorio, &QPushButton::clicked, this, &TFormRede::BrelatorioClick);
     connect(fechar, &QPushButton::clicked, this, &QWidget::close);
     connect(modelo_, &ModeloRede::redeAlterada, this, &TFormRede::atualizarQuantitativos);
+    connect(modelo_, &ModeloRede::entradasAlteradas, this, [this] { setWindowModified(true); });
 
     resize(1180, 720);
     atualizarQuantitativos();
@@ -180,7 +181,8 @@ bool TFormRede::importarArquivo(const QString& caminho)
         return false;
     }
     modelo_->definirTrechos(leitura.trechos);
-    setWindowTitle(nome + QStringLiteral(" - Rede de tubulações"));
+    setWindowTitle(QStringLiteral("[*]") + nome + QStringLiteral(" - Rede de tubulações"));
+    setWindowModified(false);
     return true;
 }
 
@@ -201,6 +203,8 @@ bool TFormRede::exportarCsv(const QString& caminho)
     const std::string erro = gravarArquivoTexto(csvRede(modelo_->rede()), std8(caminho));
     if (!erro.empty())
         mensagens().mensagem(qt(erro));
+    else
+        setWindowModified(false);
     return erro.empty();
 }
 
@@ -212,13 +216,24 @@ bool TFormRede::exportarXlsx(const QString& caminho)
     return erro.empty();
 }
 
-void TFormRede::BexportarCsvClick()
+bool TFormRede::BexportarCsvClick()
 {
     const QString caminho = escolherArquivoSalvar(this, QStringLiteral("Exportar rede"), pastaArquivosProjeto(),
                                                   QStringLiteral("Planilha CSV (*.csv)"), QStringLiteral("Rede1"),
                                                   QStringLiteral("csv"));
-    if (!caminho.isEmpty())
-        exportarCsv(caminho);
+    return !caminho.isEmpty() && exportarCsv(caminho);
+}
+
+bool TFormRede::podeDescartar()
+{
+    if (!alterada())
+        return true;
+    switch (mensagens().perguntaComCancelar(QString::fromUtf8(perguntaExportarRede))) {
+    case Resposta::Sim: return BexportarCsvClick();
+    case Resposta::Nao: return true;
+    case Resposta::Cancelar: break;
+    }
+    return false;
 }
 
 void TFormRede::BexportarXlsxClick()

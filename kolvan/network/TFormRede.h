@@ -17,6 +17,10 @@ class QTableView;
 class QTextBrowser;
 class QLabel;
 
+// Asked when the program is left with a changed network.
+inline constexpr const char* perguntaExportarRede = "A rede de tubulações tem alterações que não foram exportadas.\n"
+                                                    "Deseja exportá-la em CSV?";
+
 class TFormRede : public QWidget {
     Q_OBJECT
 public:
@@ -32,11 +36,20 @@ public:
     // the file cannot be read. The table changes only for a file that reads.
     bool importarArquivo(const QString& caminho);
     // Writes the network; false (and the reason said) when it cannot.
+    // A network written to CSV can be imported back: it is no longer changed.
     bool exportarCsv(const QString& caminho);
     bool exportarXlsx(const QString& caminho);
 
+    // Stretches typed, edited, added or removed since the network was last
+    // imported or exported to CSV (the caption marks them).
+    bool alterada() const { return isWindowModified(); }
+    // Before the program ends: a changed network may be exported to CSV
+    // first (Sim), left (Não), or the exit called off (Cancelar, false).
+    bool podeDescartar();
+
     void BimportarClick();
-    void BexportarCsvClick();
+    // True when the network was written.
+    bool BexportarCsvClick();
     void BexportarXlsxClick();
     void BincluirClick();
     void BexcluirClick();

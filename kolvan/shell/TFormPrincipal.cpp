@@ -148,6 +148,8 @@ int TFormPrincipal::alturaTextoResumo() const { return painel_->alturaTexto(); }
 
 void TFormPrincipal::disporResumo() { painel_->dispor(); }
 
+bool TFormPrincipal::podeDescartarAoSair() { return !janelas_.rede || janelas_.rede->podeDescartar(); }
+
 // The designer data are kept for the next run; a file that cannot be
 // written is said, and the program still ends.
 void TFormPrincipal::aoSair()

@@ -55,7 +55,8 @@ private slots:
         QVERIFY(janela.importarArquivo(exemploCsv));
         ModeloRede& m = *janela.modelo();
         QCOMPARE(m.rowCount(), 30);
-        QCOMPARE(janela.windowTitle(), QStringLiteral("rede-exemplo.csv - Rede de tubulações"));
+        QCOMPARE(janela.windowTitle(), QStringLiteral("[*]rede-exemplo.csv - Rede de tubulações"));
+        QVERIFY(!janela.alterada());
         const int t04 = linhaDe(m, QStringLiteral("T-04"));
         QCOMPARE(celula(m, t04, colunaClasse()), QStringLiteral("hs = 0,55 m: A altura mínima de terra deverá ser 0,60 m"));
         QCOMPARE(m.data(m.index(t04, 0), Qt::ForegroundRole).value<QBrush>().color(), QColor(200, 0, 0));
@@ -165,6 +166,85 @@ private slots:
         QCOMPARE(msgs.ultima(), QStringLiteral("mensagem: Não foi possível criar o arquivo ") +
                                     pasta.filePath(QStringLiteral("nao-existe/rede.csv")) + QStringLiteral("."));
         QVERIFY(!janela.exportarXlsx(pasta.filePath(QStringLiteral("nao-existe/rede.xlsx"))));
+    }
+
+    // What marks the network as changed, and what leaves it as written.
+    void alteracoesDaRede()
+    {
+        MensagensGravadas msgs;
+        QTemporaryDir pasta;
+        TFormRede janela(projeto);
+        QVERIFY(!janela.alterada());
+        janela.BincluirClick();
+        QVERIFY(janela.alterada()); // a stretch added
+        QVERIFY(janela.importarArquivo(exemploCsv));
+        QVERIFY(!janela.alterada()); // the file's network
+        ModeloRede& m = *janela.modelo();
+        janela.projetoAlterado();
+        QVERIFY(!janela.alterada()); // reclassed, inputs as they were
+        QVERIFY(m.setData(m.index(0, static_cast<int>(ColunaTrecho::Trecho)), celula(m, 0, 0)));
+        QVERIFY(!janela.alterada()); // the same text again
+        QVERIFY(m.setData(m.index(0, static_cast<int>(ColunaTrecho::HsJusante)), QStringLiteral("2,50")));
+        QVERIFY(janela.alterada());
+        QVERIFY(janela.exportarXlsx(pasta.filePath(QStringLiteral("rede.xlsx"))));
+        QVERIFY(janela.alterada()); // a spreadsheet does not import back
+        QVERIFY(janela.exportarCsv(pasta.filePath(QStringLiteral("rede.csv"))));
+        QVERIFY(!janela.alterada());
+        m.excluirTrechos({0});
+        QVERIFY(janela.alterada());
+    }
+
+    // Leaving the program with a changed network asks to export it first:
+    // "Sim" exports (a cancelled dialog keeps the program), "Não" goes on to
+    // the exit question, "Cancelar" keeps the program.
+    void sairComARedeAlterada_data()
+    {
+        QTest::addColumn<int>("resposta");
+        QTest::addColumn<QString>("arquivo");
+        QTest::addColumn<bool>("perguntaSair");
+        QTest::newRow("Sim") << int(Resposta::Sim) << "saida.csv" << true;
+        QTest::newRow("Sim, dialogo cancelado") << int(Resposta::Sim) << "" << false;
+        QTest::newRow("Nao") << int(Resposta::Nao) << "" << true;
+        QTest::newRow("Cancelar") << int(Resposta::Cancelar) << "" << false;
+    }
+
+    void sairComARedeAlterada()
+    {
+        QFETCH(int, resposta);
+        QFETCH(QString, arquivo);
+        QFETCH(bool, perguntaSair);
+        substituirPausa([](int) {});
+        QTemporaryDir pasta;
+        auto modal = std::make_unique<RoteiroModal>();
+        {
+            auto app = iniciarKolvan();
+            MensagensGravadas msgs; // after the program's own
+            TFormPrincipal& principal = *app->principal;
+            principal.show();
+            QCoreApplication::processEvents();
+            // Nothing changed: nothing asked about the network.
+            QVERIFY(app->rede->importarArquivo(exemploCsv));
+            QVERIFY(app->rede->podeDescartar());
+            QVERIFY(msgs.mostradas.isEmpty());
+
+            app->rede->BincluirClick();
+            substituirEscolhaArquivoSalvar([&](const QString&, const QString&) {
+                return arquivo.isEmpty() ? QString() : pasta.filePath(arquivo);
+            });
+            msgs.respostasComCancelar = {static_cast<Resposta>(resposta)};
+            modal->roteiro.append([](QDialog& d) { d.findChild<QPushButton*>(QStringLiteral("BotaoNao"))->click(); });
+            principal.close();
+            substituirEscolhaArquivoSalvar({});
+            QCOMPARE(msgs.mostradas, QStringList{QStringLiteral("pergunta com cancelar: ") + QString::fromUtf8(perguntaExportarRede)});
+            QCOMPARE(modal->mostradas.contains(QStringLiteral("TFsairSN")), perguntaSair);
+            QCOMPARE(QFile::exists(pasta.filePath(QStringLiteral("saida.csv"))), !arquivo.isEmpty());
+            QCOMPARE(app->rede->alterada(), arquivo.isEmpty());
+            modal->sairSemPerguntar();
+            msgs.respostasComCancelar = {Resposta::Nao};
+            principal.close();
+        }
+        modal.reset();
+        substituirPausa({});
     }
 
     void arquivoRecusadoDeixaATabela()
