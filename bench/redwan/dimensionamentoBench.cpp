@@ -2,6 +2,7 @@
 // class of both purposes, with the defaults of a new project (wall at its
 // minimum, fck 35, γs 1,15, γc 1,40). The button handler runs it with no
 // progress display, so the slowest run is what a user waits for.
+#include "casosRedwan.h"
 #include "dimensionamento.h"
 #include "numeros.h"
 
@@ -19,21 +20,8 @@ struct Caso {
     DadosDimensionamento dados;
 };
 
-int espessuraMinima(int finalidade, int di)
+std::vector<Caso> casosDaLinha(int tipoArmadura)
 {
-    static const int tabela[][3] = {{300, 45, 50},   {400, 45, 50},   {500, 50, 55},    {600, 60, 65},
-                                    {700, 66, 70},   {800, 72, 80},   {900, 75, 85},    {1000, 80, 90},
-                                    {1100, 90, 100}, {1200, 96, 100}, {1300, 105, 115}, {1500, 120, 120},
-                                    {1750, 140, 150}};
-    for (const auto& linha : tabela)
-        if (linha[0] == di)
-            return linha[1 + finalidade];
-    return 180;
-}
-
-std::vector<Caso> casos(int tipoArmadura)
-{
-    static const int diametros[] = {300, 400, 500, 600, 700, 800, 900, 1000, 1100, 1200, 1300, 1500, 1750, 2000};
     struct Classe {
         const char* nome;
         int finalidade, k;
@@ -41,14 +29,14 @@ std::vector<Caso> casos(int tipoArmadura)
     static const Classe classes[] = {{"PA1", 0, 60},  {"PA2", 0, 90},  {"PA3", 0, 135}, {"PA4", 0, 180},
                                      {"EA2", 1, 90},  {"EA3", 1, 135}, {"EA4", 1, 180}};
     std::vector<Caso> lista;
-    for (int di : diametros)
+    for (int di : casos::diametros)
         for (const Classe& c : classes) {
             Caso caso;
             caso.nome = formatar0(di) + " " + c.nome;
             DadosDimensionamento& d = caso.dados;
             d.P = std::ceil(c.k * di / 1000.0);
             d.di = di;
-            d.h = espessuraMinima(c.finalidade, di);
+            d.h = casos::espessuraMinima(c.finalidade, di);
             d.fck = 35.0;
             d.gamaS = 1.15;
             d.gamaC = 1.4;
@@ -66,7 +54,7 @@ std::vector<Caso> casos(int tipoArmadura)
 // those is reported, in microseconds, with its pipe and class as the label.
 void bmTodosOsTubos(benchmark::State& estado, int tipoArmadura)
 {
-    const std::vector<Caso> lista = casos(tipoArmadura);
+    const std::vector<Caso> lista = casosDaLinha(tipoArmadura);
     std::vector<double> melhor(lista.size(), 1e300);
     for (auto _ : estado) {
         for (std::size_t i = 0; i < lista.size(); ++i) {
@@ -95,16 +83,7 @@ BENCHMARK_CAPTURE(bmTodosOsTubos, circularDupla, CircularDupla)->Unit(benchmark:
 // The worked pipe alone, for comparing changes to the solver.
 void bmTuboDe1000mm(benchmark::State& estado, int tipoArmadura)
 {
-    DadosDimensionamento d;
-    d.P = 90.0;
-    d.di = 1000.0;
-    d.h = 100.0;
-    d.fck = 35.0;
-    d.gamaS = 1.15;
-    d.gamaC = 1.4;
-    d.tipoArmadura = tipoArmadura;
-    d.dLinhaInt = 3.5;
-    d.dLinhaExt = 2.5;
+    const DadosDimensionamento d = casos::exemplo(tipoArmadura);
     for (auto _ : estado) {
         EstadoDimensionamento e;
         ExecucaoDimensionamento x = executarDimensionamento(d, e);

@@ -42,11 +42,6 @@ void MemoriaCalculo::nota(TextoMemoria texto)
     acrescentar(passos, std::move(p));
 }
 
-void MemoriaCalculo::anexar(const MemoriaCalculo& outra)
-{
-    passos.insert(passos.end(), outra.passos.begin(), outra.passos.end());
-}
-
 void MemoriaCalculo::anexar(MemoriaCalculo&& outra)
 {
     if (passos.empty()) {

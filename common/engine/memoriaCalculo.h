@@ -41,7 +41,6 @@ struct MemoriaCalculo {
     double grandeza(PassoMemoria passo);
     void titulo(TextoMemoria texto);
     void nota(TextoMemoria texto);
-    void anexar(const MemoriaCalculo& outra);
     // Takes the steps of `outra`, which is left empty.
     void anexar(MemoriaCalculo&& outra);
 

@@ -12,7 +12,6 @@
 #include <cstdio>
 
 namespace {
-void escrever(FILE* saida, const std::string& texto) { std::fwrite(texto.data(), 1, texto.size(), saida); }
 
 std::string valorDe(const CamposSaida& campos, const std::string& chave)
 {
@@ -111,3 +110,13 @@ int executarCalculadora(int argc, char* argv[], const ArgumentosCalculadora& a, 
     }
     return status;
 }
+
+std::vector<std::string> argumentosDe(int argc, char* argv[])
+{
+    std::vector<std::string> argumentos;
+    for (int i = 1; i < argc; ++i)
+        argumentos.emplace_back(QString::fromLocal8Bit(argv[i]).toStdString());
+    return argumentos;
+}
+
+void escrever(FILE* saida, const std::string& texto) { std::fwrite(texto.data(), 1, texto.size(), saida); }

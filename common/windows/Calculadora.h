@@ -7,6 +7,7 @@
 #include "linhaComandoCalculadora.h"
 
 #include <QString>
+#include <cstdio>
 #include <functional>
 #include <memory>
 
@@ -31,3 +32,8 @@ int executarCalculadora(int argc, char* argv[], const ArgumentosCalculadora& arg
 // The application alone, for a calculator's own modes.
 class QGuiApplication;
 std::unique_ptr<QGuiApplication> aplicacaoCalculadora(int& argc, char* argv[]);
+
+// The words of the command line after the program's name, in UTF-8.
+std::vector<std::string> argumentosDe(int argc, char* argv[]);
+// Writes the bytes of `texto` as they are (UTF-8) to `saida`.
+void escrever(FILE* saida, const std::string& texto);

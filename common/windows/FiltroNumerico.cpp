@@ -9,6 +9,16 @@ void FiltroNumerico::instalar(QLineEdit* campo)
     campo->setValidator(new ValidadorNumerico(campo));
 }
 
+QLineEdit* criarCampoNumerico(const QString& nome, int largura, QWidget* pai)
+{
+    auto* campo = new QLineEdit(pai);
+    campo->setObjectName(nome);
+    campo->setFixedWidth(largura);
+    campo->setAlignment(Qt::AlignRight);
+    FiltroNumerico::instalar(campo);
+    return campo;
+}
+
 QValidator::State ValidadorNumerico::validate(QString& texto, int&) const
 {
     texto.replace(QLatin1Char('.'), QLatin1Char(','));

@@ -11,6 +11,7 @@
 #include <QValidator>
 
 class QLineEdit;
+class QWidget;
 
 class FiltroNumerico : public QObject {
     Q_OBJECT
@@ -23,6 +24,10 @@ public:
 protected:
     bool eventFilter(QObject* alvo, QEvent* evento) override;
 };
+
+// A numeric field of the input windows: named, `largura` pixels wide, its
+// number to the right, with the filter installed.
+QLineEdit* criarCampoNumerico(const QString& nome, int largura, QWidget* pai);
 
 // What a numeric field may hold after any edit: digits and at most one
 // decimal comma (a full stop is turned into the comma).

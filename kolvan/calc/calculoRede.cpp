@@ -15,12 +15,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <clocale>
 #include <cstdio>
 
 namespace {
-
-void escrever(FILE* saida, const std::string& texto) { std::fwrite(texto.data(), 1, texto.size(), saida); }
 
 int falha(const std::string& mensagem)
 {
@@ -34,9 +31,7 @@ int executarCalculoRede(int argc, char* argv[])
 {
     const auto aplicacao = aplicacaoCalculadora(argc, argv);
 
-    std::vector<std::string> argumentos;
-    for (int i = 1; i < argc; ++i)
-        argumentos.emplace_back(QString::fromLocal8Bit(argv[i]).toStdString());
+    const std::vector<std::string> argumentos = argumentosDe(argc, argv);
     const ArgumentosRede a = lerArgumentosRede(argumentos);
     if (a.ajuda) {
         escrever(stdout, ajudaRede);

@@ -26,15 +26,7 @@
 #include <QVBoxLayout>
 
 namespace {
-QLineEdit* criarCampo(const QString& nome, QWidget* pai)
-{
-    auto* campo = new QLineEdit(pai);
-    campo->setObjectName(nome);
-    campo->setFixedWidth(80);
-    campo->setAlignment(Qt::AlignRight);
-    FiltroNumerico::instalar(campo);
-    return campo;
-}
+QLineEdit* criarCampo(const QString& nome, QWidget* pai) { return criarCampoNumerico(nome, 80, pai); }
 
 QLabel* rotulo(const QString& texto, QWidget* pai) { return new QLabel(texto, pai); }
 } // namespace

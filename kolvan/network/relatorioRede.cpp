@@ -13,7 +13,6 @@ constexpr int linha = 25;            // rows of the parameter bands
 constexpr int linhaTabela = 14;      // rows of the tables
 constexpr int linhasPorPagina = 62;  // table rows under one heading
 constexpr EstiloTexto estiloTitulo{16, true};
-constexpr EstiloTexto estiloPagina{11, true, corPreta, Alinhamento::direita};
 constexpr EstiloTexto estiloCelula{10, false, corPreta, Alinhamento::direita};
 constexpr EstiloTexto estiloCelulaTexto{10, false};
 constexpr EstiloTexto estiloCabecalhoTabela{10, true, corPreta, Alinhamento::direita};
@@ -48,14 +47,6 @@ void adicionarLinhaTabela(BandaRelatorio& b, int y, const std::vector<Coluna>& c
         adicionarCaixaTexto(b, x + antes, y, largura - antes - 2, linhaTabela, textos[c], estilo);
         x += colunas[c].largura;
     }
-}
-
-BandaRelatorio bandaPagina(const LayoutRelatorio& l, int pagina, int total)
-{
-    BandaRelatorio b{20};
-    adicionarTexto(b, 0, 0, "página " + std::to_string(pagina) + " de " + std::to_string(total), estiloPagina,
-                   larguraUtil(l));
-    return b;
 }
 
 std::string textoSobrecarga(const Sobrecarga& s)
@@ -231,6 +222,7 @@ LayoutRelatorio montarRelatorioRede(const ProjetoTubo& projeto, const RedeTubula
 {
     LayoutRelatorio l;
     l.titulo = "Classes de resistência da rede de tubulações";
+    l.numerarPaginas = true;
     const std::size_t n = std::min(rede.entradas.size(), rede.resultados.size());
     const QuantitativosRede q = quantitativosRede(rede.entradas, rede.resultados);
 
@@ -242,29 +234,23 @@ LayoutRelatorio montarRelatorioRede(const ProjetoTubo& projeto, const RedeTubula
     if (paginasProblemas > 0) {
         const std::size_t inicioUltima = (paginasProblemas - 1) * linhasPorPagina;
         const int altura = bandaSemClasse(q, inicioUltima, q.problemas.size(), paginasProblemas == 1).altura +
-                           bandaClasses(q, false).altura + 20;
-        classesJuntas = altura <= alturaA4 - l.margens.topo - l.margens.base;
+                           bandaClasses(q, false).altura;
+        classesJuntas = altura <= alturaA4 - l.margens.topo - l.margens.base - alturaNumeroPagina;
     }
-    const int total = static_cast<int>(1 + paginasTrechos + paginasProblemas + (classesJuntas ? 0 : 1));
-    int pagina = 1;
 
-    l.bandas = {bandaPagina(l, pagina, total), bandaCabecalhoRelatorio(l, momento, tituloRelatorioRede),
+    l.bandas = {bandaCabecalhoRelatorio(l, momento, tituloRelatorioRede),
                 bandaProjetista(projeto.projetista), bandaObra(projeto.obra), bandaCliente(projeto.cliente),
                 bandaParametros(projeto, l), bandaRegra(l)};
     for (std::size_t p = 0; p < paginasTrechos; ++p) {
-        l.bandas.push_back(bandaPagina(l, ++pagina, total));
         BandaRelatorio b = bandaTrechos(rede, p * linhasPorPagina, std::min(n, (p + 1) * linhasPorPagina), p == 0);
         b.quebraPagina = true;
         l.bandas.push_back(std::move(b));
     }
     for (std::size_t p = 0; p < paginasProblemas; ++p) {
-        l.bandas.push_back(bandaPagina(l, ++pagina, total));
         BandaRelatorio b = bandaSemClasse(q, p * linhasPorPagina, std::min(q.problemas.size(), (p + 1) * linhasPorPagina), p == 0);
         b.quebraPagina = p + 1 < paginasProblemas || !classesJuntas;
         l.bandas.push_back(std::move(b));
     }
-    if (!classesJuntas)
-        l.bandas.push_back(bandaPagina(l, ++pagina, total));
     l.bandas.push_back(bandaClasses(q, paginasProblemas == 0));
     return l;
 }

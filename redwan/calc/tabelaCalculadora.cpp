@@ -17,7 +17,6 @@
 #include <cstdio>
 
 namespace {
-void escrever(FILE* saida, const std::string& texto) { std::fwrite(texto.data(), 1, texto.size(), saida); }
 
 bool lerLinhas(const QString& caminho, std::vector<std::string>& linhas)
 {
@@ -51,9 +50,7 @@ int executarTabela(int argc, char* argv[])
 {
     const auto aplicacao = aplicacaoCalculadora(argc, argv);
 
-    std::vector<std::string> argumentos;
-    for (int i = 1; i < argc; ++i)
-        argumentos.emplace_back(QString::fromLocal8Bit(argv[i]).toStdString());
+    const std::vector<std::string> argumentos = argumentosDe(argc, argv);
     ArgumentosTabela a = lerArgumentosTabela(argumentos);
     if (a.ajuda) {
         escrever(stdout, ajudaTabela);

@@ -32,15 +32,7 @@
 #include <QVBoxLayout>
 
 namespace {
-QLineEdit* criarCampo(const QString& nome, QWidget* pai)
-{
-    auto* campo = new QLineEdit(pai);
-    campo->setObjectName(nome);
-    campo->setFixedWidth(70);
-    campo->setAlignment(Qt::AlignRight);
-    FiltroNumerico::instalar(campo);
-    return campo;
-}
+QLineEdit* criarCampo(const QString& nome, QWidget* pai) { return criarCampoNumerico(nome, 70, pai); }
 
 QComboBox* criarLista(const QString& nome, const std::vector<std::string>& itens, QWidget* pai)
 {

@@ -19,15 +19,7 @@
 #include <QVBoxLayout>
 
 namespace {
-QLineEdit* criarCampo(const QString& nome, QWidget* pai)
-{
-    auto* campo = new QLineEdit(pai);
-    campo->setObjectName(nome);
-    campo->setFixedWidth(70);
-    campo->setAlignment(Qt::AlignRight);
-    FiltroNumerico::instalar(campo);
-    return campo;
-}
+QLineEdit* criarCampo(const QString& nome, QWidget* pai) { return criarCampoNumerico(nome, 70, pai); }
 
 QStackedWidget* comFalso(QLineEdit*& real, QLineEdit*& falso, const QString& nome, QWidget* pai)
 {

@@ -11,6 +11,9 @@
 // with the seed before it plus one; a failing episode is printed with its
 // seed, and `macaco_<programa> SEMENTE` replays exactly that episode.
 
+#include "ArquivosMacaco.h"
+
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QTimer>
@@ -34,6 +37,41 @@ public:
     // Distinct confirmed results saved and reopened so far, which says how
     // deep the run went.
     long conferidos = 0;
+
+protected:
+    // A confirmed result saved, reopened and saved again gives the same
+    // bytes. `salvar(caminho, erro)` writes the project shown; `abrir(caminho)`
+    // reads a file back (a reading with ok, linha and erro); `salvarLido(lido,
+    // caminho, erro)` writes what was read. Files go in `pasta`, with the
+    // extension `extensao`; a file already checked is not checked again.
+    template <class Salvar, class Abrir, class SalvarLido>
+    QString salvaEReabre(const QString& pasta, const QString& extensao, Salvar salvar, Abrir abrir,
+                         SalvarLido salvarLido)
+    {
+        const QString primeiro = pasta + QStringLiteral("/conferencia.") + extensao;
+        const QString segundo = pasta + QStringLiteral("/reaberto.") + extensao;
+        QString erro;
+        if (!salvar(primeiro, erro))
+            return QStringLiteral("um resultado confirmado não se salva: ") + erro;
+        const QByteArray bytes = bytesDoArquivo(primeiro);
+        if (bytes == ultimoConferido_)
+            return {};
+        const auto lido = abrir(primeiro);
+        if (!lido.ok)
+            return QStringLiteral("o projeto salvo é recusado ao abrir: linha %1, %2")
+                .arg(lido.linha)
+                .arg(QString::fromStdString(lido.erro));
+        if (!salvarLido(lido, segundo, erro))
+            return QStringLiteral("o projeto reaberto não se salva: ") + erro;
+        if (bytesDoArquivo(segundo) != bytes)
+            return QStringLiteral("o projeto reaberto não se salva igual ao salvo");
+        ultimoConferido_ = bytes;
+        ++conferidos;
+        return {};
+    }
+
+private:
+    QByteArray ultimoConferido_;
 };
 
 class Macaco {

@@ -86,7 +86,13 @@ public:
         if (salvar) {
             if (QString d = resultadoPertenceAsEntradas(p); !d.isEmpty())
                 return d;
-            return salvaEReabre(p);
+            return salvaEReabre(
+                pasta_.path(), QStringLiteral("kvn"),
+                [&](const QString& caminho, QString& erro) { return salvarProjeto(p, caminho, erro); },
+                [&](const QString& caminho) { return abrirProjeto(caminho, p); },
+                [](const LeituraProjeto& lido, const QString& caminho, QString& erro) {
+                    return salvarProjeto(lido.projeto, caminho, erro);
+                });
         }
         return {};
     }
@@ -109,32 +115,8 @@ private:
         return {};
     }
 
-    QString salvaEReabre(const ProjetoTubo& p)
-    {
-        const QString primeiro = pasta_.filePath(QStringLiteral("conferencia.kvn"));
-        const QString segundo = pasta_.filePath(QStringLiteral("reaberto.kvn"));
-        QString erro;
-        if (!salvarProjeto(p, primeiro, erro))
-            return QStringLiteral("um resultado confirmado não se salva: ") + erro;
-        const QByteArray bytes = bytesDoArquivo(primeiro);
-        if (bytes == ultimoConferido_)
-            return {};
-        const LeituraProjeto leitura = abrirProjeto(primeiro, p);
-        if (!leitura.ok)
-            return QStringLiteral("o projeto salvo é recusado ao abrir: linha %1, %2")
-                .arg(leitura.linha).arg(qt(leitura.erro));
-        if (!salvarProjeto(leitura.projeto, segundo, erro))
-            return QStringLiteral("o projeto reaberto não se salva: ") + erro;
-        if (bytesDoArquivo(segundo) != bytes)
-            return QStringLiteral("o projeto reaberto não se salva igual ao salvo");
-        ultimoConferido_ = bytes;
-        ++conferidos;
-        return {};
-    }
-
     std::unique_ptr<AplicacaoKolvan> app_;
     QTemporaryDir pasta_;
-    QByteArray ultimoConferido_;
 };
 } // namespace
 

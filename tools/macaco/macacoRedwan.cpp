@@ -81,7 +81,13 @@ public:
             return {};
         if (QString d = resultadosPertencemAsEntradas(p, resultados); !d.isEmpty())
             return d;
-        return salvaEReabre(p, resultados);
+        return salvaEReabre(
+            pasta_.path(), QStringLiteral("rdw"),
+            [&](const QString& caminho, QString& erro) { return salvarProjetoRedwan(p, resultados, caminho, erro); },
+            [&](const QString& caminho) { return abrirProjetoRedwan(caminho, p, resultados); },
+            [](const LeituraRedwan& lido, const QString& caminho, QString& erro) {
+                return salvarProjetoRedwan(lido.projeto, lido.resultados, caminho, erro);
+            });
     }
 
 private:
@@ -103,32 +109,8 @@ private:
         return {};
     }
 
-    QString salvaEReabre(const ProjetoRedwan& p, const TextosResultados& resultados)
-    {
-        const QString primeiro = pasta_.filePath(QStringLiteral("conferencia.rdw"));
-        const QString segundo = pasta_.filePath(QStringLiteral("reaberto.rdw"));
-        QString erro;
-        if (!salvarProjetoRedwan(p, resultados, primeiro, erro))
-            return QStringLiteral("um resultado confirmado não se salva: ") + erro;
-        const QByteArray bytes = bytesDoArquivo(primeiro);
-        if (bytes == ultimoConferido_)
-            return {};
-        const LeituraRedwan leitura = abrirProjetoRedwan(primeiro, p, resultados);
-        if (!leitura.ok)
-            return QStringLiteral("o projeto salvo é recusado ao abrir: linha %1, %2")
-                .arg(leitura.linha).arg(qt(leitura.erro));
-        if (!salvarProjetoRedwan(leitura.projeto, leitura.resultados, segundo, erro))
-            return QStringLiteral("o projeto reaberto não se salva: ") + erro;
-        if (bytesDoArquivo(segundo) != bytes)
-            return QStringLiteral("o projeto reaberto não se salva igual ao salvo");
-        ultimoConferido_ = bytes;
-        ++conferidos;
-        return {};
-    }
-
     std::unique_ptr<AplicacaoRedwan> app_;
     QTemporaryDir pasta_;
-    QByteArray ultimoConferido_;
 };
 } // namespace
 

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -46,6 +47,13 @@ private slots:
         QVERIFY(e.saida.contains(QStringLiteral("trecho: T-01\nhsMontante: 1,200000\n")));
         QVERIFY(e.saida.contains(QStringLiteral("quantitativo: total\n")));
         QVERIFY(QFile::exists(QDir(pdf).filePath(QStringLiteral("rede-exemplo.pdf"))));
+        // The heading, the stretches and the quantities, each page numbered.
+        QProcess texto;
+        texto.start(QStringLiteral("pdftotext"), {QDir(pdf).filePath(QStringLiteral("rede-exemplo.pdf")), QStringLiteral("-")});
+        QVERIFY(texto.waitForFinished());
+        const QString lido = QString::fromUtf8(texto.readAllStandardOutput());
+        for (const char* pagina : {"Página 1 de 3", "Página 2 de 3", "Página 3 de 3"})
+            QVERIFY2(lido.contains(QString::fromUtf8(pagina)), pagina);
         QVERIFY(QFile::exists(xlsx));
 
         const Execucao xml = kolvanCalc({QStringLiteral("--csv"), QStringLiteral("--rede"), exemploXml,

@@ -1,5 +1,6 @@
 // The trace of a design run holds the run's own numbers: every quantity the
 // sheet and redwan-calc read is the value the state keeps.
+#include "casosRedwan.h"
 #include "dimensionamento.h"
 
 #include <gtest/gtest.h>
@@ -13,22 +14,6 @@ double chave(const EstadoDimensionamento& e, const char* k)
     return p ? p->valor : -1.0;
 }
 
-// 1000 mm, P = 90 kN/m, fck 35 MPa, wall 100 mm, γs 1,15, γc 1,40.
-DadosDimensionamento dados(int tipo)
-{
-    DadosDimensionamento d;
-    d.P = 90.0;
-    d.di = 1000.0;
-    d.h = 100.0;
-    d.fck = 35.0;
-    d.gamaS = 1.15;
-    d.gamaC = 1.4;
-    d.tipoArmadura = tipo;
-    d.dLinhaInt = 3.5;
-    d.dLinhaExt = 2.5;
-    return d;
-}
-
 } // namespace
 
 TEST(MemoriaDimensionamento, ValoresDaMemoriaSaoOsDoEstado)
@@ -36,7 +21,7 @@ TEST(MemoriaDimensionamento, ValoresDaMemoriaSaoOsDoEstado)
     for (int tipo : {CircularSimples, CircularDupla}) {
         SCOPED_TRACE(tipo);
         EstadoDimensionamento e;
-        const ExecucaoDimensionamento x = executarDimensionamento(dados(tipo), e);
+        const ExecucaoDimensionamento x = executarDimensionamento(casos::exemplo(tipo), e);
         ASSERT_EQ(x.desfecho, Desfecho::Resultados) << x.mensagem;
         const struct {
             const char* chave;
@@ -71,7 +56,7 @@ TEST(MemoriaDimensionamento, ValoresDaMemoriaSaoOsDoEstado)
 
 TEST(MemoriaDimensionamento, TelasInviaveisTerminamComSuaMensagem)
 {
-    DadosDimensionamento d = dados(CircularSimples);
+    DadosDimensionamento d = casos::exemplo(CircularSimples);
     d.P = 180.0; // more steel than two of the largest meshes hold
     EstadoDimensionamento e;
     const ExecucaoDimensionamento x = executarDimensionamento(d, e);
