@@ -6,10 +6,12 @@
 #include "TextoQt.h"
 #include "exportacaoRede.h"
 #include "leituraRede.h"
+#include "PintorPerfil.h"
 #include "planilhaXlsx.h"
 #include "relatorioRede.h"
 #include "saidaRede.h"
 
+#include <QDate>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -72,6 +74,21 @@ int executarCalculoRede(int argc, char* argv[])
                                        std8(agora.toString(QStringLiteral("hh:mm")))};
         if (!exportarPdf(montarRelatorioRede(projeto.projeto, rede, momento), pdf))
             status = falha("não foi possível gravar o relatório " + std8(pdf));
+    }
+    if (!a.pastaPerfis.empty()) {
+        QDir().mkpath(qt(a.pastaPerfis));
+        const QDir pasta(qt(a.pastaPerfis));
+        const std::string data = std8(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+        const PerfisRede perfis = montarPerfisRede(
+            rede, lerEscalasPerfis(),
+            cabecalhoPerfis(projeto.projeto.projetista, projeto.projeto.obra, projeto.projeto.cliente, data));
+        QString erro = exportarPerfisPdf(perfis, pasta.filePath(QStringLiteral("perfis.pdf")));
+        if (erro.isEmpty() && a.perfisSvg)
+            erro = exportarPerfisSvg(perfis, pasta.path());
+        if (erro.isEmpty() && a.perfisDxf)
+            erro = exportarPerfisDxf(perfis, pasta.path());
+        if (!erro.isEmpty())
+            status = falha(std8(erro));
     }
     return status;
 }

@@ -1,6 +1,7 @@
 // kolvan-calc: the class of many Kolvan projects at once.
 //   kolvan-calc [--csv] [--memoria] [--pdf PASTA] ARQUIVO.kvn|PASTA...
 //   kolvan-calc --rede REDE.csv|REDE.xml --projeto BASE.kvn [--csv] [--pdf PASTA] [--xlsx ARQUIVO]
+//               [--perfis PASTA [--svg] [--dxf]]
 #include "Calculadora.h"
 #include "ExportacaoPdf.h"
 #include "TextoQt.h"

@@ -107,6 +107,7 @@ TFormRede::TFormRede(const ProjetoTubo& projeto, QWidget* parent)
     auto* botoes = new QHBoxLayout;
     for (QPushButton* b : {importar, exportar, incluir, excluir, relatorio})
         botoes->addWidget(b);
+    criarBotoesPerfis(botoes);
     botoes->addStretch();
     botoes->addWidget(fechar);
 

@@ -54,9 +54,17 @@ public:
     void BincluirClick();
     void BexcluirClick();
     void BrelatorioClick();
+    // The longitudinal profiles of the network (TFormRedePerfis.cpp).
+    void BperfisClick();
+    void BescalasPerfisClick();
+    // True when the files were written.
+    bool BexportarPerfisSvgClick();
+    bool BexportarPerfisDxfClick();
 
 private:
     void atualizarQuantitativos();
+    void criarBotoesPerfis(class QBoxLayout* botoes);
+    bool exportarPerfis(bool svg);
 
     const ProjetoTubo& projeto_;
     ModeloRede* modelo_;

@@ -20,15 +20,18 @@ ArgumentosRede lerArgumentosRede(const std::vector<std::string>& argumentos)
                              : arg == "--projeto" ? &a.projeto
                              : arg == "--pdf" ? &a.pastaPdf
                              : arg == "--xlsx" ? &a.xlsx
+                             : arg == "--perfis" ? &a.pastaPerfis
                                                : nullptr;
         if (destino) {
             if (i + 1 >= argumentos.size() || argumentos[i + 1].empty()) {
-                a.erro = arg + " pede " + (arg == "--pdf" ? "a pasta" : "o arquivo");
+                a.erro = arg + " pede " + (arg == "--pdf" || arg == "--perfis" ? "a pasta" : "o arquivo");
                 return a;
             }
             *destino = argumentos[++i];
         } else if (arg == "--csv") {
             a.csv = true;
+        } else if (arg == "--svg" || arg == "--dxf") {
+            (arg == "--svg" ? a.perfisSvg : a.perfisDxf) = true;
         } else {
             a.erro = (arg.size() > 1 && arg[0] == '-' ? "opção desconhecida: " : "argumento a mais: ") + arg;
             return a;
@@ -38,6 +41,8 @@ ArgumentosRede lerArgumentosRede(const std::vector<std::string>& argumentos)
         a.erro = "falta --rede com o arquivo da rede";
     else if (a.projeto.empty())
         a.erro = "falta --projeto com o projeto de onde vêm os parâmetros";
+    else if ((a.perfisSvg || a.perfisDxf) && a.pastaPerfis.empty())
+        a.erro = std::string(a.perfisSvg ? "--svg" : "--dxf") + " pede --perfis com a pasta dos perfis";
     a.ok = a.erro.empty();
     return a;
 }

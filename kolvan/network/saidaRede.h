@@ -17,6 +17,8 @@ struct ArgumentosRede {
     bool csv = false;
     std::string pastaPdf; // empty: no report
     std::string xlsx;     // empty: no spreadsheet
+    std::string pastaPerfis; // empty: no profiles; else perfis.pdf there
+    bool perfisSvg = false, perfisDxf = false; // and perfil-N.svg, coletor-N.dxf
     bool ajuda = false;   // -h or --help: the usage, and nothing else
     std::string erro;
 };
@@ -25,11 +27,13 @@ struct ArgumentosRede {
 bool pedeRede(const std::vector<std::string>& argumentos);
 ArgumentosRede lerArgumentosRede(const std::vector<std::string>& argumentos);
 inline constexpr const char* usoRede =
-    "kolvan-calc --rede REDE.csv|REDE.xml --projeto BASE.kvn [--csv] [--pdf PASTA] [--xlsx ARQUIVO]";
+    "kolvan-calc --rede REDE.csv|REDE.xml --projeto BASE.kvn [--csv] [--pdf PASTA] [--xlsx ARQUIVO]"
+    " [--perfis PASTA [--svg] [--dxf]]";
 // What --rede --help prints.
 inline constexpr const char* ajudaRede =
     "Classe de resistência de cada trecho de uma rede de tubulações, com os parâmetros de um projeto do Kolvan.\n"
     "uso: kolvan-calc --rede REDE.csv|REDE.xml --projeto BASE.kvn [--csv] [--pdf PASTA] [--xlsx ARQUIVO]\n"
+    "                 [--perfis PASTA [--svg] [--dxf]]\n"
     "\n"
     "Opções:\n"
     "  --rede ARQUIVO          a rede: CSV (';' com vírgula decimal ou ',' com ponto) ou LandXML\n"
@@ -37,6 +41,9 @@ inline constexpr const char* ajudaRede =
     "  --csv                   uma linha por trecho, campos separados por ';'\n"
     "  --pdf PASTA             grava o relatório da rede nesta pasta\n"
     "  --xlsx ARQUIVO          grava a planilha dos trechos e dos quantitativos\n"
+    "  --perfis PASTA          grava os perfis longitudinais dos coletores em PASTA/perfis.pdf\n"
+    "  --svg                   com --perfis, também PASTA/perfil-N.svg, uma folha por arquivo\n"
+    "  --dxf                   com --perfis, também PASTA/coletor-N.dxf, um coletor por arquivo\n"
     "  -h,--help               mostra este uso e sai\n";
 
 // trecho, hsMontante, … textoClasse; the block of a stretch without a class

@@ -1,0 +1,271 @@
+#include "PintorPerfil.h"
+
+#include "DialogosArquivo.h"
+#include "ArquivoLinhas.h"
+#include "ExecucaoModal.h"
+#include "Figuras.h"
+#include "Mensagens.h"
+#include "TextoQt.h"
+#include "dxfPerfil.h"
+#include "windows1252.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QScreen>
+#include <QStyle>
+#include <QSvgGenerator>
+#include <QToolBar>
+#include <QToolButton>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double decimos = 10.0; // painter units per millimetre
+
+QColor cor(const CorRgb& c) { return QColor(c.r, c.g, c.b); }
+
+QPointF ponto(const PontoPerfil& p) { return {p.x * decimos, p.y * decimos}; }
+
+QFont fontePerfil(const TextoPerfil& t)
+{
+    QFont fonte(QStringLiteral("DejaVu Sans"));
+    fonte.setPixelSize(std::max(1, static_cast<int>(std::lround(t.altura * decimos))));
+    fonte.setBold(t.negrito);
+    fonte.setHintingPreference(QFont::PreferNoHinting);
+    fonte.setStyleStrategy(QFont::PreferNoShaping);
+    return fonte;
+}
+
+void pintarTexto(QPainter& pintor, const TextoPerfil& t)
+{
+    const QFont fonte = fontePerfil(t);
+    const QFontMetricsF medida(fonte);
+    const QString texto = qt(t.texto);
+    const double largura = medida.horizontalAdvance(texto);
+    double x = 0.0, y = 0.0;
+    if (t.alinhamento == Alinhamento::centro)
+        x = -largura / 2;
+    else if (t.alinhamento == Alinhamento::direita)
+        x = -largura;
+    // `altura` is the height of the capitals above the base line.
+    const double capitais = medida.capHeight();
+    if (t.vertical == AlinhamentoVertical::meio)
+        y = capitais / 2;
+    else if (t.vertical == AlinhamentoVertical::topo)
+        y = capitais;
+    pintor.save();
+    pintor.translate(ponto(t.folha));
+    pintor.rotate(-t.angulo);
+    pintor.setFont(fonte);
+    pintor.setPen(cor(t.cor));
+    pintor.drawText(QPointF(x, y), texto);
+    pintor.restore();
+}
+
+void pintarLinha(QPainter& pintor, const LinhaPerfil& l)
+{
+    QPolygonF poligono;
+    for (const PontoPerfil& p : l.folha)
+        poligono << ponto(p);
+    if (l.preenchida) {
+        pintor.setPen(Qt::NoPen);
+        pintor.setBrush(cor(l.corPreenchimento));
+        pintor.drawPolygon(poligono);
+        return;
+    }
+    QPen caneta(cor(l.cor), std::max(0.05, l.espessura) * decimos);
+    caneta.setCapStyle(Qt::FlatCap);
+    caneta.setJoinStyle(Qt::MiterJoin);
+    if (l.tracejada)
+        caneta.setDashPattern({6.0, 4.0});
+    pintor.setPen(caneta);
+    pintor.setBrush(Qt::NoBrush);
+    if (l.fechada)
+        pintor.drawPolygon(poligono);
+    else
+        pintor.drawPolyline(poligono);
+}
+
+QString falhaGravacao(const QString& nome)
+{
+    return QStringLiteral("Não foi possível gravar %1: a pasta não existe ou não aceita gravação. "
+                          "O arquivo anterior, se havia, continua como estava.")
+        .arg(nome);
+}
+
+QString caminhoEscalas() { return caminhoNaBase(QStringLiteral("Config"), QStringLiteral("Perfis.ini")); }
+
+void salvarEmPdf(const PerfisRede& perfis, QWidget* janela)
+{
+    const QString caminho = escolherArquivoSalvar(janela, QStringLiteral("Salvar em PDF"), pastaArquivosProjeto(),
+                                                  QStringLiteral("Arquivos PDF (*.pdf)"), QStringLiteral("perfis.pdf"),
+                                                  QStringLiteral("pdf"));
+    if (caminho.isEmpty())
+        return;
+    if (const QString erro = exportarPerfisPdf(perfis, caminho); !erro.isEmpty())
+        mensagens().mensagem(erro);
+}
+
+void prepararA3(QPrinter& impressora)
+{
+    impressora.setPageSize(QPageSize(QPageSize::A3));
+    impressora.setPageOrientation(QPageLayout::Landscape);
+    impressora.setFullPage(true);
+    impressora.setDocName(QString::fromUtf8(tituloPerfis));
+}
+
+} // namespace
+
+void pintarFolhaPerfil(QPainter& pintor, const FolhaPerfil& folha)
+{
+    pintor.save();
+    pintor.setRenderHint(QPainter::Antialiasing);
+    pintor.fillRect(QRectF(0, 0, larguraFolhaA3 * decimos, alturaFolhaA3 * decimos), Qt::white);
+    for (const LinhaPerfil& l : folha.linhas)
+        pintarLinha(pintor, l);
+    for (const TextoPerfil& t : folha.textos)
+        pintarTexto(pintor, t);
+    pintor.restore();
+}
+
+bool pintarFolhasPerfil(const std::vector<FolhaPerfil>& folhas, QPagedPaintDevice& dispositivo)
+{
+    QPainter pintor;
+    if (!pintor.begin(&dispositivo))
+        return false;
+    const int dpi = dispositivo.logicalDpiX();
+    const QPageLayout pagina = dispositivo.pageLayout();
+    const QRect papel = pagina.fullRectPixels(dpi);
+    const QRect util = pagina.paintRectPixels(dpi);
+    const double escala = papel.width() / (larguraFolhaA3 * decimos);
+    for (std::size_t k = 0; k < folhas.size(); ++k) {
+        if (k > 0 && !dispositivo.newPage()) {
+            pintor.end();
+            return false;
+        }
+        pintor.save();
+        pintor.translate(papel.left() - util.left(), papel.top() - util.top());
+        pintor.scale(escala, escala);
+        pintarFolhaPerfil(pintor, folhas[k]);
+        pintor.restore();
+    }
+    return pintor.end();
+}
+
+QString exportarPerfisPdf(const PerfisRede& perfis, const QString& caminho)
+{
+    const QString nome = QFileInfo(caminho).fileName();
+    QSaveFile arquivo(caminho);
+    if (!arquivo.open(QIODevice::WriteOnly))
+        return falhaGravacao(nome);
+    bool pintado = false;
+    {
+        QPdfWriter pdf(&arquivo);
+        pdf.setResolution(300);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A3), QPageLayout::Landscape, QMarginsF()));
+        pdf.setTitle(QString::fromUtf8(tituloPerfis));
+        pdf.setCreator(QCoreApplication::applicationName());
+        pintado = pintarFolhasPerfil(perfis.folhas, pdf);
+    }
+    if (!pintado) {
+        arquivo.cancelWriting();
+        return falhaGravacao(nome);
+    }
+    return arquivo.commit() ? QString() : falhaGravacao(nome);
+}
+
+QString exportarPerfisSvg(const PerfisRede& perfis, const QString& pasta, const QString& prefixo)
+{
+    for (const FolhaPerfil& f : perfis.folhas) {
+        const QString nome = QStringLiteral("%1-%2.svg").arg(prefixo).arg(f.numero);
+        QBuffer memoria;
+        memoria.open(QIODevice::WriteOnly);
+        {
+            QSvgGenerator svg;
+            svg.setOutputDevice(&memoria);
+            // Tenths of a millimetre at 254 dpi: the file says 420mm x 297mm.
+            svg.setResolution(254);
+            svg.setSize(QSize(static_cast<int>(larguraFolhaA3 * decimos), static_cast<int>(alturaFolhaA3 * decimos)));
+            svg.setViewBox(QRectF(0, 0, larguraFolhaA3 * decimos, alturaFolhaA3 * decimos));
+            svg.setTitle(QStringLiteral("Perfil longitudinal — folha %1 de %2").arg(f.numero).arg(f.total));
+            svg.setDescription(QCoreApplication::applicationName());
+            QPainter pintor;
+            if (!pintor.begin(&svg))
+                return falhaGravacao(nome);
+            pintarFolhaPerfil(pintor, f);
+            pintor.end();
+        }
+        QSaveFile arquivo(QDir(pasta).filePath(nome));
+        if (!arquivo.open(QIODevice::WriteOnly) || arquivo.write(memoria.data()) != memoria.data().size() ||
+            !arquivo.commit())
+            return falhaGravacao(nome);
+    }
+    return {};
+}
+
+QString exportarPerfisDxf(const PerfisRede& perfis, const QString& pasta, const QString& prefixo)
+{
+    for (std::size_t c = 0; c < perfis.modelos.size(); ++c) {
+        const QString caminho = QDir(pasta).filePath(QStringLiteral("%1-%2.dxf").arg(prefixo).arg(c + 1));
+        if (const std::string erro = gravarDxfPerfil(perfis.modelos[c], std8(caminho)); !erro.empty())
+            return qt(erro);
+    }
+    return {};
+}
+
+int visualizarPerfis(const PerfisRede& perfis, QWidget* pai)
+{
+    QPrinter impressora(QPrinter::HighResolution);
+    prepararA3(impressora);
+    QPrintPreviewDialog janela(&impressora, pai);
+    janela.setObjectName(QStringLiteral("VisualizacaoRelatorio"));
+    janela.setWindowTitle(QStringLiteral("Visualização dos perfis longitudinais"));
+    if (const QScreen* tela = QGuiApplication::primaryScreen()) {
+        const QRect area = tela->availableGeometry();
+        janela.resize(std::min(area.width(), 1280), area.height() * 9 / 10);
+    }
+    QObject::connect(&janela, &QPrintPreviewDialog::paintRequested, &janela,
+                     [&perfis](QPrinter* destino) { pintarFolhasPerfil(perfis.folhas, *destino); });
+    if (auto* barra = janela.findChild<QToolBar*>()) {
+        barra->addSeparator();
+        QAction* pdf = barra->addAction(janela.style()->standardIcon(QStyle::SP_DialogSaveButton),
+                                        QStringLiteral("Salvar em PDF"));
+        pdf->setObjectName(QStringLiteral("SalvarPdf"));
+        pdf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+        pdf->setToolTip(QStringLiteral("Salvar em PDF"));
+        QObject::connect(pdf, &QAction::triggered, &janela, [&perfis, &janela] { salvarEmPdf(perfis, &janela); });
+        if (auto* botao = qobject_cast<QToolButton*>(barra->widgetForAction(pdf)))
+            botao->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    }
+    return executarModal(janela);
+}
+
+EscalasPerfil lerEscalasPerfis()
+{
+    QFile arquivo(caminhoEscalas());
+    if (!arquivo.open(QIODevice::ReadOnly) || arquivo.size() > 4096)
+        return {};
+    return escalasDasLinhas(separarArquivoLinhas(arquivo.readAll().toStdString()));
+}
+
+bool gravarEscalasPerfis(const EscalasPerfil& escalas)
+{
+    const QString caminho = caminhoEscalas();
+    QDir().mkpath(QFileInfo(caminho).absolutePath());
+    QString erro;
+    return gravarArquivoLinhas(linhasDasEscalas(escalas), caminho, erro);
+}
