@@ -1,0 +1,110 @@
+// The profiles as files and in the network window: the SVG sheets at their
+// true size, the PDF on A3 landscape, and the window's "Perfis" and
+// "Exportar perfis" commands.
+#include "DialogosArquivo.h"
+#include "ExecucaoModal.h"
+#include "MensagensGravadas.h"
+#include "PintorPerfil.h"
+#include "ProjetoTubo.h"
+#include "TFormRede.h"
+#include "leituraRede.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+RedeTubulacoes redeExemplo()
+{
+    QFile f(QStringLiteral(EXEMPLOS "/rede-exemplo.xml"));
+    f.open(QIODevice::ReadOnly);
+    RedeTubulacoes rede;
+    rede.entradas = lerArquivoRede(f.readAll().toStdString()).trechos;
+    rede.resultados = classificarRede(ProjetoTubo{}, rede.entradas);
+    return rede;
+}
+
+QByteArray conteudo(const QString& caminho)
+{
+    QFile f(caminho);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+} // namespace
+
+class PerfisSaidasTeste : public QObject {
+    Q_OBJECT
+
+private slots:
+    void svgEPdfNoTamanhoDaFolha()
+    {
+        QTemporaryDir pasta;
+        const PerfisRede perfis = montarPerfisRede(redeExemplo(), {}, {});
+        QVERIFY(perfis.folhas.size() >= 2);
+        QCOMPARE(exportarPerfisSvg(perfis, pasta.path()), QString());
+        for (const FolhaPerfil& f : perfis.folhas) {
+            const QByteArray svg = conteudo(pasta.filePath(QStringLiteral("perfil-%1.svg").arg(f.numero)));
+            QVERIFY2(svg.contains("width=\"420mm\" height=\"297mm\""), svg.left(600).constData());
+            QVERIFY(svg.contains("viewBox=\"0 0 4200 2970\""));
+            QVERIFY(svg.contains(QStringLiteral("Folha %1 de %2").arg(f.numero).arg(f.total).toUtf8()));
+        }
+        QVERIFY(!QFile::exists(pasta.filePath(QStringLiteral("perfil-%1.svg").arg(perfis.folhas.size() + 1))));
+
+        const QString pdf = pasta.filePath(QStringLiteral("perfis.pdf"));
+        QCOMPARE(exportarPerfisPdf(perfis, pdf), QString());
+        const QByteArray bytes = conteudo(pdf);
+        QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), static_cast<qsizetype>(perfis.folhas.size()));
+        QVERIFY2(bytes.contains("/MediaBox [0 0 1191.000000 842.000000]"), "A3 landscape in points");
+        // A folder that is not there: the user is told, nothing is claimed.
+        QVERIFY(!exportarPerfisPdf(perfis, pasta.filePath(QStringLiteral("nao-existe/perfis.pdf"))).isEmpty());
+        QVERIFY(!exportarPerfisDxf(perfis, pasta.filePath(QStringLiteral("nao-existe"))).isEmpty());
+    }
+
+    void janelaMostraEExportaOsPerfis()
+    {
+        MensagensGravadas msgs;
+        QTemporaryDir pasta;
+        ProjetoTubo projeto;
+        TFormRede janela(projeto);
+        QVERIFY(janela.importarArquivo(QStringLiteral(EXEMPLOS "/rede-exemplo.csv")));
+
+        QString tituloVisto;
+        substituirExecucaoModal([&](QDialog& d) {
+            tituloVisto = d.windowTitle();
+            return 0;
+        });
+        auto* perfis = janela.findChild<QToolButton*>(QStringLiteral("Bperfis"));
+        QVERIFY(perfis);
+        QCOMPARE(perfis->text(), QStringLiteral("Perfis"));
+        perfis->click();
+        QCOMPARE(tituloVisto, QStringLiteral("Visualização dos perfis longitudinais"));
+        substituirExecucaoModal({});
+
+        substituirEscolhaArquivoSalvar([&](const QString&, const QString& proposto) {
+            return pasta.filePath(QFileInfo(proposto).fileName() == QStringLiteral("coletor.dxf")
+                                      ? QStringLiteral("rede.dxf")
+                                      : QFileInfo(proposto).fileName());
+        });
+        janela.findChild<QAction*>(QStringLiteral("MexportarPerfisDxf"))->trigger();
+        QCOMPARE(msgs.ultima(), QStringLiteral("mensagem: Perfis gravados em 2 arquivos, de rede-1.dxf a rede-2.dxf."));
+        QVERIFY(QFile::exists(pasta.filePath(QStringLiteral("rede-2.dxf"))));
+        QVERIFY(conteudo(pasta.filePath(QStringLiteral("rede-1.dxf"))).contains("ANSI_1252"));
+        janela.findChild<QAction*>(QStringLiteral("MexportarPerfisSvg"))->trigger();
+        QVERIFY(QFile::exists(pasta.filePath(QStringLiteral("perfil-5.svg"))));
+        QVERIFY(msgs.ultima().startsWith(QStringLiteral("mensagem: Perfis gravados em 5 arquivos")));
+        substituirEscolhaArquivoSalvar({});
+
+        // An empty network has nothing to draw and says so.
+        TFormRede vazia(projeto);
+        vazia.findChild<QToolButton*>(QStringLiteral("Bperfis"))->click();
+        QCOMPARE(msgs.ultima(), QStringLiteral("mensagem: A rede não tem trechos com comprimento para desenhar os perfis."));
+    }
+};
+
+QTEST_MAIN(PerfisSaidasTeste)
+#include "PerfisSaidasTeste.moc"
