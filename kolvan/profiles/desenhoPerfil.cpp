@@ -247,8 +247,12 @@ ItensColetor itensColetor(const PerfilColetor& p, const Escala& esc)
     for (const TrechoPerfil& t : p.trechos) {
         const double xm = (t.x0 + t.x1) / 2;
         const double fundo = (t.fundo0 + t.fundo1) / 2;
-        std::vector<std::pair<std::string, bool>> rotulos{{t.textoDn, false}, {t.textoComprimento, false},
-                                                          {t.textoDeclividade, false}, {t.textoClasse, true}};
+        std::vector<std::pair<std::string, bool>> rotulos;
+        if (t.nome.find_first_not_of(" \t") != std::string::npos)
+            rotulos.push_back({t.nome, false});
+        for (const std::string* r : {&t.textoDn, &t.textoComprimento, &t.textoDeclividade})
+            rotulos.push_back({*r, false});
+        rotulos.push_back({t.textoClasse, true});
         if (t.hsGovernante)
             rotulos.push_back({"hs gov. = " + formatar2(*t.hsGovernante) + " m", false});
         double dy = -2.0;

@@ -167,6 +167,8 @@ int main(int argc, char* argv[])
     cap.foto(QStringLiteral("rede-trecho-sem-classe"));
     cap.quandoAbrir(QStringLiteral("rede-relatorio"), [](QDialog& d) { d.reject(); });
     kolvan->rede->BrelatorioClick();
+    cap.quandoAbrir(QStringLiteral("rede-perfis"), [](QDialog& d) { d.reject(); });
+    kolvan->rede->BperfisClick();
     kolvan->rede->close();
 
     // An embankment: its bedding computes the factor from the installation.
