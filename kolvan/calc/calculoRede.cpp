@@ -82,7 +82,9 @@ int executarCalculoRede(int argc, char* argv[])
         const PerfisRede perfis = montarPerfisRede(
             rede, lerEscalasPerfis(),
             cabecalhoPerfis(projeto.projeto.projetista, projeto.projeto.obra, projeto.projeto.cliente, data));
-        QString erro = exportarPerfisPdf(perfis, pasta.filePath(QStringLiteral("perfis.pdf")));
+        QString erro = qt(perfis.erro);
+        if (erro.isEmpty())
+            erro = exportarPerfisPdf(perfis, pasta.filePath(QStringLiteral("perfis.pdf")));
         if (erro.isEmpty() && a.perfisSvg)
             erro = exportarPerfisSvg(perfis, pasta.path());
         if (erro.isEmpty() && a.perfisDxf)

@@ -32,7 +32,9 @@ bool semPerfis(const PerfisRede& perfis)
 {
     if (!perfis.folhas.empty())
         return false;
-    mensagens().mensagem(QStringLiteral("A rede não tem trechos com comprimento para desenhar os perfis."));
+    mensagens().mensagem(!perfis.erro.empty()
+                             ? qt(perfis.erro)
+                             : QStringLiteral("A rede não tem trechos com comprimento para desenhar os perfis."));
     return true;
 }
 

@@ -256,8 +256,10 @@ int visualizarPerfis(const PerfisRede& perfis, QWidget* pai)
 
 EscalasPerfil lerEscalasPerfis()
 {
-    QFile arquivo(caminhoEscalas());
-    if (!arquivo.open(QIODevice::ReadOnly) || arquivo.size() > 4096)
+    // A small regular file only; anything else leaves the defaults.
+    const QFileInfo info(caminhoEscalas());
+    QFile arquivo(info.filePath());
+    if (!info.isFile() || info.size() > 4096 || !arquivo.open(QIODevice::ReadOnly))
         return {};
     return escalasDasLinhas(separarArquivoLinhas(arquivo.readAll().toStdString()));
 }

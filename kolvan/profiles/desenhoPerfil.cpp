@@ -318,7 +318,7 @@ double passoEixo(const Escala& esc)
 
 // Where a collector's sheets begin and end: at a manhole where one can, so
 // the stretch shown on each fits its drawing area in length and height.
-std::vector<Janela> janelasColetor(const PerfilColetor& p, const Escala& esc)
+std::vector<Janela> janelasColetor(const PerfilColetor& p, const Escala& esc, std::size_t maximo)
 {
     const double largura = esc.metrosX(desenhoDireita - desenhoEsquerda);
     const double passo = passoEixo(esc);
@@ -368,6 +368,8 @@ std::vector<Janela> janelasColetor(const PerfilColetor& p, const Escala& esc)
         const double area = esc.metrosY(perfilBase - perfilTopo);
         j.base = std::floor(std::min(menor, (menor + maior - area) / 2) / passo) * passo;
         janelas.push_back(j);
+        if (janelas.size() >= maximo)
+            break;
         xa = xb;
         if (fim <= 0.0)
             break;
@@ -574,8 +576,14 @@ PerfisRede montarPerfisRede(const RedeTubulacoes& rede, const EscalasPerfil& esc
     std::vector<std::vector<Janela>> janelas;
     std::size_t total = 0;
     for (const PerfilColetor& p : r.perfis) {
-        janelas.push_back(janelasColetor(p, esc));
+        janelas.push_back(janelasColetor(p, esc, maximoFolhasPerfis + 1 - total));
         total += janelas.back().size();
+        if (total > maximoFolhasPerfis) {
+            r.erro = "Os perfis passariam de " + std::to_string(maximoFolhasPerfis) +
+                     " folhas nestas escalas: confira os comprimentos dos trechos.";
+            r.perfis.clear();
+            return r;
+        }
     }
 
     for (std::size_t c = 0; c < r.perfis.size(); ++c) {

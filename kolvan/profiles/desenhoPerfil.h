@@ -16,6 +16,7 @@
 #include "layoutRelatorio.h"
 #include "perfilColetor.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -100,7 +101,11 @@ struct PerfisRede {
     std::vector<DesenhoPerfil> modelos; // one per collector, the whole collector in the model (DXF)
     std::vector<FolhaPerfil> folhas;    // every sheet, collector after collector
     std::vector<std::string> semComprimento; // stretches left out, by name
+    std::string erro; // why there are no sheets though there are stretches
 };
+
+// Beyond this many sheets a length is surely mistyped: no sheets, and `erro` says so.
+inline constexpr std::size_t maximoFolhasPerfis = 5000;
 
 PerfisRede montarPerfisRede(const RedeTubulacoes& rede, const EscalasPerfil& escalas, const CabecalhoPerfis& cabecalho);
 

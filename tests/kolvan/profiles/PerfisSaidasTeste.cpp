@@ -6,10 +6,13 @@
 #include "MensagensGravadas.h"
 #include "PintorPerfil.h"
 #include "ProjetoTubo.h"
+#include "Figuras.h"
+#include "TFormEscalasPerfil.h"
 #include "TFormRede.h"
 #include "leituraRede.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDialog>
 #include <QFile>
 #include <QTemporaryDir>
@@ -97,6 +100,24 @@ private slots:
         janela.findChild<QAction*>(QStringLiteral("MexportarPerfisSvg"))->trigger();
         QVERIFY(QFile::exists(pasta.filePath(QStringLiteral("perfil-5.svg"))));
         QVERIFY(msgs.ultima().startsWith(QStringLiteral("mensagem: Perfis gravados em 5 arquivos")));
+
+        // Scales chosen in their window are kept and draw the next sheets:
+        // at 1:500 the CSV example's 1 517 m take more sheets than at 1:1000.
+        const QString config = caminhoNaBase(QStringLiteral("Config"), QStringLiteral("Perfis.ini"));
+        QVERIFY(!QFile::exists(config));
+        substituirExecucaoModal([](QDialog& d) {
+            auto& j = dynamic_cast<TFormEscalasPerfil&>(d);
+            j.CmbBxHorizontal->setCurrentIndex(j.CmbBxHorizontal->findData(500));
+            return static_cast<int>(QDialog::Accepted);
+        });
+        janela.findChild<QAction*>(QStringLiteral("MescalasPerfis"))->trigger();
+        substituirExecucaoModal({});
+        QCOMPARE(lerEscalasPerfis(), (EscalasPerfil{500, 100}));
+        QVERIFY(conteudo(config).contains("EscalaHorizontal=500\r\nEscalaVertical=100\r\n"));
+        QVERIFY(janela.BexportarPerfisSvgClick());
+        QVERIFY(QFile::exists(pasta.filePath(QStringLiteral("perfil-8.svg"))));
+        QVERIFY(conteudo(pasta.filePath(QStringLiteral("perfil-1.svg"))).contains("horizontal 1:500"));
+        QVERIFY(QFile::remove(config));
         substituirEscolhaArquivoSalvar({});
 
         // An empty network has nothing to draw and says so.

@@ -212,6 +212,15 @@ TEST(Perfis, FolhasDeContinuacao)
     }
 }
 
+TEST(Perfis, ComprimentoAbsurdoNaoGeraFolhasSemFim)
+{
+    const RedeTubulacoes rede = redeDoCsv("trecho;montante;jusante;comprimento;di;hs_montante;hs_jusante\n"
+                                          "T1;A;B;1000000000;400;1,50;1,50\n");
+    const PerfisRede p = montarPerfisRede(rede, {}, {});
+    EXPECT_TRUE(p.folhas.empty());
+    EXPECT_EQ(p.erro, "Os perfis passariam de 5000 folhas nestas escalas: confira os comprimentos dos trechos.");
+}
+
 TEST(Perfis, EscalasNaConfiguracao)
 {
     EXPECT_EQ(escalasDasLinhas(linhasDasEscalas({500, 50})), (EscalasPerfil{500, 50}));
