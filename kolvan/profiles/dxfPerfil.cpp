@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <numbers>
 #include <sstream>
 
 namespace {
@@ -125,10 +126,11 @@ void escrever(DL_Dxf& dxf, DL_WriterA& dw, const DesenhoPerfil& m)
         if (!t.temModelo || t.camada == CamadaPerfil::Folha)
             continue;
         const DL_Attributes atributos(nomeCamada(t.camada), corAci(t.cor), -1, -1, "BYLAYER");
+        // dxflib takes the angle in radians and writes it in degrees.
         const int h = justificacaoH(t.alinhamento), v = justificacaoV(t.vertical);
         dxf.writeText(dw,
                       DL_TextData(t.modelo.x, t.modelo.y, 0.0, t.modelo.x, t.modelo.y, 0.0, t.alturaModelo, 1.0, 0, h, v,
-                                  textoDxf(t.texto), "Standard", t.angulo),
+                                  textoDxf(t.texto), "Standard", t.angulo * std::numbers::pi / 180.0),
                       atributos);
     }
     dw.sectionEnd();

@@ -272,6 +272,9 @@ assert pontos('GERATRIZ') == [[(0, 99.4), (50, 98.9)], [(50, 98.9), (90, 98.5)]]
 assert pontos('TERRENO') == [[(0, 101), (50, 100.5), (90, 100.2)]], pontos('TERRENO')
 assert len(pontos('PV')) == 3
 textos = [t.dxf.text for t in m.query('TEXT[layer=="TEXTO"]')]
+nomes = [t for t in m.query('TEXT[layer=="TEXTO"]') if t.dxf.text.startswith('PV-')]
+assert [round(t.dxf.rotation, 6) for t in nomes] == [90, 90, 90], [t.dxf.rotation for t in nomes]
+assert [round(t.dxf.align_point[0], 6) for t in nomes] == [0, 50, 90]
 for esperado in ['PV-1', 'PV-2', 'PV-3', 'DN 400', 'DN 600', 'L = 50,00 m', 'i = 0,0100 m/m', 'i = 0,0100 m/m', )" +
                                classes + R"(]:
     assert esperado in textos, (esperado, textos)
