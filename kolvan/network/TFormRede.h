@@ -16,6 +16,7 @@ class QPushButton;
 class QTableView;
 class QTextBrowser;
 class QLabel;
+class QBoxLayout;
 
 // Asked when the program is left with a changed network.
 inline constexpr const char* perguntaExportarRede = "A rede de tubulações tem alterações que não foram exportadas.\n"
@@ -63,7 +64,7 @@ public:
 
 private:
     void atualizarQuantitativos();
-    void criarBotoesPerfis(class QBoxLayout* botoes);
+    void criarBotoesPerfis(QBoxLayout* botoes);
     bool exportarPerfis(bool svg);
 
     const ProjetoTubo& projeto_;

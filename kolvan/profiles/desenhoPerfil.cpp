@@ -633,7 +633,7 @@ PerfisRede montarPerfisRede(const RedeTubulacoes& rede, const EscalasPerfil& esc
                 std::vector<std::vector<PontoPerfil>> pedacos;
                 if (!l.recortar) {
                     const bool aparece = std::any_of(l.linha.modelo.begin(), l.linha.modelo.end(), [&](const PontoPerfil& q) {
-                        return q.x >= j.xa - larguraPoco && q.x <= j.xb + larguraPoco;
+                        return q.x >= j.xa - folgaX && q.x <= j.xb + folgaX;
                     });
                     if (aparece)
                         pedacos.push_back(l.linha.modelo);

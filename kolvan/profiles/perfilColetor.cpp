@@ -64,6 +64,7 @@ PerfilColetor montarPerfilColetor(const RedeTubulacoes& rede, const Coletor& col
     p.cotasRelativas = !std::all_of(cotas.begin(), cotas.end(), [](const Cotas& c) { return c.completas(); });
 
     double x = 0.0, fundo = 0.0;
+    std::optional<double> terreno; // where the previous stretch left the ground
     for (std::size_t k = 0; k < coletor.trechos.size(); ++k) {
         const int indice = coletor.trechos[k];
         const EntradaTrecho& e = rede.entradas[static_cast<std::size_t>(indice)];
@@ -85,18 +86,21 @@ PerfilColetor montarPerfilColetor(const RedeTubulacoes& rede, const Coletor& col
             t.terreno0 = c.tm;
             t.terreno1 = c.tj;
         } else if (c.completas()) {
-            t.fundo0 = fundo;
-            t.fundo1 = fundo - (*c.fm - *c.fj);
+            // The ground goes on through the manhole; the invert is its depth under it.
+            t.fundo0 = terreno ? *terreno - (*c.tm - *c.fm) : fundo;
+            t.fundo1 = t.fundo0 - (*c.fm - *c.fj);
             t.terreno0 = t.fundo0 + (*c.tm - *c.fm);
             t.terreno1 = t.fundo1 + (*c.tj - *c.fj);
         } else {
-            t.fundo0 = t.fundo1 = fundo;
+            t.fundo0 = terreno && c.hsM ? *terreno - alturaTubo - *c.hsM : fundo;
+            t.fundo1 = t.fundo0;
             if (c.hsM)
-                t.terreno0 = fundo + alturaTubo + *c.hsM;
+                t.terreno0 = t.fundo0 + alturaTubo + *c.hsM;
             if (c.hsJ)
-                t.terreno1 = fundo + alturaTubo + *c.hsJ;
+                t.terreno1 = t.fundo1 + alturaTubo + *c.hsJ;
         }
         fundo = t.fundo1;
+        terreno = t.terreno1;
         if (c.completas())
             t.declividade = (t.fundo0 - t.fundo1) / l;
 

@@ -7,10 +7,10 @@
 //
 // A collector is drawn at its elevations when every stretch gives all four
 // (terreno and fundo at both ends). Otherwise it is drawn on a relative
-// datum ("cotas relativas"): the first invert at 0,000 m, each stretch
-// starting where the previous one ended; a stretch with elevations keeps its
-// fall and depths, one given by covers only is drawn level (its slope is not
-// known) with the ground at the covers over the top of the pipe.
+// datum ("cotas relativas"): the first invert at 0,000 m and the ground
+// going on through every manhole; a stretch with elevations keeps its fall
+// and depths under it, one given by covers only is drawn level (its slope is
+// not known) at its covers under the ground (over the top of the pipe).
 
 #include "coletoresRede.h"
 #include "layoutRelatorio.h"

@@ -148,15 +148,17 @@ TEST(Perfis, CotasRelativasOuAbsolutas)
         std::vector<double> fundos, terrenos; // at each stretch's two ends, upstream first
     };
     const std::vector<Caso> casos{
-        // Covers only: inverts at 0, ground 1,1·di over them plus the cover.
+        // Covers only: the first invert at 0, the ground 1,1·di over the
+        // invert plus the cover and going on through B, where the larger
+        // pipe's invert steps down.
         {"coberturas", "T1;A;B;50,00;400;1,20;2,00;;;;\nT2;B;C;40,00;500;2,00;1,50;;;;\n", true,
-         {0, 0, 0, 0}, {1.64, 2.44, 2.55, 2.05}},
+         {0, 0, -0.11, -0.11}, {1.64, 2.44, 2.44, 1.94}},
         // Elevations throughout: drawn at them.
         {"cotas", "T1;A;B;50,00;400;;;101,00;99,00;100,50;98,50\nT2;B;C;40,00;400;;;100,50;98,40;100,20;98,00\n",
          false, {99.0, 98.5, 98.4, 98.0}, {101.0, 100.5, 100.5, 100.2}},
         // Mixed: relative, the stretch with elevations keeping its fall and depths.
         {"misto", "T1;A;B;50,00;400;1,20;2,00;;;;\nT2;B;C;40,00;400;;;100,50;98,40;100,20;98,00\n", true,
-         {0, 0, 0, -0.4}, {1.64, 2.44, 2.1, 1.8}},
+         {0, 0, 0.34, -0.06}, {1.64, 2.44, 2.44, 2.14}},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nome);
