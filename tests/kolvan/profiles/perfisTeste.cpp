@@ -7,6 +7,7 @@
 #include "leituraRede.h"
 
 #include <gtest/gtest.h>
+#include <rapidcheck/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -295,4 +296,58 @@ print('ok')
     texto << saida.rdbuf();
     EXPECT_EQ(status, 0) << texto.str();
     std::filesystem::remove_all(pasta);
+}
+
+// Any network, however its names loop or repeat: every stretch with a length
+// in exactly one collector, linked manhole to manhole, the longest first,
+// and every sheet's profile within its drawing area across.
+RC_GTEST_PROP(Perfis, QualquerRede, ())
+{
+    const std::vector<std::string> pocos{"", "A", "B", "C", "D", "E", "F"};
+    const std::vector<std::string> comprimentos{"", "0", "10", "25,5", "100", "380", "abc"};
+    const int n = *rc::gen::inRange(0, 20);
+    std::vector<EntradaTrecho> rede;
+    for (int i = 0; i < n; ++i) {
+        EntradaTrecho e = trecho("T" + std::to_string(i), *rc::gen::elementOf(pocos), *rc::gen::elementOf(pocos),
+                                 *rc::gen::elementOf(comprimentos));
+        e.di = *rc::gen::element<std::string>("400", "1500", "");
+        if (*rc::gen::arbitrary<bool>()) {
+            e.hsMontante = e.hsJusante = "";
+            e.terrenoMontante = "100,00";
+            e.fundoMontante = *rc::gen::element<std::string>("98,00", "90,00", "");
+            e.terrenoJusante = "99,50";
+            e.fundoJusante = "97,80";
+        }
+        rede.push_back(e);
+    }
+    const ColetoresRede c = montarColetores(rede);
+    std::vector<int> vezes(rede.size(), 0);
+    for (int t : c.semComprimento) {
+        double l = 0;
+        RC_ASSERT(!comprimentoTrecho(rede[static_cast<std::size_t>(t)], l));
+        ++vezes[static_cast<std::size_t>(t)];
+    }
+    for (std::size_t k = 0; k < c.coletores.size(); ++k) {
+        const Coletor& col = c.coletores[k];
+        RC_ASSERT(!col.trechos.empty());
+        if (k > 0)
+            RC_ASSERT(col.comprimento <= c.coletores[k - 1].comprimento);
+        for (std::size_t i = 0; i < col.trechos.size(); ++i) {
+            ++vezes[static_cast<std::size_t>(col.trechos[i])];
+            if (i > 0)
+                RC_ASSERT(rede[static_cast<std::size_t>(col.trechos[i - 1])].jusante ==
+                          rede[static_cast<std::size_t>(col.trechos[i])].montante);
+        }
+    }
+    RC_ASSERT(vezes == std::vector<int>(rede.size(), 1));
+
+    RedeTubulacoes classificada{rede, classificarRede(ProjetoTubo{}, rede)};
+    const PerfisRede p = montarPerfisRede(classificada, {}, {});
+    RC_ASSERT(p.folhas.size() >= c.coletores.size());
+    for (const FolhaPerfil& f : p.folhas)
+        for (const LinhaPerfil& l : f.linhas)
+            for (const PontoPerfil& q : l.folha) {
+                RC_ASSERT(q.x >= 0.0);
+                RC_ASSERT(q.x <= larguraFolhaA3);
+            }
 }
