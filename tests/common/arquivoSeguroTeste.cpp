@@ -5,6 +5,7 @@
 #include "ArquivoLinhas.h"
 #include "bandasRelatorio.h"
 #include "ArquivoSeguro.h"
+#include "DiscoCheio.h"
 #include "ExportacaoPdf.h"
 #include "Figuras.h"
 #include "MensagensGravadas.h"
@@ -26,29 +27,6 @@
 #include <unistd.h>
 
 namespace {
-
-// A disk with `livres` bytes left: the writes past them fail with ENOSPC.
-class DiscoCheio {
-public:
-    explicit DiscoCheio(long long livres) : livres_(livres)
-    {
-        substituirEscritaArquivo([this](int descritor, const char* dados, long long tamanho) -> long long {
-            if (livres_ <= 0) {
-                errno = ENOSPC;
-                return -1;
-            }
-            const long long parte = std::min(tamanho, livres_);
-            livres_ -= parte;
-            return ::write(descritor, dados, static_cast<size_t>(parte));
-        });
-    }
-    ~DiscoCheio() { substituirEscritaArquivo({}); }
-    DiscoCheio(const DiscoCheio&) = delete;
-    DiscoCheio& operator=(const DiscoCheio&) = delete;
-
-private:
-    long long livres_;
-};
 
 QByteArray conteudo(const QString& caminho)
 {
