@@ -59,7 +59,7 @@ std::string LeitorSecoes::numero(double& valor)
     const std::string& t = texto();
     if (!lerNumero(t, valor))
         throw RecusaArquivo(proxima_, "\"" + t + "\" não é um número válido");
-    return t;
+    return semSinalNoZero(t);
 }
 
 void LeitorSecoes::exigir(bool condicao, int linha, const std::string& motivo) const

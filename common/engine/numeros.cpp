@@ -99,3 +99,15 @@ std::string normalizar(const std::string& texto, int decimais)
         return texto;
     return formatarDecimais(valor, decimais);
 }
+
+std::string semSinalNoZero(const std::string& texto)
+{
+    double valor = 0.0;
+    if (!lerNumero(texto, valor) || valor != 0.0)
+        return texto;
+    std::string t = texto;
+    const auto sinal = t.find_first_of("-+");
+    if (sinal != std::string::npos)
+        t.erase(sinal, 1);
+    return t;
+}

@@ -44,6 +44,10 @@ double converterNumero(const std::string& texto);
 // Working values: an empty text counts as 0, any other text must be a number.
 double converterOuZero(const std::string& texto);
 
+// A text kept as written, except that a zero loses its sign: "-0" and
+// "-0,00" would otherwise reach the summary and the reports as "-0 kN/m".
+std::string semSinalNoZero(const std::string& texto);
+
 // The text that `formatarN` makes of the number in `texto`; the text itself
 // when it is not a number.
 std::string normalizar(const std::string& texto, int decimais);

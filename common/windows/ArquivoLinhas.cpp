@@ -1,12 +1,12 @@
 #include "ArquivoLinhas.h"
 
+#include "ArquivoSeguro.h"
+
 #include "Figuras.h"
 #include "windows1252.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 QString pastaArquivosProjeto()
 {
@@ -22,13 +22,11 @@ bool gravarArquivoLinhas(const std::vector<std::string>& linhas, const QString& 
         erro = QStringLiteral("Um dos textos do projeto tem um caractere que o arquivo não pode guardar.");
         return false;
     }
-    QSaveFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly) ||
-        arquivo.write(bytes->data(), static_cast<qint64>(bytes->size())) != static_cast<qint64>(bytes->size()) ||
-        !arquivo.commit()) {
-        erro = QStringLiteral("Não foi possível salvar o arquivo \"%1\": a pasta não existe ou não aceita "
-                              "gravação. O arquivo anterior, se havia, continua como estava.")
-                   .arg(QFileInfo(caminho).fileName());
+    QString motivo;
+    if (!gravarArquivoSeguro(caminho, QByteArray::fromStdString(*bytes), motivo)) {
+        erro = QStringLiteral("Não foi possível salvar o arquivo \"%1\": %2. O arquivo anterior, se havia, "
+                              "continua como estava.")
+                   .arg(QFileInfo(caminho).fileName(), motivo);
         return false;
     }
     return true;
@@ -36,11 +34,12 @@ bool gravarArquivoLinhas(const std::vector<std::string>& linhas, const QString& 
 
 bool lerArquivoLinhas(const QString& caminho, std::vector<std::string>& linhas, std::string& erro)
 {
-    QFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::ReadOnly)) {
-        erro = QFileInfo::exists(caminho) ? "o arquivo não pode ser lido" : "o arquivo não existe";
+    QByteArray bytes;
+    QString motivo;
+    if (!lerArquivoSeguro(caminho, limiteArquivoProjeto, bytes, motivo)) {
+        erro = motivo.toStdString();
         return false;
     }
-    linhas = separarArquivoLinhas(arquivo.readAll().toStdString());
+    linhas = separarArquivoLinhas(bytes.toStdString());
     return true;
 }

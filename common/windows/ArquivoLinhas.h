@@ -1,7 +1,8 @@
 #pragma once
 // Line files on disk, windows-1252 with CR LF: the project files of both
 // programs. A file is written to a temporary file renamed over the target,
-// so a failed save never destroys the previous file, and read whole.
+// so a failed save never destroys the previous file, and read whole (a
+// regular file of at most limiteArquivoProjeto bytes, ArquivoSeguro.h).
 
 #include <QString>
 #include <string>

@@ -1,32 +1,42 @@
 #include "ExportacaoPdf.h"
 
+#include "ArquivoSeguro.h"
 #include "FonteRelatorio.h"
 #include "PintorRelatorio.h"
 #include "TextoQt.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 
-bool exportarPdf(const LayoutRelatorio& layout, const QString& caminho)
+bool pdfCompleto(const QByteArray& pdf)
+{
+    return pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF");
+}
+
+bool exportarPdf(const LayoutRelatorio& layout, const QString& caminho, QString* motivo)
 {
     const RelatorioPaginado relatorio = paginarRelatorio(layout, medidorQt());
-    QSaveFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly))
-        return false;
+    // Laid out in memory first: only a whole document reaches the disk.
+    QByteArray bytes;
     bool pintado = false;
     {
-        QPdfWriter pdf(&arquivo);
+        QBuffer memoria(&bytes);
+        memoria.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&memoria);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         pdf.setTitle(qt(layout.titulo));
         pdf.setCreator(QCoreApplication::applicationName());
         pintado = pintarRelatorio(relatorio, pdf);
     }
-    if (!pintado) {
-        arquivo.cancelWriting();
-        return false;
-    }
-    return arquivo.commit();
+    QString erro;
+    if (!pintado || !pdfCompleto(bytes))
+        erro = QStringLiteral("o relatório não pôde ser composto");
+    else if (gravarArquivoSeguro(caminho, bytes, erro))
+        return true;
+    if (motivo)
+        *motivo = erro;
+    return false;
 }

@@ -1,7 +1,10 @@
 #include "Figuras.h"
 
+#include "ArquivoSeguro.h"
+
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 
 namespace {
 QString& pasta()
@@ -47,7 +50,8 @@ QString caminhoNaBase(const QString& subpasta, const QString& nome)
 
 QPixmap carregarFigura(const QString& nome)
 {
-    QPixmap figura;
-    figura.load(caminhoNaBase(QStringLiteral("Pictures"), nome));
-    return figura;
+    QImage figura;
+    QString motivo;
+    lerFiguraSegura(caminhoNaBase(QStringLiteral("Pictures"), nome), figura, motivo);
+    return QPixmap::fromImage(figura);
 }

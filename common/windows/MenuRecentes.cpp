@@ -1,14 +1,13 @@
 #include "MenuRecentes.h"
 
+#include "ArquivoSeguro.h"
 #include "Figuras.h"
 #include "Mensagens.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
-#include <QSaveFile>
 
 MenuRecentes::MenuRecentes(QMenu* menu, QAction* antesDe, const QString& arquivo, QObject* parent)
     : QObject(parent), menu_(menu), antesDe_(antesDe), arquivo_(arquivo)
@@ -22,25 +21,24 @@ MenuRecentes::MenuRecentes(QMenu* menu, QAction* antesDe, const QString& arquivo
 // unlike the windows-1252 files of the programs.
 void MenuRecentes::ler()
 {
-    QFile f(caminhoNaBase(QStringLiteral("Config"), arquivo_));
+    QByteArray bytes;
+    QString motivo;
     std::vector<std::string> linhas;
-    if (f.open(QIODevice::ReadOnly))
-        for (const QByteArray& linha : f.readAll().split('\n'))
+    if (lerArquivoSeguro(caminhoNaBase(QStringLiteral("Config"), arquivo_), limiteArquivoConfiguracao, bytes, motivo))
+        for (const QByteArray& linha : bytes.split('\n'))
             linhas.push_back(linha.toStdString());
     lista_ = listaRecentesDeLinhas(linhas);
 }
 
-// A list that cannot be written is only a convenience lost: nothing is said.
 void MenuRecentes::gravar() const
 {
     const QString caminho = caminhoNaBase(QStringLiteral("Config"), arquivo_);
     QDir().mkpath(QFileInfo(caminho).absolutePath());
-    QSaveFile f(caminho);
-    if (!f.open(QIODevice::WriteOnly))
-        return;
+    QByteArray bytes;
     for (const std::string& linha : linhasDaListaRecentes(lista_))
-        f.write(QByteArray::fromStdString(linha) + '\n');
-    f.commit();
+        bytes += QByteArray::fromStdString(linha) + '\n';
+    if (QString erro; !gravarArquivoSeguro(caminho, bytes, QStringLiteral("a lista de arquivos recentes"), erro))
+        mensagens().mensagem(erro);
 }
 
 void MenuRecentes::acrescentar(const QString& caminho)

@@ -1,5 +1,7 @@
 #include "TFsobre.h"
 
+#include "ArquivoSeguro.h"
+
 #include "Figuras.h"
 
 #include <QFile>
@@ -126,10 +128,12 @@ void TFsobre::preencherCreditos()
         delete item->widget();
         delete item;
     }
-    QFile arquivo(caminhoNaBase(QStringLiteral("Config"), QStringLiteral("Creditos.txt")));
     Creditos creditos;
-    if (arquivo.open(QIODevice::ReadOnly | QIODevice::Text))
-        creditos = lerCreditos(QString::fromUtf8(arquivo.readAll()));
+    QByteArray bytes;
+    QString motivo;
+    if (lerArquivoSeguro(caminhoNaBase(QStringLiteral("Config"), QStringLiteral("Creditos.txt")),
+                         limiteArquivoConfiguracao, bytes, motivo))
+        creditos = lerCreditos(QString::fromUtf8(bytes).remove(QLatin1Char('\r')));
 
     const QList<QPair<QString, QList<EntradaCredito>>> secoes{
         {QStringLiteral("Coordenação Geral:"), creditos.coordenacao},

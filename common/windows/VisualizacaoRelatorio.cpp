@@ -34,10 +34,11 @@ void salvarEmPdf(const LayoutRelatorio& layout, QWidget* janela)
                                                   QStringLiteral("pdf"));
     if (caminho.isEmpty())
         return;
-    if (!exportarPdf(layout, caminho))
-        mensagens().mensagem(QStringLiteral("Não foi possível salvar o relatório em \"%1\": a pasta não existe ou "
-                                            "não aceita gravação. O arquivo anterior, se havia, continua como estava.")
-                                 .arg(QFileInfo(caminho).fileName()));
+    QString motivo;
+    if (!exportarPdf(layout, caminho, &motivo))
+        mensagens().mensagem(QStringLiteral("Não foi possível salvar o relatório em \"%1\": %2. O arquivo anterior, "
+                                            "se havia, continua como estava.")
+                                 .arg(QFileInfo(caminho).fileName(), motivo));
 }
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "calculoRede.h"
 
 #include "ArquivoKolvan.h"
+#include "ArquivoSeguro.h"
 #include "Calculadora.h"
 #include "ExportacaoPdf.h"
 #include "TextoQt.h"
@@ -48,10 +49,9 @@ int executarCalculoRede(int argc, char* argv[])
     if (!projeto.ok)
         return falha(mensagemArquivoRecusado(std8(QFileInfo(qt(a.projeto)).fileName()), projeto, LeitorProjeto::Calculadora));
 
-    QFile arquivo(qt(a.rede));
-    if (!arquivo.open(QIODevice::ReadOnly))
-        return falha("não foi possível ler " + a.rede);
-    const QByteArray bytes = arquivo.readAll();
+    QByteArray bytes;
+    if (QString motivo; !lerArquivoSeguro(qt(a.rede), limiteArquivoRede, bytes, motivo))
+        return falha("não foi possível ler " + a.rede + ": " + std8(motivo));
     const LeituraRede leitura = lerArquivoRede(bytes.toStdString());
     if (!leitura.ok)
         return falha(a.rede + ": " + leitura.erro);
@@ -72,8 +72,8 @@ int executarCalculoRede(int argc, char* argv[])
         const QDateTime agora = QDateTime::currentDateTime();
         const MomentoRelatorio momento{std8(agora.toString(QStringLiteral("dd/MM/yyyy"))),
                                        std8(agora.toString(QStringLiteral("hh:mm")))};
-        if (!exportarPdf(montarRelatorioRede(projeto.projeto, rede, momento), pdf))
-            status = falha("não foi possível gravar o relatório " + std8(pdf));
+        if (QString motivo; !exportarPdf(montarRelatorioRede(projeto.projeto, rede, momento), pdf, &motivo))
+            status = falha("não foi possível gravar o relatório " + std8(pdf) + ": " + std8(motivo));
     }
     if (!a.pastaPerfis.empty()) {
         QDir().mkpath(qt(a.pastaPerfis));

@@ -1,6 +1,7 @@
 #include "TFormRede.h"
 
 #include "ArquivoLinhas.h"
+#include "ArquivoSeguro.h"
 #include "DialogosArquivo.h"
 #include "Mensagens.h"
 #include "ModeloRede.h"
@@ -171,12 +172,12 @@ void TFormRede::atualizarQuantitativos()
 bool TFormRede::importarArquivo(const QString& caminho)
 {
     const QString nome = QFileInfo(caminho).fileName();
-    QFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::ReadOnly)) {
-        mensagens().mensagem(QStringLiteral("Não foi possível ler o arquivo %1.").arg(nome));
+    QByteArray bytes;
+    if (QString motivo; !lerArquivoSeguro(caminho, limiteArquivoRede, bytes, motivo)) {
+        mensagens().mensagem(QStringLiteral("Não foi possível ler o arquivo %1: %2.").arg(nome, motivo));
         return false;
     }
-    const LeituraRede leitura = lerArquivoRede(arquivo.readAll().toStdString());
+    const LeituraRede leitura = lerArquivoRede(bytes.toStdString());
     if (!leitura.ok) {
         mensagens().mensagem(QStringLiteral("O arquivo %1 não pôde ser lido. %2").arg(nome, qt(leitura.erro)));
         return false;

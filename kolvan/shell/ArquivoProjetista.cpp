@@ -1,13 +1,12 @@
 #include "ArquivoProjetista.h"
 
+#include "ArquivoSeguro.h"
 #include "Figuras.h"
 #include "arquivoSecoes.h"
 #include "windows1252.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 QString caminhoArquivo() { return caminhoNaBase(QStringLiteral("Config"), QStringLiteral("Projetista.ini")); }
@@ -15,22 +14,24 @@ QString caminhoArquivo() { return caminhoNaBase(QStringLiteral("Config"), QStrin
 
 DadosProjetista lerArquivoProjetista()
 {
-    QFile arquivo(caminhoArquivo());
-    if (!arquivo.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    QString motivo;
+    if (!lerArquivoSeguro(caminhoArquivo(), limiteArquivoConfiguracao, bytes, motivo))
         return {};
-    return projetistaDasLinhas(separarArquivoLinhas(arquivo.readAll().toStdString()));
+    return projetistaDasLinhas(separarArquivoLinhas(bytes.toStdString()));
 }
 
-bool gravarArquivoProjetista(const DadosProjetista& d)
+bool gravarArquivoProjetista(const DadosProjetista& d, QString& erro)
 {
-    const auto bytes = montarArquivoLinhas(linhasProjetista(d));
-    if (!bytes)
-        return false;
     const QString caminho = caminhoArquivo();
-    QDir().mkpath(QFileInfo(caminho).absolutePath());
-    QSaveFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly))
+    const auto bytes = montarArquivoLinhas(linhasProjetista(d));
+    if (!bytes) {
+        erro = QStringLiteral("Não foi possível gravar os dados do projetista em %1: um dos textos tem um caractere "
+                              "que o arquivo não pode guardar.")
+                   .arg(QDir::toNativeSeparators(caminho));
         return false;
-    arquivo.write(bytes->data(), static_cast<qint64>(bytes->size()));
-    return arquivo.commit();
+    }
+    QDir().mkpath(QFileInfo(caminho).absolutePath());
+    return gravarArquivoSeguro(caminho, QByteArray::fromStdString(*bytes), QStringLiteral("os dados do projetista"),
+                               erro);
 }

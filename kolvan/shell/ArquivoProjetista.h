@@ -5,7 +5,10 @@
 
 #include "arquivoProjeto.h"
 
+#include <QString>
+
 // Empty designer data when the file is missing or unreadable.
 DadosProjetista lerArquivoProjetista();
-// False when the file could not be written (the previous file stays).
-bool gravarArquivoProjetista(const DadosProjetista& d);
+// False with the user's message when the file could not be written (the
+// previous file stays).
+bool gravarArquivoProjetista(const DadosProjetista& d, QString& erro);

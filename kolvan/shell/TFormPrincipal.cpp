@@ -98,6 +98,9 @@ void TFormPrincipal::ligarComandos()
             executarModal(*janelas_.projetista);
         if (!(antes.projetista == projeto_.projetista))
             marcarAlterado();
+        // Kept for the next project at once: "Novo" rereads the file.
+        if (confirmado == 1)
+            gravarProjetista();
     });
     connect(comando(QStringLiteral("Bobr")), &QAction::triggered, this, [this] {
         const ProjetoTubo antes = projeto_;
@@ -157,8 +160,13 @@ void TFormPrincipal::aoSair()
     // A network window left open would keep the program running.
     if (janelas_.rede)
         janelas_.rede->close();
-    if (!gravarArquivoProjetista(projeto_.projetista))
-        mensagens().mensagem(QStringLiteral("Não foi possível gravar os dados do projetista em Config/Projetista.ini."));
+    gravarProjetista();
+}
+
+void TFormPrincipal::gravarProjetista()
+{
+    if (QString erro; !gravarArquivoProjetista(projeto_.projetista, erro))
+        mensagens().mensagem(erro);
 }
 
 void TFormPrincipal::novoProjeto()
@@ -295,9 +303,12 @@ void TFormPrincipal::BclaClick()
     }
     if (!janelas_.classeTubo)
         return;
+    const std::vector<std::string> antes = linhasProjeto(projeto_);
     executarModal(*janelas_.classeTubo);
     if (confirmado == 1) {
-        marcarAlterado();
+        // The class found again for unchanged inputs changes nothing to save.
+        if (linhasProjeto(projeto_) != antes)
+            marcarAlterado();
         atualizarResultadoResumo(textosResumo_, projeto_);
         mostrarResumo();
         habilitar({"BrelC", "BmemC", "Bsal"}, true);

@@ -69,6 +69,7 @@ protected:
     void disporResumo() override;
     int alturaTextoResumo() const override;
     void aoSair() override;
+    void gravarProjetista();
     bool podeDescartarAoSair() override;
     bool salvarProjetoAtual() override;
     bool abrirProjetoDe(const QString& caminho) override;

@@ -1,6 +1,7 @@
 #include "tabelaCalculadora.h"
 
 #include "ArquivoFabricante.h"
+#include "ArquivoSeguro.h"
 #include "Calculadora.h"
 #include "RelatorioLinha.h"
 #include "TextoQt.h"
@@ -18,13 +19,13 @@
 
 namespace {
 
-bool lerLinhas(const QString& caminho, std::vector<std::string>& linhas)
+bool lerLinhas(const QString& caminho, std::vector<std::string>& linhas, QString& motivo)
 {
-    QFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::ReadOnly | QIODevice::Text))
+    QByteArray bytes;
+    if (!lerArquivoSeguro(caminho, limiteArquivoConfiguracao, bytes, motivo))
         return false;
     // Spreadsheets write their CSV with a byte-order mark.
-    QTextStream fluxo(&arquivo);
+    QTextStream fluxo(bytes);
     while (!fluxo.atEnd())
         linhas.push_back(std8(fluxo.readLine()));
     return true;
@@ -62,8 +63,8 @@ int executarTabela(int argc, char* argv[])
     }
     if (!a.arquivoEspessuras.empty()) {
         std::vector<std::string> linhas;
-        if (!lerLinhas(qt(a.arquivoEspessuras), linhas)) {
-            escrever(stderr, "redwan-calc: não foi possível ler " + a.arquivoEspessuras + "\n");
+        if (QString motivo; !lerLinhas(qt(a.arquivoEspessuras), linhas, motivo)) {
+            escrever(stderr, "redwan-calc: não foi possível ler " + a.arquivoEspessuras + ": " + std8(motivo) + "\n");
             return AlgumFalhou;
         }
         if (!linhas.empty())

@@ -15,7 +15,7 @@ bool numero(const std::string& texto, std::string& destino, std::string& erro, c
         erro = opcao + ": \"" + texto + "\" não é um número";
         return false;
     }
-    destino = texto;
+    destino = semSinalNoZero(texto);
     return true;
 }
 

@@ -1,57 +1,71 @@
 #include "ArquivoFabricante.h"
 
+#include "ArquivoSeguro.h"
 #include "Figuras.h"
 #include "windows1252.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 QString caminhoDados() { return caminhoNaBase(QStringLiteral("Config"), QStringLiteral("Fabricante.ini")); }
 QString caminhoLogo() { return caminhoNaBase(QStringLiteral("Pictures"), QStringLiteral("logofabri.bmp")); }
 
-bool criarPasta(const QString& arquivo) { return QDir().mkpath(QFileInfo(arquivo).absolutePath()); }
+bool gravar(const QString& caminho, const QByteArray& bytes, const QString& descricao, QString* erro)
+{
+    QDir().mkpath(QFileInfo(caminho).absolutePath());
+    QString mensagem;
+    if (gravarArquivoSeguro(caminho, bytes, descricao, mensagem))
+        return true;
+    if (erro)
+        *erro = mensagem;
+    return false;
+}
 } // namespace
 
 DadosFabricante lerArquivoFabricante()
 {
-    QFile arquivo(caminhoDados());
-    if (!arquivo.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    QString motivo;
+    if (!lerArquivoSeguro(caminhoDados(), limiteArquivoConfiguracao, bytes, motivo))
         return {};
-    return fabricanteDasLinhas(separarArquivoLinhas(arquivo.readAll().toStdString()));
+    return fabricanteDasLinhas(separarArquivoLinhas(bytes.toStdString()));
 }
 
-bool gravarArquivoFabricante(const DadosFabricante& d)
+bool gravarArquivoFabricante(const DadosFabricante& d, QString* erro)
 {
     const auto bytes = montarArquivoLinhas(linhasFabricante(d));
-    const QString caminho = caminhoDados();
-    if (!bytes || !criarPasta(caminho))
+    if (!bytes) {
+        if (erro)
+            *erro = QStringLiteral("Não foi possível gravar os dados do fabricante em %1: um dos textos tem um "
+                                   "caractere que o arquivo não pode guardar.")
+                        .arg(QDir::toNativeSeparators(caminhoDados()));
         return false;
-    QSaveFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly))
-        return false;
-    arquivo.write(bytes->data(), static_cast<qint64>(bytes->size()));
-    return arquivo.commit();
+    }
+    return gravar(caminhoDados(), QByteArray::fromStdString(*bytes), QStringLiteral("os dados do fabricante"), erro);
 }
 
 QImage lerLogoFabricante()
 {
     QImage logo;
-    logo.load(caminhoLogo());
+    QString motivo;
+    lerFiguraSegura(caminhoLogo(), logo, motivo);
     return logo;
 }
 
-bool gravarLogoFabricante(const QImage& logo)
+bool gravarLogoFabricante(const QImage& logo, QString* erro)
 {
     if (logo.isNull())
         return true;
-    const QString caminho = caminhoLogo();
-    if (!criarPasta(caminho))
+    QByteArray bytes;
+    QBuffer memoria(&bytes);
+    memoria.open(QIODevice::WriteOnly);
+    if (!logo.save(&memoria, "BMP")) {
+        if (erro)
+            *erro = QStringLiteral("Não foi possível gravar o logotipo do fabricante: a figura não pôde ser "
+                                   "convertida em bitmap.");
         return false;
-    QSaveFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly) || !logo.save(&arquivo, "BMP"))
-        return false;
-    return arquivo.commit();
+    }
+    return gravar(caminhoLogo(), bytes, QStringLiteral("o logotipo do fabricante"), erro);
 }

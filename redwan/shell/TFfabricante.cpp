@@ -1,5 +1,7 @@
 #include "TFfabricante.h"
 
+#include "ArquivoSeguro.h"
+
 #include "DialogosArquivo.h"
 #include "Figuras.h"
 #include "Mensagens.h"
@@ -7,6 +9,7 @@
 #include "ValidadorWindows1252.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -173,8 +176,9 @@ void TFfabricante::BotaoCarregarLogotipoClick()
     if (arquivo.isEmpty())
         return;
     QImage figura;
-    if (!figura.load(arquivo)) {
-        mensagens().mensagem(QStringLiteral("Não foi possível carregar a figura ") + arquivo + QLatin1Char('.'));
+    if (QString motivo; !lerFiguraSegura(arquivo, figura, motivo)) {
+        mensagens().mensagem(QStringLiteral("Não foi possível carregar a figura %1: %2.")
+                                 .arg(QDir::toNativeSeparators(arquivo), motivo));
         return;
     }
     definirLogo(figura);
@@ -185,6 +189,7 @@ void TFfabricante::BotaoLimparClick()
     for (QLineEdit* campo : E)
         campo->clear();
     QImage branco;
-    branco.load(caminhoNaBase(QStringLiteral("Pictures"), QStringLiteral("logobran.bmp")));
+    QString motivo;
+    lerFiguraSegura(caminhoNaBase(QStringLiteral("Pictures"), QStringLiteral("logobran.bmp")), branco, motivo);
     definirLogo(branco);
 }

@@ -3,7 +3,7 @@
 // the report prints. Not an input window: its fields are edited in place,
 // "Confirma" and "Cancela" just close it, and nothing is checked. The data
 // come from Config/Fabricante.ini at every new project and go back to it
-// when the program ends.
+// when the window is confirmed and when the program ends.
 
 #include "fabricante.h"
 

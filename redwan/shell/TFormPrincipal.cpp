@@ -3,6 +3,7 @@
 #include "AreaDesenho.h"
 #include "ArquivoLinhas.h"
 #include "ArquivoRedwan.h"
+#include "arquivoProjetoRedwan.h"
 #include "DialogosArquivo.h"
 #include "RelatorioRedwan.h"
 #include "ArquivoFabricante.h"
@@ -106,10 +107,12 @@ void TFormPrincipal::abrir(QDialog* janela)
     // The work's and the client's data are saved with the project.
     const DadosObra obra = projeto_.obra;
     const DadosCliente cliente = projeto_.cliente;
-    if (janela)
-        executarModal(*janela);
+    const int resultado = janela ? executarModal(*janela) : QDialog::Rejected;
     if (!(obra == projeto_.obra && cliente == projeto_.cliente))
         marcarAlterado();
+    // Kept for the next project at once: "Novo" rereads the files.
+    if (janela && janela == janelas_.fabricante && resultado == QDialog::Accepted)
+        gravarFabricante();
 }
 
 int TFormPrincipal::alturaTextoResumo() const { return painel_->alturaTexto(); }
@@ -120,14 +123,17 @@ void TFormPrincipal::disporResumo() { painel_->dispor(); }
 // written is said, and the program still ends.
 void TFormPrincipal::aoSair()
 {
+    gravarFabricante();
+}
+
+void TFormPrincipal::gravarFabricante()
+{
     if (!janelas_.fabricante)
         return;
-    if (!gravarArquivoFabricante(janelas_.fabricante->dados()))
-        mensagens().mensagem(
-            QStringLiteral("Não foi possível gravar os dados do fabricante em Config/Fabricante.ini."));
-    if (!gravarLogoFabricante(janelas_.fabricante->logo()))
-        mensagens().mensagem(
-            QStringLiteral("Não foi possível gravar o logotipo do fabricante em Pictures/logofabri.bmp."));
+    if (QString erro; !gravarArquivoFabricante(janelas_.fabricante->dados(), &erro))
+        mensagens().mensagem(erro);
+    if (QString erro; !gravarLogoFabricante(janelas_.fabricante->logo(), &erro))
+        mensagens().mensagem(erro);
 }
 
 void TFormPrincipal::novoProjeto()
@@ -184,8 +190,9 @@ bool TFormPrincipal::abrirProjetoDe(const QString& caminho)
     atualizarParametrosResumo(textosResumo_, projeto_);
     atualizarResultadosResumo(textosResumo_, resumoResultados(resultados_.textos));
     mostrarResumo();
-    // The stored results can be printed; saving waits for a new design.
-    habilitar({"BclaD", "Barm", "Bdim", "BrelD"}, true);
+    // The stored results can be printed, with their calculation sheet;
+    // saving waits for a new design.
+    habilitar({"BclaD", "Barm", "Bdim", "BrelD", "BmemD"}, true);
     marcarSalvo(caminho);
     return true;
 }
@@ -265,12 +272,15 @@ void TFormPrincipal::BdimClick()
         mensagens().mensagem(qt(execucao.mensagem));
         return;
     }
+    const std::vector<std::string> antes = linhasProjetoRedwan(projeto_, resultados_.textos);
     guardarResultados(resultados_, execucao.resultado);
     if (!janelas_.resultados)
         return;
     executarModal(*janelas_.resultados);
     if (confirmado == 1) {
-        marcarAlterado();
+        // The design found again for unchanged inputs changes nothing to save.
+        if (linhasProjetoRedwan(projeto_, resultados_.textos) != antes)
+            marcarAlterado();
         mostrarResultados(resumoResultados(resultados_.textos));
     } else
         invalidarResultados();

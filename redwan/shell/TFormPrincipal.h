@@ -70,6 +70,7 @@ protected:
     void disporResumo() override;
     int alturaTextoResumo() const override;
     void aoSair() override;
+    void gravarFabricante();
     bool salvarProjetoAtual() override;
     bool abrirProjetoDe(const QString& caminho) override;
 

@@ -345,7 +345,7 @@ private slots:
         QVERIFY(textoDaPagina(pdf, 2).contains(QStringLiteral("Segunda linha da descrição.")));
         QCOMPARE(msgs.mostradas,
                  QStringList{QStringLiteral("mensagem: Não foi possível salvar o relatório em \"relatorio.pdf\": a "
-                                            "pasta não existe ou não aceita gravação. O arquivo anterior, se havia, "
+                                            "pasta não existe. O arquivo anterior, se havia, "
                                             "continua como estava.")});
     }
 };

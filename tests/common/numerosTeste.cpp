@@ -1,3 +1,4 @@
+#include "leituraSecoes.h"
 #include "numeros.h"
 #include "windows1252.h"
 #include "layoutResumo.h"
@@ -54,6 +55,24 @@ TEST(Conversao, TextosValidosEInvalidos)
     }
     EXPECT_EQ(converterOuZero(""), 0.0);
     EXPECT_EQ(normalizar("0,599", 2), "0,60");
+}
+
+// A number read from a project file or a command line is kept as written,
+// but a signed zero is not: "-0" would print as "-0 kN/m" and "-0 cm".
+TEST(Conversao, ZeroLidoSemSinal)
+{
+    const std::pair<const char*, const char*> casos[] = {
+        {"-0", "0"}, {"-0,00", "0,00"}, {"+0", "0"}, {" -0,0", " 0,0"}, {"-,0", ",0"},
+        {"-0,4", "-0,4"}, {"12,00", "12,00"}, {"0", "0"}, {"abc", "abc"}, {"", ""},
+    };
+    const std::vector<std::string> linhas{"-0", "-0,40", "-0,00"};
+    LeitorSecoes leitor(linhas);
+    for (const char* esperado : {"0", "-0,40", "0,00"}) {
+        double v = 1;
+        EXPECT_EQ(leitor.numero(v), esperado);
+    }
+    for (const auto& [texto, esperado] : casos)
+        EXPECT_EQ(semSinalNoZero(texto), esperado) << texto;
 }
 
 TEST(Windows1252, IdaEVoltaERecusa)

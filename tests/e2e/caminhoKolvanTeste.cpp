@@ -212,7 +212,7 @@ private slots:
         atalho(QKeySequence(QStringLiteral("Ctrl+S")));
         QVERIFY(proposto.endsWith(QStringLiteral("/Arquivos/ClaTubo1")));
         QCOMPARE(msgs->ultima(), QStringLiteral("mensagem: Não foi possível salvar o arquivo \"obra.kvn\": a pasta "
-                                                "não existe ou não aceita gravação. O arquivo anterior, se havia, "
+                                                "não existe. O arquivo anterior, se havia, "
                                                 "continua como estava."));
         caminho = pasta.filePath(QStringLiteral("obra"));
         atalho(QKeySequence(QStringLiteral("Ctrl+S")));

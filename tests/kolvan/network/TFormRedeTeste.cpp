@@ -262,7 +262,7 @@ private slots:
         QCOMPARE(msgs.ultima(), QStringLiteral("mensagem: O arquivo ruim.csv não pôde ser lido. Linha 1: falta a coluna \"di\"."));
         QCOMPARE(janela.modelo()->rowCount(), 30);
         QVERIFY(!janela.importarArquivo(pasta.filePath(QStringLiteral("nenhum.csv"))));
-        QCOMPARE(msgs.ultima(), QStringLiteral("mensagem: Não foi possível ler o arquivo nenhum.csv."));
+        QCOMPARE(msgs.ultima(), QStringLiteral("mensagem: Não foi possível ler o arquivo nenhum.csv: o arquivo não existe."));
     }
 
     void comandoDaJanelaPrincipal()

@@ -14,7 +14,10 @@
 #include "MensagensGravadas.h"
 #include "RoteiroModal.h"
 #include "DialogosArquivo.h"
+#include "DiscoCheio.h"
+#include "Figuras.h"
 #include "TFprojetista.h"
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QLabel>
@@ -467,6 +470,98 @@ private slots:
         });
         cmd("Bpro")->trigger();
         QCOMPARE(app->projeto.projetista.nome, std::string());
+    }
+
+    // The designer data confirmed reach Config/Projetista.ini at once, in
+    // the layout of a project's first section, so "Novo" finds them; a
+    // cancelled edit does not, and a full disk keeps the file and says so.
+    void projetistaConfirmadoFicaParaONovo()
+    {
+        MensagensGravadas msgs;
+        const QString ini = caminhoNaBase(QStringLiteral("Config"), QStringLiteral("Projetista.ini"));
+        QFile::remove(ini);
+        auto editar = [this](const QString& nome, const char* botao) {
+            modal->roteiro.append([=, this](QDialog& d) {
+                auto& p = static_cast<TFprojetista&>(d);
+                p.show();
+                p.Edit[0]->setText(nome);
+                p.Edit[1]->setText(QStringLiteral("12345/D"));
+                clicar(p, botao);
+            });
+            cmd("Bpro")->trigger();
+        };
+        editar(QStringLiteral("Ana Conceição"), "BotaoConfirma");
+        QFile f(ini);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray gravado = f.readAll();
+        f.close();
+        QCOMPARE(gravado, "PROJETISTA\r\nAna Concei\xE7\xE3o\r\n12345/D\r\n" + QByteArray("\r\n").repeated(9) +
+                              QByteArray(55, '-') + "\r\n");
+        editar(QStringLiteral("Beto"), "BotaoCancela");
+        {
+            DiscoCheio disco;
+            editar(QStringLiteral("Carla"), "BotaoConfirma");
+        }
+        QVERIFY2(msgs.ultima().contains(QStringLiteral("dados do projetista")) &&
+                     msgs.ultima().contains(QStringLiteral("disco cheio")),
+                 qPrintable(msgs.ultima()));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), gravado);
+        f.close();
+        editar(QStringLiteral("Ana Conceição"), "BotaoConfirma");
+        cmd("Bnov")->trigger();
+        QCOMPARE(app->projeto.projetista.nome, std::string("Ana Conceição"));
+    }
+
+    // "Salvar" on a full disk keeps the saved project byte for byte, the
+    // "*" of unsaved work and says why; a class confirmed again for the same
+    // inputs, after saving or after "Abrir", leaves nothing to save.
+    void salvarEmDiscoCheioEResultadoRepetido()
+    {
+        MensagensGravadas msgs;
+        QTemporaryDir pasta;
+        const QString arquivo = pasta.filePath(QStringLiteral("obra.kvn"));
+        substituirEscolhaArquivoSalvar([&](const QString&, const QString&) { return arquivo; });
+        substituirEscolhaArquivoAbrir([&](const QString&, const QString&, const QString&) { return arquivo; });
+        geometria(0, 1, 4, 0, true);
+        confirmarAoAbrir("Bins");
+        confirmarAoAbrir("Bsob");
+        confirmarAoAbrir("Bfat");
+        confirmarAoAbrir("Bcla");
+        cmd("Bsal")->trigger();
+        QVERIFY(!principal().isWindowModified());
+        confirmarAoAbrir("Bcla");
+        QVERIFY(!principal().isWindowModified());
+
+        QFile f(arquivo);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray salvo = f.readAll();
+        f.close();
+        modal->roteiro.append([this](QDialog& d) {
+            d.show();
+            d.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("Drenagem da Rua B"));
+            clicar(d, "BotaoConfirma");
+        });
+        cmd("Bobr")->trigger();
+        QVERIFY(principal().isWindowModified());
+        {
+            DiscoCheio disco(100);
+            cmd("Bsal")->trigger();
+        }
+        QVERIFY2(msgs.ultima().contains(QStringLiteral("obra.kvn\": disco cheio")), qPrintable(msgs.ultima()));
+        QVERIFY(principal().isWindowModified());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), salvo);
+        f.close();
+        QCOMPARE(QDir(pasta.path()).entryList(QDir::Files), QStringList{QStringLiteral("obra.kvn")});
+
+        cmd("Bnov")->trigger();
+        cmd("Babr")->trigger();
+        QCOMPARE(cmd("BmemC")->isEnabled(), cmd("BrelC")->isEnabled());
+        confirmarAoAbrir("Bcla");
+        QVERIFY(!principal().isWindowModified());
+        substituirEscolhaArquivoSalvar({});
+        substituirEscolhaArquivoAbrir({});
     }
 
     void sairRespondidoNaoContinua()

@@ -154,8 +154,13 @@ private slots:
         dialogoSalvarResponde(QStringLiteral("outro.kvn"));
         cmd("Bsal")->trigger();
         QVERIFY(!legendaMostrada().startsWith(QLatin1Char('*')));
-        // … then computed again: a confirmed result that was never saved.
+        // … then computed again for another pipe: a confirmed result that was
+        // never saved (the same class confirmed again would leave nothing to save).
         confirmar("Bcla");
+        QVERIFY(!legendaMostrada().startsWith(QLatin1Char('*')));
+        geometria(5);
+        for (const char* c : {"Bins", "Bsob", "Bfat", "Bcla"})
+            confirmar(c);
         QVERIFY(legendaMostrada().startsWith(QLatin1Char('*')));
         dialogoSalvarResponde(nomeSalvo);
         salvosPeloDialogo.clear();

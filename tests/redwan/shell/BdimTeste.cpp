@@ -402,6 +402,13 @@ private slots:
         for (const char* n : {"BclaD", "Barm", "Bdim", "BrelD"})
             QVERIFY2(cmd(n)->isEnabled(), n);
         QVERIFY(!cmd("Bsav")->isEnabled()); // saving waits for a new design
+        // The sheet comes with the report; the same design confirmed again
+        // leaves nothing to save.
+        QVERIFY(cmd("BmemD")->isEnabled());
+        QVERIFY(!principal().isWindowModified());
+        dimensionar([](QDialog& d) { clicar(d, "BotaoConfirma"); });
+        QVERIFY(!principal().isWindowModified());
+        QVERIFY(cmd("Bsav")->isEnabled());
 
         // A file cut short changes nothing and names its line.
         QFile curto(pasta.filePath(QStringLiteral("curto.rdw")));

@@ -3,6 +3,7 @@
 // the test's own.
 #include "AreaDesenho.h"
 #include "BaseTemporaria.h"
+#include "DiscoCheio.h"
 #include "ExecucaoModal.h"
 #include "MensagensGravadas.h"
 #include "RoteiroModal.h"
@@ -435,10 +436,60 @@ private slots:
         app->fabricante->definirLogo(QImage(20, 10, QImage::Format_RGB32));
         sair();
         QVERIFY2(!principal().isVisible(), "the program ends all the same");
-        QCOMPARE(msgs->mostradas,
-                 (QStringList{"mensagem: Não foi possível gravar os dados do fabricante em Config/Fabricante.ini.",
-                              "mensagem: Não foi possível gravar o logotipo do fabricante em "
-                              "Pictures/logofabri.bmp."}));
+        QCOMPARE(msgs->mostradas.size(), 2);
+        QVERIFY2(msgs->mostradas[0].startsWith(QStringLiteral("mensagem: Não foi possível gravar os dados do "
+                                                              "fabricante em ")) &&
+                     msgs->mostradas[0].contains(QStringLiteral("Config/Fabricante.ini: o caminho não é uma pasta.")),
+                 qPrintable(msgs->mostradas[0]));
+        QVERIFY2(msgs->mostradas[1].contains(QStringLiteral("o logotipo do fabricante em ")) &&
+                     msgs->mostradas[1].contains(QStringLiteral("Pictures/logofabri.bmp: já existe uma pasta")),
+                 qPrintable(msgs->mostradas[1]));
+    }
+
+    // What the manufacturer window confirms reaches Config/Fabricante.ini and
+    // the logo at once, so "Novo" finds it; a full disk keeps both files
+    // as they were and says so.
+    void fabricanteConfirmadoFicaParaONovo()
+    {
+        const QString ini = base->caminho(QStringLiteral("Config/Fabricante.ini"));
+        const QString logo = base->caminho(QStringLiteral("Pictures/logofabri.bmp"));
+        auto editar = [this](const QString& nome, const char* botao, const QColor& cor) {
+            modal->roteiro.append([=](QDialog& d) {
+                auto& f = static_cast<TFfabricante&>(d);
+                f.E[0]->setText(nome);
+                f.E[5]->setText(QStringLiteral("Goiânia"));
+                QImage figura(30, 20, QImage::Format_RGB32);
+                figura.fill(cor);
+                f.definirLogo(figura);
+                clicar(d, botao);
+            });
+            cmd("Bfab")->trigger();
+        };
+        editar(QStringLiteral("Tubos São João"), "BotaoConfirma", Qt::red);
+        QFile arquivo(ini);
+        QVERIFY(arquivo.open(QIODevice::ReadOnly));
+        const QByteArray gravado = arquivo.readAll();
+        arquivo.close();
+        QCOMPARE(gravado, "FABRICANTE\r\nTubos S\xe3o Jo\xe3o\r\n\r\n\r\n\r\n\r\nGoi\xe2nia\r\n" +
+                              QByteArray("\r\n").repeated(5) + "0\r\n" + QByteArray(55, '-') + "\r\n");
+        QCOMPARE(QImage(logo).pixelColor(0, 0), QColor(Qt::red));
+
+        {
+            DiscoCheio disco(10);
+            editar(QStringLiteral("Outra"), "BotaoConfirma", Qt::blue);
+        }
+        QCOMPARE(msgs->mostradas.size(), 2);
+        for (const QString& m : msgs->mostradas)
+            QVERIFY2(m.contains(QStringLiteral("disco cheio")), qPrintable(m));
+        QVERIFY(arquivo.open(QIODevice::ReadOnly));
+        QCOMPARE(arquivo.readAll(), gravado);
+        arquivo.close();
+        QCOMPARE(QImage(logo).pixelColor(0, 0), QColor(Qt::red));
+
+        editar(QStringLiteral("Não confirmada"), "BotaoCancela", Qt::blue);
+        cmd("Bnov")->trigger();
+        QCOMPARE(app->fabricante->dados().nome, std::string("Tubos São João"));
+        QCOMPARE(app->fabricante->logo().pixelColor(0, 0), QColor(Qt::red));
     }
 
     void obraSemProtocolo()
