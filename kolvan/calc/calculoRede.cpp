@@ -7,6 +7,7 @@
 #include "exportacaoRede.h"
 #include "leituraRede.h"
 #include "planilhaXlsx.h"
+#include "redeProjeto.h"
 #include "relatorioRede.h"
 #include "saidaRede.h"
 
@@ -48,7 +49,9 @@ int executarCalculoRede(int argc, char* argv[])
 
     QFile arquivo(qt(a.rede));
     if (!arquivo.open(QIODevice::ReadOnly))
-        return falha("não foi possível ler " + a.rede);
+        return falha(a.projeto == a.rede || caminhoRedeDoProjeto(a.projeto) != a.rede || QFile::exists(qt(a.rede))
+                         ? "não foi possível ler " + a.rede
+                         : "o projeto " + a.projeto + " não tem rede salva ao seu lado (" + a.rede + ")");
     const QByteArray bytes = arquivo.readAll();
     const LeituraRede leitura = lerArquivoRede(bytes.toStdString());
     if (!leitura.ok)
@@ -56,7 +59,8 @@ int executarCalculoRede(int argc, char* argv[])
 
     RedeTubulacoes rede;
     rede.entradas = leitura.trechos;
-    rede.resultados = classificarRede(projeto.projeto, rede.entradas);
+    rede.vala = a.vala;
+    rede.resultados = classificarRede(projeto.projeto, rede.entradas, rede.vala);
     escrever(stdout, saidaRede(rede, a.csv));
     int status = trechosComProblema(rede.resultados) > 0 ? AlgumFalhou : TodosCalculados;
 

@@ -70,6 +70,7 @@ protected:
     int alturaTextoResumo() const override;
     void aoSair() override;
     bool podeDescartarAoSair() override;
+    bool podeDescartarRede();
     bool salvarProjetoAtual() override;
     bool abrirProjetoDe(const QString& caminho) override;
 

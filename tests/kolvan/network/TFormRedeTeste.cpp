@@ -58,7 +58,7 @@ private slots:
         QCOMPARE(janela.windowTitle(), QStringLiteral("[*]rede-exemplo.csv - Rede de tubulações"));
         QVERIFY(!janela.alterada());
         const int t04 = linhaDe(m, QStringLiteral("T-04"));
-        QCOMPARE(celula(m, t04, colunaClasse()), QStringLiteral("hs = 0,55 m: A altura mínima de terra deverá ser 0,60 m"));
+        QCOMPARE(celula(m, t04, colunaClasse()), QStringLiteral("hs = 0,55 m (entre 3,03 e 0,45 m): A altura mínima de terra deverá ser 0,60 m"));
         QCOMPARE(m.data(m.index(t04, 0), Qt::ForegroundRole).value<QBrush>().color(), QColor(200, 0, 0));
         QVERIFY(!m.data(m.index(0, 0), Qt::ForegroundRole).isValid());
         QVERIFY(!celula(m, 0, colunaClasse()).isEmpty());

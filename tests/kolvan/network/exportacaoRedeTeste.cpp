@@ -102,13 +102,14 @@ TEST(SaidaRede, BlocosELinhas)
     const RedeTubulacoes rede = redeDe("rede-exemplo.csv");
     const std::string blocos = saidaRede(rede, false);
     EXPECT_NE(blocos.find("trecho: T-01\nhsMontante: 1,200000\nhsJusante: 2,020000\nhsGovernante: "), std::string::npos);
-    EXPECT_NE(blocos.find("trecho: T-04\nerro: hs = 0,55 m: A altura mínima de terra deverá ser 0,60 m\n"),
+    EXPECT_NE(blocos.find("trecho: T-04\nerro: hs = 0,55 m (entre 3,03 e 0,45 m): A altura mínima de terra deverá ser 0,60 m\n"),
               std::string::npos);
     EXPECT_NE(blocos.find("quantitativo: total\ncomprimento: "), std::string::npos);
     const std::string csv = saidaRede(rede, true);
     EXPECT_EQ(csv.rfind("trecho;hsMontante;hsJusante;hsGovernante;bv;W;qs;fe;R;classeArmado;cargaArmado;"
-                        "classeSimples;cargaSimples;textoClasse;erro\n",
+                        "classeSimples;cargaSimples;textoClasse;profundidadeMedia;faixaProfundidade;faixaLargura;"
+                        "escavacao;escoramento;lastro;berco;envolvimento;reaterro;botaFora;erro\n",
                         0),
               0u);
-    EXPECT_NE(csv.find("\nT-04;;;;;;;;;;;;;;hs = 0,55 m: A altura mínima de terra deverá ser 0,60 m\n"), std::string::npos);
+    EXPECT_NE(csv.find("\nT-04;;;;;;;;;;;;;;;;;;;;;;;;hs = 0,55 m (entre 3,03 e 0,45 m): A altura mínima de terra deverá ser 0,60 m\n"), std::string::npos);
 }
