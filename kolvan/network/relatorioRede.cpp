@@ -30,7 +30,10 @@ struct LinhaTabela {
     CorRgb cor = corPreta;
     bool negrito = false;
     int larguraUltima = 0;
+    bool cabecalho = false; // column headings: one line each, in a smaller type
 };
+
+constexpr EstiloTexto estiloCabecalhoTabela{9, true};
 
 std::string item(const std::vector<std::string>& lista, int indice)
 {
@@ -45,7 +48,7 @@ const MedidorTexto& medidorFolgado()
     static const MedidorTexto m = [] {
         MedidorTexto medidor = medidorAproximado();
         medidor.largura = [](const std::string& t, const EstiloTexto& e) {
-            return static_cast<double>(contarCaracteres(t)) * e.tamanho * (e.negrito ? 0.78 : 0.72);
+            return static_cast<double>(contarCaracteres(t)) * e.tamanho * (e.negrito ? 0.70 : 0.64);
         };
         return medidor;
     }();
@@ -67,6 +70,8 @@ int larguraCelula(const std::vector<Coluna>& colunas, const LinhaTabela& l, std:
 int linhasDaLinha(const std::vector<Coluna>& colunas, const LinhaTabela& l)
 {
     std::size_t linhas = 1;
+    if (l.cabecalho)
+        return 1;
     for (std::size_t c = 0; c < colunas.size() && c < l.textos.size(); ++c) {
         int antes = 0;
         bool texto = false;
@@ -90,7 +95,13 @@ int adicionarLinhaTabela(BandaRelatorio& b, int y, const std::vector<Coluna>& co
         EstiloTexto estilo = texto ? estiloCelulaTexto : estiloCelula;
         estilo.negrito = l.negrito;
         estilo.cor = l.cor;
-        adicionarCaixaTexto(b, x + antes, y, largura, 0, l.textos[c], estilo);
+        if (l.cabecalho) {
+            estilo.tamanho = estiloCabecalhoTabela.tamanho;
+            estilo.negrito = true;
+            adicionarTexto(b, x + antes, y, l.textos[c], estilo, largura);
+        } else {
+            adicionarCaixaTexto(b, x + antes, y, largura, 0, l.textos[c], estilo);
+        }
         x += colunas[c].largura;
     }
     return linhasDaLinha(colunas, l) * linhaTabela;
@@ -180,7 +191,7 @@ BandaRelatorio cabecalhoPagina(const ProjetoTubo& p, const LayoutRelatorio& l)
     for (const auto& [legenda, valor] : std::vector<std::pair<std::string, std::string>>{
              {"Projetista: ", p.projetista.nome}, {"Obra: ", p.obra.servicos}, {"Cliente: ", p.cliente.nome}})
         if (valor.find_first_not_of(' ') != std::string::npos)
-            linha2 += (linha2.empty() ? "" : "   ") + legenda + valor;
+            linha2 += (linha2.empty() ? "" : " — ") + legenda + valor;
     adicionarCaixaTexto(b, 0, 16, larguraUtil(l), 14, linha2, estiloCabecalhoPagina);
     return b;
 }
@@ -229,9 +240,9 @@ BandaRelatorio bandaRegra(const LayoutRelatorio& l)
 const std::vector<Coluna>& colunasTrechos()
 {
     // Trecho, Montante, Jusante, L, DI, hs mont., hs jus., hs gov., bv, W, qs, fe, R, Sobrecarga, Classe
-    static const std::vector<Coluna> colunas{{76, true}, {52, true}, {52, true}, {44, false}, {36, false},
-                                             {38, false}, {38, false}, {38, false}, {34, false}, {46, false},
-                                             {44, false}, {30, false}, {46, false}, {56, true}, {88, true}};
+    static const std::vector<Coluna> colunas{{66, true}, {62, true}, {52, true}, {42, false}, {34, false},
+                                             {36, false}, {36, false}, {36, false}, {32, false}, {44, false},
+                                             {44, false}, {30, false}, {44, false}, {76, true}, {84, true}};
     return colunas;
 }
 
@@ -239,10 +250,10 @@ std::vector<BandaRelatorio> bandasTrechos(const ProjetoTubo& projeto, const Rede
 {
     const std::vector<Coluna>& colunas = colunasTrechos();
     const std::vector<LinhaTabela> cabecalhos{
-        {{"Trecho", "Montante", "Jusante", "L", "DI", "hs", "hs", "hs", "bv", "W", "qs", "fe", "R", "Sobre-", "Classe"},
-         corPreta, true},
-        {{"", "", "", "(m)", "(mm)", "mont.", "jus.", "gov.", "(m)", "(kN/m)", "(kN/m)", "", "(kN/m)", "carga", ""},
-         corPreta, true}};
+        {{"Trecho", "Montante", "Jusante", "L", "DI", "hs", "hs", "hs", "bv", "W", "qs", "fe", "R", "Sobrecarga", "Classe"},
+         corPreta, true, 0, true},
+        {{"", "", "", "(m)", "(mm)", "mont.", "jus.", "gov.", "(m)", "(kN/m)", "(kN/m)", "", "(kN/m)", "", ""},
+         corPreta, true, 0, true}};
     int larguraMensagem = 0;
     for (std::size_t c = 5; c < colunas.size(); ++c)
         larguraMensagem += colunas[c].largura;
@@ -280,7 +291,7 @@ std::vector<BandaRelatorio> bandasSemClasse(const QuantitativosRede& q, int altu
         linhas.push_back({{p.trecho, p.metros > 0 ? formatar2(p.metros) : "", p.mensagem}, corVermelha});
     std::vector<BandaRelatorio> bandas =
         tabelaPaginada("Trechos sem classe (" + std::to_string(q.problemas.size()) + "):", colunas,
-                       {{{"Trecho", "L (m)", "Motivo"}, corPreta, true}}, linhas, altura);
+                       {{{"Trecho", "L (m)", "Motivo"}, corPreta, true, 0, true}}, linhas, altura);
     return bandas;
 }
 
@@ -290,7 +301,7 @@ void adicionarTabelaClasses(BandaRelatorio& b, int& y, const std::string& titulo
     static const std::vector<Coluna> colunas{{90, false}, {90, true}, {110, false}, {80, false}};
     adicionarTexto(b, 0, y, titulo, estiloLegenda);
     y += linha - 4;
-    y += adicionarLinhaTabela(b, y, colunas, {{"DI (mm)", "Classe", "Comprimento (m)", "Trechos"}, corPreta, true});
+    y += adicionarLinhaTabela(b, y, colunas, {{"DI (mm)", "Classe", "Comprimento (m)", "Trechos"}, corPreta, true, 0, true});
     for (const LinhaQuantitativo& l : linhas)
         y += adicionarLinhaTabela(
             b, y, colunas, {{std::to_string(l.di), l.classe, formatar2(l.metros), std::to_string(l.trechos)}});
@@ -317,34 +328,38 @@ BandaRelatorio bandaClasses(const QuantitativosRede& q)
                                {330, "Sem classe:", std::to_string(q.problemas.size()) + " trechos, " +
                                                         formatar2(q.comprimentoTotal - q.comprimentoClassificado) + " m"}});
     b.altura = y + linha;
-    b.quebraPagina = true;
     return b;
 }
 
 // The trench quantities: the rule, the excavation by depth and width band
 // with the shoring by depth band, and the totals.
-BandaRelatorio bandaVala(const RedeTubulacoes& rede, const QuantitativosRede& q, const LayoutRelatorio& l)
+BandaRelatorio bandaRegraVala(const RedeTubulacoes& rede, const QuantitativosRede& q, const LayoutRelatorio& l)
+{
+    BandaRelatorio b{linha + 10};
+    adicionarTexto(b, 0, 0, "Quantitativos de vala:", estiloTitulo);
+    adicionarCaixaTexto(b, 0, linha, larguraUtil(l), 0,
+                        q.vala.aplicavel ? regraQuantidadesVala(rede.vala) : std::string(avisoValaNaoAplicavel),
+                        {11, false});
+    return b;
+}
+
+BandaRelatorio bandaVala(const QuantitativosRede& q)
 {
     BandaRelatorio b;
-    adicionarTexto(b, 0, 0, "Quantitativos de vala:", estiloTitulo);
-    int y = linha;
+    int y = 12;
     const TotaisVala& v = q.vala;
-    if (!v.aplicavel) {
-        adicionarCaixaTexto(b, 0, y, larguraUtil(l), 0, avisoValaNaoAplicavel, {12, false});
-        b.altura = y + linha;
-        return b;
-    }
-    adicionarCaixaTexto(b, 0, y, larguraUtil(l), 0, regraQuantidadesVala(rede.vala), {11, false});
-    y += static_cast<int>(quebrarLinhas(regraQuantidadesVala(rede.vala), larguraUtil(l), {11, false}, medidorFolgado()).size()) *
-             15 + 12;
     adicionarTexto(b, 0, y, "Escavação (m³) por faixa de profundidade e de largura da vala; escoramento (m²):",
                    estiloLegenda);
     y += linha - 4;
     const std::vector<Coluna> colunas{{110, true}, {92, false}, {92, false}, {92, false}, {92, false}, {100, false}, {110, false}};
-    LinhaTabela cabecalho{{"Profundidade"}, corPreta, true};
-    for (const std::string& f : faixasLargura())
-        cabecalho.textos.push_back("largura " + f);
+    LinhaTabela largura{{""}, corPreta, true, 0, true};
+    LinhaTabela cabecalho{{"Profundidade"}, corPreta, true, 0, true};
+    for (const std::string& f : faixasLargura()) {
+        largura.textos.push_back("largura");
+        cabecalho.textos.push_back(f);
+    }
     cabecalho.textos.insert(cabecalho.textos.end(), {"Total", "Escoramento"});
+    y += adicionarLinhaTabela(b, y, colunas, largura);
     y += adicionarLinhaTabela(b, y, colunas, cabecalho);
     std::vector<double> somaLargura(faixasLargura().size(), 0.0);
     for (std::size_t p = 0; p < v.escavacao.size(); ++p) {
@@ -368,7 +383,7 @@ BandaRelatorio bandaVala(const RedeTubulacoes& rede, const QuantitativosRede& q,
 
     adicionarTexto(b, 0, y, "Serviços (" + std::to_string(v.trechos) + " trechos com classe):", estiloLegenda);
     y += linha - 4;
-    const std::vector<Coluna> colunasServicos{{260, true}, {110, false}};
+    const std::vector<Coluna> colunasServicos{{320, true}, {110, false}};
     for (const auto& [nome, valor] : std::vector<std::pair<std::string, std::string>>{
              {"Escavação", formatar2(v.total.escavacao) + " m³"},
              {"Escoramento", formatar2(v.total.escoramento) + " m²"},
@@ -410,6 +425,8 @@ LayoutRelatorio montarRelatorioRede(const ProjetoTubo& projeto, const RedeTubula
         l.bandas.back().quebraPagina = true;
     }
     l.bandas.push_back(bandaClasses(q));
-    l.bandas.push_back(bandaVala(rede, q, l));
+    l.bandas.push_back(bandaRegraVala(rede, q, l));
+    if (q.vala.aplicavel)
+        l.bandas.push_back(bandaVala(q));
     return l;
 }
