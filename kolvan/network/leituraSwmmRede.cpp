@@ -52,7 +52,8 @@ std::vector<std::string> campos(const std::string& linha)
     return v;
 }
 
-// A number as SWMM writes it, with a decimal point.
+// A number as SWMM writes it, with a decimal point; none beyond any real
+// network's lengths and elevations, so sums of them stay finite.
 std::optional<double> numero(const std::string& t)
 {
     if (t.empty() || t.size() > 64)
@@ -61,7 +62,7 @@ std::optional<double> numero(const std::string& t)
     in.imbue(std::locale::classic());
     double valor = 0.0;
     in >> valor;
-    if (in.fail() || !std::isfinite(valor))
+    if (in.fail() || !std::isfinite(valor) || std::abs(valor) > 1e9)
         return std::nullopt;
     in >> std::ws;
     if (!in.eof())
