@@ -4,6 +4,9 @@
 #include "exportacaoRede.h"
 #include "leituraRede.h"
 #include "saidaRede.h"
+#include "relatorioRede.h"
+
+#include <algorithm>
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -69,6 +72,43 @@ TEST(ExportacaoRede, CsvExportadoVoltaComoEntrou)
     const CelulaPlanilha& r = t01[numeroColunasTrecho + static_cast<int>(ColunaResultado::R)];
     EXPECT_TRUE(r.numero);
     EXPECT_DOUBLE_EQ(r.valor, rede.resultados[0].R);
+
+    // The trench sheet: a row per classed stretch, then the bands and totals.
+    const Planilha planilha = planilhaRede(rede);
+    ASSERT_EQ(planilha.folhas.size(), 3u);
+    const FolhaPlanilha& escavacao = planilha.folhas[2];
+    EXPECT_EQ(escavacao.nome, "Escavação");
+    EXPECT_EQ(escavacao.linhas[1][0].texto, "T-01");
+    EXPECT_DOUBLE_EQ(escavacao.linhas[1][9].valor, rede.resultados[0].vala.escavacao);
+    const auto total = std::find_if(escavacao.linhas.begin(), escavacao.linhas.end(), [](const LinhaPlanilha& l) {
+        return !l.empty() && l[0].texto == "Total: Escavação (m³)";
+    });
+    ASSERT_NE(total, escavacao.linhas.end());
+    EXPECT_DOUBLE_EQ((*total)[1].valor, quantitativosRede(rede.entradas, rede.resultados).vala.total.escavacao);
+}
+
+// A name or a message longer than its cell wraps inside it instead of being
+// cut; each stretch shows its surcharge.
+TEST(RelatorioRede, TextosLongosQuebramNaCelula)
+{
+    RedeTubulacoes rede = redeDe("rede-exemplo.csv");
+    const std::string nome = "T-18 \"travessia; avenida\" sob a linha férrea e o canal de drenagem";
+    rede.entradas[17].trecho = nome;
+    const LayoutRelatorio l = montarRelatorioRede(ProjetoTubo{}, rede, {"08/12/2026", "10:00"});
+    bool achado = false, sobrecarga = false;
+    for (const BandaRelatorio& b : l.bandas)
+        for (const ItemTexto& t : b.textos) {
+            if (t.texto == nome) {
+                achado = true;
+                EXPECT_TRUE(t.multilinha);
+                EXPECT_EQ(t.altura, 0); // grows to hold every line
+            }
+            sobrecarga = sobrecarga || t.texto == "Eixo triplo";
+        }
+    EXPECT_TRUE(achado);
+    EXPECT_TRUE(sobrecarga);
+    EXPECT_FALSE(l.cabecalhoNaPrimeiraPagina);
+    EXPECT_FALSE(l.cabecalhoPagina.textos.empty());
 }
 
 TEST(SaidaRede, Argumentos)
