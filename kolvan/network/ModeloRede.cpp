@@ -193,8 +193,9 @@ QVariant ModeloRede::headerData(int secao, Qt::Orientation orientacao, int papel
         if (papel != Qt::DisplayRole)
             return {};
         QString nome = qt(e.trecho);
-        if (nome.size() > 24)
-            nome = nome.left(23) + QChar(0x2026);
+        // Short, so the heading stays narrow; the tooltip has the whole name.
+        if (nome.size() > 16)
+            nome = nome.left(15) + QChar(0x2026);
         return nome.isEmpty() ? QString::number(secao + 1) : QStringLiteral("%1  %2").arg(secao + 1).arg(nome);
     }
     if (papel != Qt::DisplayRole)
