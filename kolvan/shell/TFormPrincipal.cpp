@@ -206,7 +206,7 @@ void TFormPrincipal::BnovClick()
 
 void TFormPrincipal::BabrClick()
 {
-    if (!podeDescartarProjeto() || !podeDescartarRede())
+    if (!podeDescartarProjeto())
         return;
     const QString caminho = escolherArquivoAbrir(this, QStringLiteral("Abrir"), pastaArquivosProjeto(),
                                                  QString::fromUtf8(filtroArquivosKolvan), QStringLiteral("kvn"));
@@ -216,6 +216,10 @@ void TFormPrincipal::BabrClick()
 
 bool TFormPrincipal::abrirProjetoDe(const QString& caminho)
 {
+    // However the file was chosen ("Abrir", a recent file, a drop), the
+    // network it replaces may be exported first.
+    if (!podeDescartarRede())
+        return false;
     const QString nome = QFileInfo(caminho).fileName();
     const LeituraProjeto leitura = abrirProjeto(caminho, projeto_);
     // A file that does not read leaves the open project exactly as it was.

@@ -421,6 +421,18 @@ void TFormRedeTeste::redeSalvaEAbertaComOProjeto()
         QVERIFY(principal.windowTitle().contains(QStringLiteral("a.kvn - ")));
         QVERIFY(app->rede->gravarJuntoAoProjeto(kvn, erro));
         QVERIFY(QFile::exists(lado));
+
+        // Opened again, the project cannot be saved until its result is
+        // confirmed: "Abrir" over network edits offers to export them.
+        QVERIFY(!principal.comando(QStringLiteral("Bsal"))->isEnabled());
+        QVERIFY(app->rede->importarArquivo(exemploCsv));
+        app->rede->BincluirClick();
+        msgs.mostradas.clear();
+        msgs.respostasComCancelar = {Resposta::Cancelar};
+        principal.comando(QStringLiteral("Babr"))->trigger();
+        QCOMPARE(msgs.mostradas, (QStringList{QStringLiteral("pergunta: ") + QString::fromUtf8(perguntaDadosPerdidos),
+                                              QStringLiteral("pergunta com cancelar: ") + QString::fromUtf8(perguntaExportarRede)}));
+        QCOMPARE(m.rowCount(), 31); // nothing opened
         substituirEscolhaArquivoSalvar({});
         substituirEscolhaArquivoAbrir({});
         modal->sairSemPerguntar();
