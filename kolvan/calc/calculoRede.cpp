@@ -7,7 +7,6 @@
 #include "exportacaoRede.h"
 #include "leituraRede.h"
 #include "planilhaXlsx.h"
-#include "redeProjeto.h"
 #include "relatorioRede.h"
 #include "saidaRede.h"
 
@@ -49,9 +48,9 @@ int executarCalculoRede(int argc, char* argv[])
 
     QFile arquivo(qt(a.rede));
     if (!arquivo.open(QIODevice::ReadOnly))
-        return falha(a.projeto == a.rede || caminhoRedeDoProjeto(a.projeto) != a.rede || QFile::exists(qt(a.rede))
+        return falha(a.projetoDaRede.empty() || QFile::exists(qt(a.rede))
                          ? "não foi possível ler " + a.rede
-                         : "o projeto " + a.projeto + " não tem rede salva ao seu lado (" + a.rede + ")");
+                         : "o projeto " + a.projetoDaRede + " não tem rede salva ao seu lado (" + a.rede + ")");
     const QByteArray bytes = arquivo.readAll();
     const LeituraRede leitura = lerArquivoRede(bytes.toStdString());
     if (!leitura.ok)

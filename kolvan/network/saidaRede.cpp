@@ -55,9 +55,12 @@ ArgumentosRede lerArgumentosRede(const std::vector<std::string>& argumentos)
             return a;
         }
     }
-    // A project names the network saved beside it, and is its own base.
-    if (!a.rede.empty() && ehArquivoProjeto(a.rede) && a.projeto.empty()) {
-        a.projeto = a.rede;
+    // A project names the network saved beside it, and is its own base
+    // unless another is given.
+    if (!a.rede.empty() && ehArquivoProjeto(a.rede)) {
+        a.projetoDaRede = a.rede;
+        if (a.projeto.empty())
+            a.projeto = a.rede;
         a.rede = caminhoRedeDoProjeto(a.rede);
     }
     if (a.rede.empty())

@@ -19,6 +19,7 @@ struct ArgumentosRede {
     std::string pastaPdf; // empty: no report
     std::string xlsx;     // empty: no spreadsheet
     ParametrosVala vala;  // --lastro, --escoramento-acima, --empolamento
+    std::string projetoDaRede; // the .kvn given as --rede: `rede` is the network saved beside it
     bool ajuda = false;   // -h or --help: the usage, and nothing else
     std::string erro;
 };

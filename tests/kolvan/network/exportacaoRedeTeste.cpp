@@ -135,6 +135,16 @@ TEST(SaidaRede, Argumentos)
     EXPECT_TRUE(a.csv);
     EXPECT_EQ(a.pastaPdf, "pdf");
     EXPECT_EQ(a.xlsx, "r.xlsx");
+    // A project as the network: the one saved beside it, with the project
+    // as the base unless another is named.
+    const ArgumentosRede kvn = lerArgumentosRede({"--rede", "pasta/obra.KVN", "--lastro", "0.15"});
+    EXPECT_TRUE(kvn.ok) << kvn.erro;
+    EXPECT_EQ(kvn.rede, "pasta/obra-rede.csv");
+    EXPECT_EQ(kvn.projeto, "pasta/obra.KVN");
+    EXPECT_DOUBLE_EQ(kvn.vala.lastro, 0.15);
+    EXPECT_EQ(lerArgumentosRede({"--rede", "obra.kvn", "--projeto", "base.kvn"}).projeto, "base.kvn");
+    EXPECT_EQ(lerArgumentosRede({"--rede", "obra.kvn", "--lastro", "-1"}).erro,
+              "--lastro pede a espessura em metros, de 0 a 100 (0,10)");
 }
 
 TEST(SaidaRede, BlocosELinhas)
