@@ -51,14 +51,17 @@ int executarCalculoRede(int argc, char* argv[])
 
     QByteArray bytes;
     if (QString motivo; !lerArquivoSeguro(qt(a.rede), limiteArquivoRede, bytes, motivo))
-        return falha("não foi possível ler " + a.rede + ": " + std8(motivo));
+        return falha(a.projetoDaRede.empty() || QFileInfo::exists(qt(a.rede))
+                         ? "não foi possível ler " + a.rede + ": " + std8(motivo)
+                         : "o projeto " + a.projetoDaRede + " não tem rede salva ao seu lado (" + a.rede + ")");
     const LeituraRede leitura = lerArquivoRede(bytes.toStdString());
     if (!leitura.ok)
         return falha(a.rede + ": " + leitura.erro);
 
     RedeTubulacoes rede;
     rede.entradas = leitura.trechos;
-    rede.resultados = classificarRede(projeto.projeto, rede.entradas);
+    rede.vala = a.vala;
+    rede.resultados = classificarRede(projeto.projeto, rede.entradas, rede.vala);
     escrever(stdout, saidaRede(rede, a.csv));
     int status = trechosComProblema(rede.resultados) > 0 ? AlgumFalhou : TodosCalculados;
 

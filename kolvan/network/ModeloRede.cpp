@@ -6,15 +6,14 @@
 #include <QBrush>
 #include <QColor>
 #include <algorithm>
+#include <cmath>
+
+#include "numeros.h"
 
 namespace {
 
-bool colunaTexto(int coluna)
-{
-    const auto c = static_cast<ColunaTrecho>(coluna);
-    return c == ColunaTrecho::Trecho || c == ColunaTrecho::Montante || c == ColunaTrecho::Jusante ||
-           c == ColunaTrecho::Sobrecarga;
-}
+const QColor vermelho(200, 0, 0);
+const QColor fundoVermelho(255, 228, 228);
 
 // A heading in lines of a few characters, so the columns stay narrow.
 QString emLinhas(const std::string& titulo)
@@ -32,6 +31,28 @@ QString emLinhas(const std::string& titulo)
 
 } // namespace
 
+bool ModeloRede::colunaTexto(int coluna)
+{
+    const auto c = static_cast<ColunaTrecho>(coluna);
+    return c == ColunaTrecho::Trecho || c == ColunaTrecho::Montante || c == ColunaTrecho::Jusante ||
+           c == ColunaTrecho::Sobrecarga;
+}
+
+int ModeloRede::decimaisColuna(int coluna)
+{
+    switch (static_cast<ColunaTrecho>(coluna)) {
+    case ColunaTrecho::Comprimento:
+    case ColunaTrecho::HsMontante:
+    case ColunaTrecho::HsJusante:
+    case ColunaTrecho::Bv: return 2;
+    case ColunaTrecho::TerrenoMontante:
+    case ColunaTrecho::FundoMontante:
+    case ColunaTrecho::TerrenoJusante:
+    case ColunaTrecho::FundoJusante: return 3;
+    default: return -1; // names, the diameter of the list, the surcharge, the count of pipes
+    }
+}
+
 ModeloRede::ModeloRede(const ProjetoTubo& projeto, QObject* parent)
     : QAbstractTableModel(parent), projeto_(projeto), base_(projetoBaseRede(projeto))
 {
@@ -42,7 +63,7 @@ void ModeloRede::definirTrechos(std::vector<EntradaTrecho> entradas)
     beginResetModel();
     base_ = projetoBaseRede(projeto_);
     rede_.entradas = std::move(entradas);
-    rede_.resultados = classificarRede(base_, rede_.entradas);
+    rede_.resultados = classificarRede(base_, rede_.entradas, rede_.vala);
     endResetModel();
     emit redeAlterada();
 }
@@ -50,9 +71,11 @@ void ModeloRede::definirTrechos(std::vector<EntradaTrecho> entradas)
 void ModeloRede::reclassificar()
 {
     base_ = projetoBaseRede(projeto_);
-    rede_.resultados = classificarRede(base_, rede_.entradas);
-    if (!rede_.entradas.empty())
-        emit dataChanged(index(0, numeroColunasTrecho), index(rowCount() - 1, columnCount() - 1));
+    rede_.resultados = classificarRede(base_, rede_.entradas, rede_.vala);
+    if (!rede_.entradas.empty()) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+        emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+    }
     emit redeAlterada();
 }
 
@@ -62,7 +85,7 @@ void ModeloRede::incluirTrecho(int linha)
         linha = rowCount();
     beginInsertRows({}, linha, linha);
     rede_.entradas.insert(rede_.entradas.begin() + linha, EntradaTrecho{});
-    rede_.resultados.insert(rede_.resultados.begin() + linha, classificarTrecho(base_, EntradaTrecho{}));
+    rede_.resultados.insert(rede_.resultados.begin() + linha, classificarTrecho(base_, EntradaTrecho{}, rede_.vala));
     endInsertRows();
     emit redeAlterada();
     emit entradasAlteradas();
@@ -89,6 +112,18 @@ void ModeloRede::excluirTrechos(std::vector<int> linhas)
         emit entradasAlteradas();
 }
 
+void ModeloRede::definirParametrosVala(const ParametrosVala& vala)
+{
+    if (vala == rede_.vala)
+        return;
+    rede_.vala = vala;
+    for (ResultadoTrecho& r : rede_.resultados)
+        atualizarVala(r, base_, vala);
+    if (!rede_.entradas.empty())
+        emit dataChanged(index(0, colunaVala(ColunaVala::ProfundidadeMedia)), index(rowCount() - 1, columnCount() - 1));
+    emit redeAlterada();
+}
+
 int ModeloRede::rowCount(const QModelIndex& pai) const
 {
     return pai.isValid() ? 0 : static_cast<int>(rede_.entradas.size());
@@ -96,7 +131,7 @@ int ModeloRede::rowCount(const QModelIndex& pai) const
 
 int ModeloRede::columnCount(const QModelIndex& pai) const
 {
-    return pai.isValid() ? 0 : numeroColunasTrecho + numeroColunasResultado;
+    return pai.isValid() ? 0 : numeroColunasTrecho + numeroColunasResultado + numeroColunasVala;
 }
 
 QVariant ModeloRede::data(const QModelIndex& indice, int papel) const
@@ -111,12 +146,16 @@ QVariant ModeloRede::data(const QModelIndex& indice, int papel) const
     case Qt::EditRole:
         if (colunaEntrada(coluna))
             return qt(campoTrecho(rede_.entradas[linha], static_cast<ColunaTrecho>(coluna)));
+        if (coluna >= colunaVala(ColunaVala::ProfundidadeMedia))
+            return qt(textoVala(r, static_cast<ColunaVala>(coluna - colunaVala(ColunaVala::ProfundidadeMedia))));
         return qt(textoResultado(r, static_cast<ColunaResultado>(coluna - numeroColunasTrecho)));
     case Qt::ForegroundRole:
         if (!r.classificado)
-            return QBrush(QColor(200, 0, 0));
+            return QBrush(vermelho);
         return {};
     case Qt::BackgroundRole:
+        if (!r.classificado)
+            return QBrush(fundoVermelho);
         if (!colunaEntrada(coluna))
             return QBrush(QColor(240, 240, 240));
         return {};
@@ -127,9 +166,11 @@ QVariant ModeloRede::data(const QModelIndex& indice, int papel) const
     case Qt::TextAlignmentRole: {
         const bool texto = colunaEntrada(coluna)
                                ? colunaTexto(coluna)
-                               : coluna >= colunaResultado(static_cast<int>(ColunaResultado::Classe)) ||
+                               : coluna == colunaResultado(static_cast<int>(ColunaResultado::Classe)) ||
                                      coluna == colunaResultado(static_cast<int>(ColunaResultado::ClasseArmado)) ||
-                                     coluna == colunaResultado(static_cast<int>(ColunaResultado::ClasseSimples));
+                                     coluna == colunaResultado(static_cast<int>(ColunaResultado::ClasseSimples)) ||
+                                     coluna == colunaVala(ColunaVala::FaixaProfundidade) ||
+                                     coluna == colunaVala(ColunaVala::FaixaLargura);
         return QVariant::fromValue(Qt::AlignVCenter | (texto ? Qt::AlignLeft : Qt::AlignRight));
     }
     default:
@@ -139,15 +180,34 @@ QVariant ModeloRede::data(const QModelIndex& indice, int papel) const
 
 QVariant ModeloRede::headerData(int secao, Qt::Orientation orientacao, int papel) const
 {
+    if (orientacao == Qt::Vertical) {
+        // The stretch's name beside its row number: it stays in view when
+        // the table scrolls sideways.
+        if (secao < 0 || secao >= rowCount())
+            return {};
+        const EntradaTrecho& e = rede_.entradas[static_cast<std::size_t>(secao)];
+        if (papel == Qt::ForegroundRole && !rede_.resultados[static_cast<std::size_t>(secao)].classificado)
+            return QBrush(vermelho);
+        if (papel == Qt::ToolTipRole)
+            return qt(e.trecho);
+        if (papel != Qt::DisplayRole)
+            return {};
+        QString nome = qt(e.trecho);
+        // Short, so the heading stays narrow; the tooltip has the whole name.
+        if (nome.size() > 16)
+            nome = nome.left(15) + QChar(0x2026);
+        return nome.isEmpty() ? QString::number(secao + 1) : QStringLiteral("%1  %2").arg(secao + 1).arg(nome);
+    }
     if (papel != Qt::DisplayRole)
         return {};
-    if (orientacao == Qt::Vertical)
-        return secao + 1;
     if (colunaEntrada(secao))
         return emLinhas(titulosColunasTrecho()[static_cast<std::size_t>(secao)]);
     const auto resultado = static_cast<std::size_t>(secao - numeroColunasTrecho);
     if (resultado < titulosColunasResultado().size())
         return emLinhas(titulosColunasResultado()[resultado]);
+    const auto vala = resultado - titulosColunasResultado().size();
+    if (vala < titulosColunasVala().size())
+        return emLinhas(titulosColunasVala()[vala]);
     return {};
 }
 
@@ -167,9 +227,14 @@ bool ModeloRede::setData(const QModelIndex& indice, const QVariant& valor, int p
         return false;
     const auto linha = static_cast<std::size_t>(indice.row());
     std::string texto = std8(valor.toString().trimmed());
-    // Numbers are typed as everywhere in the program: a full stop becomes the comma.
-    if (!colunaTexto(indice.column()))
+    // Numbers are typed as everywhere in the program: a full stop becomes the
+    // comma, and a number shows with its column's decimals.
+    if (!colunaTexto(indice.column())) {
         std::replace(texto.begin(), texto.end(), '.', ',');
+        double numero = 0.0;
+        if (const int casas = decimaisColuna(indice.column()); casas >= 0 && lerNumero(texto, numero) && std::isfinite(numero))
+            texto = formatarDecimais(numero, casas);
+    }
     EntradaTrecho& e = rede_.entradas[linha];
     std::string& campo = campoTrecho(e, static_cast<ColunaTrecho>(indice.column()));
     if (campo == texto)
@@ -177,8 +242,9 @@ bool ModeloRede::setData(const QModelIndex& indice, const QVariant& valor, int p
     campo = std::move(texto);
     // What the reader could not use is what the user is correcting now.
     e.problemaLeitura.clear();
-    rede_.resultados[linha] = classificarTrecho(base_, e);
+    rede_.resultados[linha] = classificarTrecho(base_, e, rede_.vala);
     emit dataChanged(index(indice.row(), 0), index(indice.row(), columnCount() - 1));
+    emit headerDataChanged(Qt::Vertical, indice.row(), indice.row());
     emit redeAlterada();
     emit entradasAlteradas();
     return true;

@@ -1,8 +1,11 @@
 #pragma once
 // The stretches of the network window as a table: the inputs, editable,
-// then the results, read-only; a stretch without a class in red with its
-// message. Editing a cell classes that stretch again at once.
+// then the results and the trench quantities, read-only; a stretch without
+// a class red across its row, with its message. Editing a cell classes that
+// stretch again at once. The vertical heading names each stretch, so the
+// name stays in view while the table scrolls sideways.
 
+#include "colunasRede.h"
 #include "redeTubulacoes.h"
 
 #include <QAbstractTableModel>
@@ -20,9 +23,16 @@ public:
     // An empty stretch at `linha` (the end when out of range).
     void incluirTrecho(int linha);
     void excluirTrechos(std::vector<int> linhas);
+    // The trench quantities again with other parameters (no reclassing).
+    void definirParametrosVala(const ParametrosVala& vala);
+
+    static bool colunaTexto(int coluna);
+    // Decimals an edited number of the column is shown with; -1: as typed.
+    static int decimaisColuna(int coluna);
 
     static bool colunaEntrada(int coluna) { return coluna < numeroColunasTrecho; }
     static int colunaResultado(int resultado) { return numeroColunasTrecho + resultado; }
+    static int colunaVala(ColunaVala c) { return numeroColunasTrecho + numeroColunasResultado + static_cast<int>(c); }
 
     int rowCount(const QModelIndex& pai = {}) const override;
     int columnCount(const QModelIndex& pai = {}) const override;

@@ -14,6 +14,18 @@
 #include "planilhaCsv.h"
 #include "planilhaXlsx.h"
 #include "relatorioRede.h"
+#include "redeProjeto.h"
+#include "Figuras.h"
+#include "FiltroNumerico.h"
+#include "valaRede.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QSaveFile>
+#include <QStyledItemDelegate>
+#include <QToolTip>
 
 #include <QDateTime>
 #include <QFontMetrics>
@@ -32,9 +44,149 @@
 
 namespace {
 
-const char* const filtroRedes = "Redes (*.csv *.xml);;Planilha CSV (*.csv);;LandXML (*.xml);;Todos os arquivos (*)";
-
 QString escapar(const std::string& texto) { return qt(texto).toHtmlEscaped(); }
+
+const char* const filtroRedes =
+    "Redes (*.csv *.xml *.inp);;Planilha CSV (*.csv);;LandXML (*.xml);;SWMM 5 (*.inp);;Todos os arquivos (*)";
+
+// The surcharges a stretch accepts; empty: the project's.
+const QStringList sobrecargasAceitas{QString(), QStringLiteral("nula"), QStringLiteral("classe 45"),
+                                     QStringLiteral("classe 30"), QStringLiteral("eixo triplo")};
+
+// Cells of the network table: the surcharge picked from the accepted
+// values, and a text cut by its column shown whole in the tooltip.
+class DelegadoRede : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* pai, const QStyleOptionViewItem& opcao, const QModelIndex& indice) const override
+    {
+        if (indice.column() != static_cast<int>(ColunaTrecho::Sobrecarga))
+            return QStyledItemDelegate::createEditor(pai, opcao, indice);
+        auto* lista = new QComboBox(pai);
+        lista->setObjectName(QStringLiteral("CmbBxSobrecarga"));
+        lista->addItem(QStringLiteral("(a do projeto)"), QString());
+        for (const QString& s : sobrecargasAceitas.mid(1))
+            lista->addItem(s, s);
+        return lista;
+    }
+
+    void setEditorData(QWidget* editor, const QModelIndex& indice) const override
+    {
+        if (auto* lista = qobject_cast<QComboBox*>(editor)) {
+            const int i = lista->findData(indice.data(Qt::EditRole).toString().trimmed().toLower());
+            lista->setCurrentIndex(std::max(0, i));
+            return;
+        }
+        QStyledItemDelegate::setEditorData(editor, indice);
+    }
+
+    void setModelData(QWidget* editor, QAbstractItemModel* modelo, const QModelIndex& indice) const override
+    {
+        if (auto* lista = qobject_cast<QComboBox*>(editor)) {
+            modelo->setData(indice, lista->currentData().toString());
+            return;
+        }
+        QStyledItemDelegate::setModelData(editor, modelo, indice);
+    }
+
+    bool helpEvent(QHelpEvent* evento, QAbstractItemView* vista, const QStyleOptionViewItem& opcao,
+                   const QModelIndex& indice) override
+    {
+        if (evento && evento->type() == QEvent::ToolTip) {
+            const QString dica = dicaCelula(indice, opcao.rect.width(), opcao.fontMetrics);
+            if (dica.isEmpty())
+                QToolTip::hideText();
+            else
+                QToolTip::showText(evento->globalPos(), dica, vista);
+            return true;
+        }
+        return QStyledItemDelegate::helpEvent(evento, vista, opcao, indice);
+    }
+};
+
+} // namespace
+
+// What the tooltip of a cell shows: its text when the column cuts it, and
+// the message of a stretch without a class.
+QString dicaCelula(const QModelIndex& indice, int largura, const QFontMetrics& medida)
+{
+    const QString texto = indice.data(Qt::DisplayRole).toString();
+    const QString mensagem = indice.data(Qt::ToolTipRole).toString();
+    const bool cortado = !texto.isEmpty() && medida.horizontalAdvance(texto) + 8 > largura;
+    if (cortado && texto != mensagem)
+        return mensagem.isEmpty() ? texto : texto + QLatin1Char('\n') + mensagem;
+    return mensagem;
+}
+
+namespace {
+
+QString caminhoConfiguracao() { return caminhoNaBase(QStringLiteral("Config"), QStringLiteral("Rede.ini")); }
+
+// Config/Rede.ini: "QUANTITATIVOS DE VALA", then the bed, the shoring depth
+// and the bulking factor, one a line.
+ParametrosVala lerConfiguracaoVala()
+{
+    ParametrosVala p;
+    std::vector<std::string> linhas;
+    std::string erro;
+    if (!lerArquivoLinhas(caminhoConfiguracao(), linhas, erro) || linhas.size() < 4 || linhas[0] != "QUANTITATIVOS DE VALA")
+        return p;
+    double valores[3];
+    for (int i = 0; i < 3; ++i)
+        if (!lerNumero(linhas[static_cast<std::size_t>(i + 1)], valores[i]) || !std::isfinite(valores[i]))
+            return p;
+    if (valores[0] >= 0.0 && valores[1] >= 0.0 && valores[2] >= 1.0 && valores[0] <= 100.0 && valores[1] <= 100.0 &&
+        valores[2] <= 100.0)
+        p = {valores[0], valores[1], valores[2]};
+    return p;
+}
+
+bool gravarConfiguracaoVala(const ParametrosVala& p)
+{
+    const QString caminho = caminhoConfiguracao();
+    QDir().mkpath(QFileInfo(caminho).absolutePath());
+    QString erro;
+    return gravarArquivoLinhas({"QUANTITATIVOS DE VALA", formatarDecimais(p.lastro, 2),
+                                formatarDecimais(p.escoramentoAcima, 2), formatarDecimais(p.empolamento, 2)},
+                               caminho, erro);
+}
+
+QString tabelaVala(const QuantitativosRede& q)
+{
+    const TotaisVala& v = q.vala;
+    QString html = QStringLiteral("<p><b>Quantitativos de vala</b></p>");
+    if (!v.aplicavel)
+        return html + QStringLiteral("<p>%1</p>").arg(QString::fromUtf8(avisoValaNaoAplicavel));
+    html += QStringLiteral("<p>Escavação (m³) por faixa de profundidade e de largura; escoramento (m²):</p>"
+                           "<table cellspacing='0' cellpadding='3' border='1'><tr><th>Profundidade</th>");
+    for (const std::string& f : faixasLargura())
+        html += QStringLiteral("<th>largura %1</th>").arg(escapar(f));
+    html += QStringLiteral("<th>Total</th><th>Escoramento</th></tr>");
+    for (std::size_t p = 0; p < v.escavacao.size(); ++p) {
+        html += QStringLiteral("<tr><td>%1</td>").arg(escapar(faixasProfundidade()[p]));
+        double soma = 0.0;
+        for (double volume : v.escavacao[p]) {
+            html += QStringLiteral("<td align='right'>%1</td>").arg(qt(formatar2(volume)));
+            soma += volume;
+        }
+        html += QStringLiteral("<td align='right'>%1</td><td align='right'>%2</td></tr>")
+                    .arg(qt(formatar2(soma)), qt(formatar2(v.escoramento[p])));
+    }
+    html += QStringLiteral("</table><p>");
+    const QuantidadesVala& t = v.total;
+    const std::vector<std::pair<const char*, std::string>> servicos{
+        {"Escavação", formatar2(t.escavacao) + " m³"},        {"Escoramento", formatar2(t.escoramento) + " m²"},
+        {"Lastro", formatar2(t.lastro) + " m³"},              {"Berço de concreto", formatar2(t.berco) + " m³"},
+        {"Envolvimento", formatar2(t.envolvimento) + " m³"},  {"Tubos", formatar2(t.tubo) + " m³"},
+        {"Reaterro", formatar2(t.reaterro) + " m³"},          {"Bota-fora", formatar2(t.botaFora) + " m³"}};
+    QStringList partes;
+    for (const auto& [nome, valor] : servicos)
+        partes << QStringLiteral("%1: <b>%2</b>").arg(QString::fromUtf8(nome), qt(valor));
+    return html + partes.join(QStringLiteral("; ")) + QStringLiteral(".</p>");
+}
+
+
 
 QString tabelaClasses(const char* titulo, const std::vector<LinhaQuantitativo>& linhas)
 {
@@ -82,6 +234,7 @@ TFormRede::TFormRede(const ProjetoTubo& projeto, QWidget* parent)
     tabela_ = new QTableView(this);
     tabela_->setObjectName(QStringLiteral("TabelaTrechos"));
     tabela_->setModel(modelo_);
+    tabela_->setItemDelegate(new DelegadoRede(tabela_));
     tabela_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tabela_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                              QAbstractItemView::AnyKeyPressed);
@@ -97,7 +250,10 @@ TFormRede::TFormRede(const ProjetoTubo& projeto, QWidget* parent)
     }
     cabecalho->resizeSection(0, std::max(cabecalho->sectionSize(0), medida.horizontalAdvance(QStringLiteral("T-000 ramal A")) + 16));
     cabecalho->resizeSection(ModeloRede::colunaResultado(static_cast<int>(ColunaResultado::Classe)), 360);
+    for (ColunaVala c : {ColunaVala::FaixaProfundidade, ColunaVala::FaixaLargura})
+        cabecalho->resizeSection(ModeloRede::colunaVala(c), medida.horizontalAdvance(QStringLiteral("acima de 6,00 m")) + 16);
     cabecalho->setStretchLastSection(true);
+    tabela_->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     tabela_->setWordWrap(false);
 
     quantitativos_ = new QTextBrowser(this);
@@ -116,7 +272,20 @@ TFormRede::TFormRede(const ProjetoTubo& projeto, QWidget* parent)
     auto* layoutBaixo = new QVBoxLayout(baixo);
     layoutBaixo->setContentsMargins(0, 0, 0, 0);
     auto* tituloQuantitativos = new QLabel(QStringLiteral("<b>Quantitativos</b>"), baixo);
-    layoutBaixo->addWidget(tituloQuantitativos);
+    auto* linhaVala = new QHBoxLayout;
+    linhaVala->addWidget(tituloQuantitativos);
+    linhaVala->addStretch();
+    editLastro_ = criarCampoNumerico(QStringLiteral("EditLastro"), 50, baixo);
+    editEscoramento_ = criarCampoNumerico(QStringLiteral("EditEscoramento"), 50, baixo);
+    editEmpolamento_ = criarCampoNumerico(QStringLiteral("EditEmpolamento"), 50, baixo);
+    for (auto [rotulo, campo] : {std::pair{"Lastro da base classe B (m):", editLastro_},
+                                 std::pair{"Escorar a vala acima de (m):", editEscoramento_},
+                                 std::pair{"Empolamento:", editEmpolamento_}}) {
+        linhaVala->addWidget(new QLabel(QString::fromUtf8(rotulo), baixo));
+        linhaVala->addWidget(campo);
+        connect(campo, &QLineEdit::editingFinished, this, &TFormRede::lerCampoVala);
+    }
+    layoutBaixo->addLayout(linhaVala);
     layoutBaixo->addWidget(quantitativos_);
 
     auto* divisor = new QSplitter(Qt::Vertical, this);
@@ -138,10 +307,63 @@ TFormRede::TFormRede(const ProjetoTubo& projeto, QWidget* parent)
     connect(relatorio, &QPushButton::clicked, this, &TFormRede::BrelatorioClick);
     connect(fechar, &QPushButton::clicked, this, &QWidget::close);
     connect(modelo_, &ModeloRede::redeAlterada, this, &TFormRede::atualizarQuantitativos);
-    connect(modelo_, &ModeloRede::entradasAlteradas, this, [this] { setWindowModified(true); });
+    connect(modelo_, &ModeloRede::entradasAlteradas, this, [this] {
+        setWindowModified(true);
+        emit redeEditada();
+    });
 
     resize(1180, 720);
+    modelo_->definirParametrosVala(lerConfiguracaoVala());
+    mostrarParametrosVala();
     atualizarQuantitativos();
+}
+
+ParametrosVala TFormRede::parametrosVala() const { return modelo_->rede().vala; }
+
+void TFormRede::definirParametrosVala(const ParametrosVala& p)
+{
+    modelo_->definirParametrosVala(p);
+    mostrarParametrosVala();
+    if (!gravarConfiguracaoVala(p))
+        mensagens().mensagem(QStringLiteral("Não foi possível gravar os parâmetros da vala em Config/Rede.ini."));
+}
+
+void TFormRede::mostrarParametrosVala()
+{
+    const ParametrosVala& p = modelo_->rede().vala;
+    editLastro_->setText(qt(formatar2(p.lastro)));
+    editEscoramento_->setText(qt(formatar2(p.escoramentoAcima)));
+    editEmpolamento_->setText(qt(formatar2(p.empolamento)));
+}
+
+// A trench parameter typed: taken when it is a number in its range, else
+// said and put back.
+void TFormRede::lerCampoVala()
+{
+    ParametrosVala p = modelo_->rede().vala;
+    struct Campo {
+        QLineEdit* edit;
+        double* valor;
+        double minimo;
+        const char* mensagem;
+    };
+    for (const Campo& c : {Campo{editLastro_, &p.lastro, 0.0, "A espessura do lastro deve estar entre 0 e 100 m."},
+                           Campo{editEscoramento_, &p.escoramentoAcima, 0.0,
+                                 "A profundidade acima da qual a vala é escorada deve estar entre 0 e 100 m."},
+                           Campo{editEmpolamento_, &p.empolamento, 1.0, "O empolamento deve estar entre 1 e 100."}}) {
+        double v = 0.0;
+        if (!lerNumero(std8(c.edit->text()), v) || !(v >= c.minimo && v <= 100.0)) {
+            mensagens().mensagem(QString::fromUtf8(c.mensagem));
+            mostrarParametrosVala();
+            return;
+        }
+        *c.valor = v;
+    }
+    if (p == modelo_->rede().vala) {
+        mostrarParametrosVala();
+        return;
+    }
+    definirParametrosVala(p);
 }
 
 void TFormRede::projetoAlterado() { modelo_->reclassificar(); }
@@ -160,6 +382,7 @@ void TFormRede::atualizarQuantitativos()
     }
     html += tabelaClasses("Tubos armados", q.armados);
     html += tabelaClasses("Tubos simples, onde uma classe simples atende a R (alternativa aos armados)", q.simples);
+    html += tabelaVala(q);
     quantitativos_->setHtml(html);
     resumo_->setText(QStringLiteral("%1 trechos, %2 m; com classe: %3 trechos, %4 m; sem classe: %5 trechos.")
                          .arg(q.trechos)
@@ -183,7 +406,79 @@ bool TFormRede::importarArquivo(const QString& caminho)
         return false;
     }
     modelo_->definirTrechos(leitura.trechos);
-    setWindowTitle(QStringLiteral("[*]") + nome + QStringLiteral(" - Rede de tubulações"));
+    definirTitulo(nome);
+    setWindowModified(false);
+    // The project holds the network it was imported into.
+    emit redeEditada();
+    return true;
+}
+
+void TFormRede::definirTitulo(const QString& arquivo)
+{
+    setWindowTitle(QStringLiteral("[*]") + (arquivo.isEmpty() ? QString() : arquivo + QStringLiteral(" - ")) +
+                   QStringLiteral("Rede de tubulações"));
+}
+
+void TFormRede::esvaziar()
+{
+    modelo_->definirTrechos({});
+    definirTitulo({});
+    setWindowModified(false);
+    redeIlegivel_.clear();
+}
+
+bool TFormRede::gravarJuntoAoProjeto(const QString& caminhoProjeto, QString& erro)
+{
+    const QString caminho = qt(caminhoRedeDoProjeto(std8(caminhoProjeto)));
+    const QString nome = QFileInfo(caminho).fileName();
+    if (modelo_->rowCount() == 0) {
+        // A network left there by an earlier save of this project would come
+        // back at the next "Abrir"; one that could not be read is kept.
+        if (QFileInfo(caminho).isFile() && QFileInfo(caminho).absoluteFilePath() != redeIlegivel_ &&
+            !QFile::remove(caminho)) {
+            erro = QStringLiteral("Não foi possível apagar a rede anterior, %1.").arg(nome);
+            return false;
+        }
+        return true;
+    }
+    const std::string bytes = csvRede(modelo_->rede());
+    QSaveFile arquivo(caminho);
+    if (!arquivo.open(QIODevice::WriteOnly) ||
+        arquivo.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
+        !arquivo.commit()) {
+        erro = QStringLiteral("Não foi possível gravar a rede em %1: a pasta não aceita gravação ou o disco está "
+                              "cheio. A rede anterior, se havia, continua como estava.")
+                   .arg(nome);
+        return false;
+    }
+    if (QFileInfo(caminho).absoluteFilePath() == redeIlegivel_)
+        redeIlegivel_.clear();
+    definirTitulo(nome);
+    setWindowModified(false);
+    return true;
+}
+
+bool TFormRede::lerJuntoAoProjeto(const QString& caminhoProjeto, QString& erro)
+{
+    esvaziar();
+    const QString caminho = qt(caminhoRedeDoProjeto(std8(caminhoProjeto)));
+    if (!QFileInfo::exists(caminho))
+        return true;
+    const QString nome = QFileInfo(caminho).fileName();
+    QFile arquivo(caminho);
+    LeituraRede leitura;
+    if (!QFileInfo(caminho).isFile() || !arquivo.open(QIODevice::ReadOnly))
+        leitura.erro = "O arquivo não pode ser lido.";
+    else
+        leitura = lerArquivoRede(arquivo.readAll().toStdString());
+    if (!leitura.ok) {
+        redeIlegivel_ = QFileInfo(caminho).absoluteFilePath();
+        erro = QStringLiteral("A rede de tubulações do projeto, %1, não pôde ser lida: %2 O projeto foi aberto sem ela.")
+                   .arg(nome, qt(leitura.erro));
+        return false;
+    }
+    modelo_->definirTrechos(leitura.trechos);
+    definirTitulo(nome);
     setWindowModified(false);
     return true;
 }
@@ -195,7 +490,10 @@ void TFormRede::BimportarClick()
     if (caminho.isEmpty())
         return;
     if (modelo_->rowCount() > 0 &&
-        !mensagens().pergunta(QStringLiteral("Substituir os %1 trechos da tabela pelos do arquivo?").arg(modelo_->rowCount())))
+        !mensagens().pergunta(
+            (alterada() ? QStringLiteral("As alterações da rede que não foram exportadas serão perdidas.\n")
+                        : QString()) +
+            QStringLiteral("Substituir os %1 trechos da tabela pelos do arquivo?").arg(modelo_->rowCount())))
         return;
     importarArquivo(caminho);
 }
@@ -266,9 +564,12 @@ void TFormRede::BexcluirClick()
         linhas.push_back(tabela_->currentIndex().row());
     if (linhas.empty())
         return;
-    const QString pergunta = linhas.size() == 1
-                                 ? QStringLiteral("Excluir o trecho %1?").arg(qt(modelo_->rede().entradas[static_cast<std::size_t>(linhas[0])].trecho))
-                                 : QStringLiteral("Excluir os %1 trechos selecionados?").arg(linhas.size());
+    QString pergunta = QStringLiteral("Excluir os %1 trechos selecionados?").arg(linhas.size());
+    if (linhas.size() == 1) {
+        const QString nome = qt(modelo_->rede().entradas[static_cast<std::size_t>(linhas[0])].trecho).trimmed();
+        pergunta = nome.isEmpty() ? QStringLiteral("Excluir o trecho sem nome da linha %1?").arg(linhas[0] + 1)
+                                  : QStringLiteral("Excluir o trecho %1?").arg(nome);
+    }
     if (mensagens().pergunta(pergunta))
         modelo_->excluirTrechos(linhas);
 }

@@ -117,9 +117,18 @@ std::vector<int> pontosCobertura(int montante, int jusante)
     return pontos;
 }
 
-ResultadoTrecho classificarTrecho(const ProjetoTubo& projeto, const EntradaTrecho& e)
+void atualizarVala(ResultadoTrecho& r, const ProjetoTubo& projeto, const ParametrosVala& vala)
+{
+    r.instalacaoVala = projeto.instalacao.tipo == Vala;
+    r.temVala = r.classificado && r.instalacaoVala;
+    r.vala = r.temVala ? quantidadesVala(r.comprimento, r.bv, r.di, r.hsMontante, r.hsJusante, projeto.baseVala.classe, vala)
+                       : QuantidadesVala{};
+}
+
+ResultadoTrecho classificarTrecho(const ProjetoTubo& projeto, const EntradaTrecho& e, const ParametrosVala& vala)
 {
     ResultadoTrecho r;
+    r.instalacaoVala = projeto.instalacao.tipo == Vala;
     if (!e.problemaLeitura.empty())
         return problema(r, e.problemaLeitura);
     if (vazio(e.trecho))
@@ -141,35 +150,54 @@ ResultadoTrecho classificarTrecho(const ProjetoTubo& projeto, const EntradaTrech
         return problema(r, "Falta o valor da coluna di.");
     const auto achado = std::find(diametros.begin(), diametros.end(), textoDi);
     if (achado == diametros.end())
-        return problema(r, "O diâmetro \"" + textoDi + "\" não é um dos diâmetros dos tubos (200 a 2000 mm).");
+        return problema(r, "O diâmetro " + textoDi + " mm não é um dos diâmetros dos tubos.");
     r.di = std::stoi(textoDi);
 
-    // Covers: given directly, or from the ground and invert elevations.
+    if (!vazio(e.tubos)) {
+        double tubos = 0.0;
+        if (!lerNumero(e.tubos, tubos) || !(tubos >= 1.0 && tubos <= 99.0) || tubos != std::floor(tubos))
+            return problema(r, "O número de tubos \"" + e.tubos + "\" deve ser um número inteiro de 1 a 99.");
+        r.tubos = static_cast<int>(tubos);
+    }
+
+    // Covers: each end's given directly, or else from its ground and invert
+    // elevations (an end whose ground is unknown takes a typed cover).
     double hsM = 0.0, hsJ = 0.0;
-    const bool temCoberturas = !vazio(e.hsMontante) || !vazio(e.hsJusante);
-    if (temCoberturas) {
-        const auto m = numero(e.hsMontante, "hs_montante", erro);
-        if (!m)
-            return problema(r, erro);
-        const auto j = numero(e.hsJusante, "hs_jusante", erro);
-        if (!j)
-            return problema(r, erro);
-        hsM = *m;
-        hsJ = *j;
-    } else {
-        if (vazio(e.terrenoMontante) && vazio(e.fundoMontante) && vazio(e.terrenoJusante) && vazio(e.fundoJusante))
-            return problema(r, "Faltam as alturas de terra (hs_montante e hs_jusante) ou as cotas do terreno e do fundo.");
-        std::optional<double> cotas[4];
-        const std::string* textos[] = {&e.terrenoMontante, &e.fundoMontante, &e.terrenoJusante, &e.fundoJusante};
-        const char* nomes[] = {"terreno_montante", "fundo_montante", "terreno_jusante", "fundo_jusante"};
-        for (int i = 0; i < 4; ++i)
-            if (!(cotas[i] = numero(*textos[i], nomes[i], erro)))
+    if (vazio(e.hsMontante) && vazio(e.hsJusante) && vazio(e.terrenoMontante) && vazio(e.fundoMontante) &&
+        vazio(e.terrenoJusante) && vazio(e.fundoJusante))
+        return problema(r, "Faltam as alturas de terra (hs_montante e hs_jusante) ou as cotas do terreno e do fundo.");
+    // The cover is over the top of the pipe: invert plus the internal
+    // diameter plus one wall of 0,1·di.
+    const double alturaTubo = 1.1 * r.di / 1000.0;
+    struct Extremo {
+        const std::string& hs;
+        const char* nomeHs;
+        const std::string& terreno;
+        const char* nomeTerreno;
+        const std::string& fundo;
+        const char* nomeFundo;
+        double& destino;
+    };
+    const bool algumaCota = !vazio(e.terrenoMontante) || !vazio(e.fundoMontante) || !vazio(e.terrenoJusante) ||
+                            !vazio(e.fundoJusante);
+    for (const Extremo& x : {Extremo{e.hsMontante, "hs_montante", e.terrenoMontante, "terreno_montante",
+                                     e.fundoMontante, "fundo_montante", hsM},
+                             Extremo{e.hsJusante, "hs_jusante", e.terrenoJusante, "terreno_jusante", e.fundoJusante,
+                                     "fundo_jusante", hsJ}}) {
+        if (!vazio(x.hs) || !algumaCota) {
+            const auto hs = numero(x.hs, x.nomeHs, erro);
+            if (!hs)
                 return problema(r, erro);
-        // The cover is over the top of the pipe: invert plus the internal
-        // diameter plus one wall of 0,1·di.
-        const double alturaTubo = 1.1 * r.di / 1000.0;
-        hsM = *cotas[0] - *cotas[1] - alturaTubo;
-        hsJ = *cotas[2] - *cotas[3] - alturaTubo;
+            x.destino = *hs;
+            continue;
+        }
+        const auto terreno = numero(x.terreno, x.nomeTerreno, erro);
+        if (!terreno)
+            return problema(r, erro);
+        const auto fundo = numero(x.fundo, x.nomeFundo, erro);
+        if (!fundo)
+            return problema(r, erro);
+        x.destino = *terreno - *fundo - alturaTubo;
     }
     // Far beyond any buried pipe; it also bounds the points of a stretch.
     for (double hs : {hsM, hsJ}) {
@@ -212,7 +240,12 @@ ResultadoTrecho classificarTrecho(const ProjetoTubo& projeto, const EntradaTrech
         p.instalacao.alturaTerra = textoCobertura(cm);
         if (r.usaLargura)
             p.instalacao.larguraVala = textoBv;
-        const std::string onde = "hs = " + textoCobertura(cm) + " m: ";
+        const std::string onde = "hs = " + textoCobertura(cm) + " m" +
+                                 (cmM == cmJ     ? std::string()
+                                  : cm == cmM    ? " (montante)"
+                                  : cm == cmJ    ? " (jusante)"
+                                                 : " (entre " + textoCobertura(cmM) + " e " + textoCobertura(cmJ) + " m)") +
+                                 ": ";
         const VerificacaoInstalacao v = verificarInstalacao(p);
         if (!v.aceita)
             return problema(r, onde + mensagemVerificacao(v));
@@ -235,5 +268,6 @@ ResultadoTrecho classificarTrecho(const ProjetoTubo& projeto, const EntradaTrech
         r.textoClasse = p.resultado.textoClasse;
     }
     r.classificado = true;
+    atualizarVala(r, projeto, vala);
     return r;
 }

@@ -19,6 +19,7 @@
 
 #include "ProjetoTubo.h"
 #include "trechoRede.h"
+#include "valaRede.h"
 
 #include <string>
 #include <vector>
@@ -38,6 +39,10 @@ struct ResultadoTrecho {
     std::string textoClasse;   // "PA1 ou PS2", as the result window shows it
     double comprimento = 0.0;  // m
     int di = 0;                // mm
+    int tubos = 1;             // parallel pipes in the stretch's one trench
+    bool instalacaoVala = false; // the project's installation is a trench
+    bool temVala = false;        // classed in a trench: `vala` holds its quantities
+    QuantidadesVala vala;
 };
 
 // Covers above this are refused (m).
@@ -47,8 +52,12 @@ inline constexpr double alturaTerraMaximaRede = 100.0;
 // bedding and purpose. Copying it per stretch is then cheap.
 ProjetoTubo projetoBaseRede(const ProjetoTubo& projeto);
 
-// Classes one stretch with the parameters of `projeto`.
-ResultadoTrecho classificarTrecho(const ProjetoTubo& projeto, const EntradaTrecho& trecho);
+// Classes one stretch with the parameters of `projeto`; in a trench, with
+// its quantities.
+ResultadoTrecho classificarTrecho(const ProjetoTubo& projeto, const EntradaTrecho& trecho,
+                                  const ParametrosVala& vala = {});
+// The trench quantities of a classed stretch again, for other parameters.
+void atualizarVala(ResultadoTrecho& r, const ProjetoTubo& projeto, const ParametrosVala& vala);
 
 // The covers a stretch is classed at, in cm, in the order they are run: the
 // upstream end, every multiple of 5 cm strictly between, the downstream end.

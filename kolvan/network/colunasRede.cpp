@@ -15,7 +15,7 @@ const std::vector<std::string>& titulosColunasTrecho()
 {
     static const std::vector<std::string> titulos{
         "Trecho", "Montante", "Jusante", "L (m)", "DI (mm)", "hs mont. (m)", "hs jus. (m)", "Terreno mont. (m)",
-        "Fundo mont. (m)", "Terreno jus. (m)", "Fundo jus. (m)", "bv (m)", "Sobrecarga",
+        "Fundo mont. (m)", "Terreno jus. (m)", "Fundo jus. (m)", "bv (m)", "Sobrecarga", "Tubos",
     };
     return titulos;
 }
@@ -27,6 +27,35 @@ const std::vector<std::string>& titulosColunasResultado()
         "Armado", "Carga armado (kN/m)", "Simples", "Carga simples (kN/m)", "Classe",
     };
     return titulos;
+}
+
+const std::vector<std::string>& titulosColunasVala()
+{
+    static const std::vector<std::string> titulos{
+        "h média (m)",   "Faixa de profundidade", "Faixa de largura", "Escavação (m³)", "Escoramento (m²)",
+        "Lastro (m³)",   "Berço (m³)",            "Envolvimento (m³)", "Reaterro (m³)", "Bota-fora (m³)",
+    };
+    return titulos;
+}
+
+std::string textoVala(const ResultadoTrecho& r, ColunaVala c)
+{
+    if (!r.temVala)
+        return {};
+    const QuantidadesVala& v = r.vala;
+    switch (c) {
+    case ColunaVala::ProfundidadeMedia: return formatar2(v.profundidadeMedia);
+    case ColunaVala::FaixaProfundidade: return faixasProfundidade()[static_cast<std::size_t>(v.faixaProfundidade)];
+    case ColunaVala::FaixaLargura: return faixasLargura()[static_cast<std::size_t>(v.faixaLargura)];
+    case ColunaVala::Escavacao: return formatar2(v.escavacao);
+    case ColunaVala::Escoramento: return formatar2(v.escoramento);
+    case ColunaVala::Lastro: return formatar2(v.lastro);
+    case ColunaVala::Berco: return formatar2(v.berco);
+    case ColunaVala::Envolvimento: return formatar2(v.envolvimento);
+    case ColunaVala::Reaterro: return formatar2(v.reaterro);
+    case ColunaVala::BotaFora: return formatar2(v.botaFora);
+    }
+    return {};
 }
 
 std::string textoClasse(const ResultadoTrecho& r)

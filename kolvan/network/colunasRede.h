@@ -27,6 +27,16 @@ std::string textoResultado(const ResultadoTrecho& r, ColunaResultado c);
 // for a stretch without a class.
 bool valorResultado(const ResultadoTrecho& r, ColunaResultado c, double& valor, int& decimais);
 
+// The trench quantities of a stretch, after its results (window only).
+enum class ColunaVala {
+    ProfundidadeMedia, FaixaProfundidade, FaixaLargura, Escavacao, Escoramento, Lastro, Berco, Envolvimento, Reaterro,
+    BotaFora,
+};
+inline constexpr int numeroColunasVala = 10;
+const std::vector<std::string>& titulosColunasVala();
+// The column's text; empty for a stretch without quantities.
+std::string textoVala(const ResultadoTrecho& r, ColunaVala c);
+
 // The class as the result window shows it, without its leading blank.
 std::string textoClasse(const ResultadoTrecho& r);
 

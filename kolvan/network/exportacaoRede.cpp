@@ -86,10 +86,70 @@ FolhaPlanilha folhaQuantitativos(const QuantitativosRede& q)
     return f;
 }
 
+FolhaPlanilha folhaEscavacao(const RedeTubulacoes& rede, const QuantitativosRede& q)
+{
+    FolhaPlanilha f;
+    f.nome = "Escavação";
+    const TotaisVala& v = q.vala;
+    if (!v.aplicavel) {
+        f.linhasCabecalho = 0;
+        f.linhas.push_back({texto(avisoValaNaoAplicavel)});
+        return f;
+    }
+    auto numero = [](double valor, int casas) { return CelulaPlanilha::deNumero(valor, casas); };
+    f.linhas.push_back({texto("Trecho"), texto("DI (mm)"), texto("L (m)"), texto("bv (m)"), texto("h mont. (m)"),
+                        texto("h jus. (m)"), texto("h média (m)"), texto("Faixa de profundidade"),
+                        texto("Faixa de largura"), texto("Escavação (m³)"), texto("Escoramento (m²)"),
+                        texto("Lastro (m³)"), texto("Berço (m³)"), texto("Envolvimento (m³)"), texto("Tubo (m³)"),
+                        texto("Reaterro (m³)"), texto("Bota-fora (m³)")});
+    for (std::size_t i = 0; i < rede.entradas.size() && i < rede.resultados.size(); ++i) {
+        const ResultadoTrecho& r = rede.resultados[i];
+        if (!r.temVala)
+            continue;
+        const QuantidadesVala& t = r.vala;
+        f.linhas.push_back({texto(rede.entradas[i].trecho), numero(r.di, 0), numero(r.comprimento, 2), numero(r.bv, 2),
+                            numero(t.profundidadeMontante, 2), numero(t.profundidadeJusante, 2),
+                            numero(t.profundidadeMedia, 2),
+                            texto(faixasProfundidade()[static_cast<std::size_t>(t.faixaProfundidade)]),
+                            texto(faixasLargura()[static_cast<std::size_t>(t.faixaLargura)]), numero(t.escavacao, 3),
+                            numero(t.escoramento, 3), numero(t.lastro, 3), numero(t.berco, 3),
+                            numero(t.envolvimento, 3), numero(t.tubo, 3), numero(t.reaterro, 3), numero(t.botaFora, 3)});
+    }
+    f.linhas.push_back({});
+    LinhaPlanilha cabecalho{texto("Escavação (m³) por profundidade")};
+    for (const std::string& l : faixasLargura())
+        cabecalho.push_back(texto("largura " + l));
+    cabecalho.push_back(texto("Total"));
+    cabecalho.push_back(texto("Escoramento (m²)"));
+    f.linhas.push_back(std::move(cabecalho));
+    for (std::size_t p = 0; p < v.escavacao.size(); ++p) {
+        LinhaPlanilha linha{texto(faixasProfundidade()[p])};
+        double soma = 0.0;
+        for (double volume : v.escavacao[p]) {
+            linha.push_back(numero(volume, 3));
+            soma += volume;
+        }
+        linha.push_back(numero(soma, 3));
+        linha.push_back(numero(v.escoramento[p], 3));
+        f.linhas.push_back(std::move(linha));
+    }
+    f.linhas.push_back({});
+    const QuantidadesVala& t = v.total;
+    for (const auto& [nome, valor] : std::vector<std::pair<std::string, double>>{
+             {"Escavação (m³)", t.escavacao}, {"Escoramento (m²)", t.escoramento}, {"Lastro (m³)", t.lastro},
+             {"Berço de concreto (m³)", t.berco}, {"Envolvimento (m³)", t.envolvimento}, {"Tubos (m³)", t.tubo},
+             {"Reaterro (m³)", t.reaterro}, {"Bota-fora (m³)", t.botaFora}})
+        f.linhas.push_back({texto("Total: " + nome), numero(valor, 3)});
+    f.linhas.push_back({});
+    f.linhas.push_back({texto(regraQuantidadesVala(rede.vala))});
+    return f;
+}
+
 Planilha planilhaRede(const RedeTubulacoes& rede)
 {
     Planilha p;
-    p.folhas = {folhaTrechos(rede), folhaQuantitativos(quantitativosRede(rede.entradas, rede.resultados))};
+    const QuantitativosRede q = quantitativosRede(rede.entradas, rede.resultados);
+    p.folhas = {folhaTrechos(rede), folhaQuantitativos(q), folhaEscavacao(rede, q)};
     return p;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // A classed network as a spreadsheet: a sheet of stretches (inputs as they
-// were given, then the results) and a sheet of quantities. The CSV holds the
+// were given, then the results), a sheet of quantities and, in a trench, a
+// sheet of the trench quantities. The CSV holds the
 // stretches' sheet, which the CSV reader reads back.
 
 #include "planilha.h"
@@ -9,6 +10,9 @@
 
 FolhaPlanilha folhaTrechos(const RedeTubulacoes& rede);
 FolhaPlanilha folhaQuantitativos(const QuantitativosRede& q);
+// "Escavação": each stretch's trench quantities, then the excavation by
+// depth and width band, the shoring by depth band and the totals.
+FolhaPlanilha folhaEscavacao(const RedeTubulacoes& rede, const QuantitativosRede& q);
 Planilha planilhaRede(const RedeTubulacoes& rede);
 
 // The CSV file's text: ';', decimal comma, UTF-8 with a byte-order mark.

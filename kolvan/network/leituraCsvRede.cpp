@@ -214,5 +214,12 @@ LeituraRede lerArquivoRede(const std::string& bytes)
     inicio = bytes.find_first_not_of(" \t\r\n", inicio);
     if (inicio != std::string::npos && bytes[inicio] == '<')
         return lerLandXmlRede(bytes);
+    // SWMM: comment lines, then a section heading.
+    while (inicio != std::string::npos && bytes[inicio] == ';') {
+        const auto fimLinha = bytes.find('\n', inicio);
+        inicio = fimLinha == std::string::npos ? fimLinha : bytes.find_first_not_of(" \t\r\n", fimLinha);
+    }
+    if (inicio != std::string::npos && bytes[inicio] == '[')
+        return lerSwmmRede(bytes);
     return lerCsvRede(bytes);
 }

@@ -105,18 +105,6 @@ std::optional<std::pair<double, double>> ponto(pugi::xml_node no)
 
 std::string textoDecimal(double valor, int casas) { return formatarDecimais(valor, casas); }
 
-// The internal diameter in mm as one of the geometry's diameters: within
-// 2,5 %, so that 24" (609,6 mm) is the 600 mm pipe; else the value itself.
-std::string textoDiametro(double mm)
-{
-    for (const std::string& d : listaDiametros()) {
-        const double lista = std::stod(d);
-        if (std::abs(mm - lista) <= 0.025 * lista)
-            return d;
-    }
-    return formatarDecimais(mm, 0);
-}
-
 // The invert of the pipe at a structure, and whether the pipe leaves it
 // ("out") or enters it ("in"); exporters name the pipe by refPipe or pipeRef.
 struct Invert {
@@ -164,7 +152,7 @@ EntradaTrecho trechoDoTubo(pugi::xml_node tubo, const std::map<std::string, pugi
 
     if (const pugi::xml_node circular = filho(tubo, "CircPipe")) {
         if (const auto d = atributo(circular, "diameter"); d && *d > 0.0)
-            e.di = textoDiametro(*d * u.diametro * 1000.0);
+            e.di = diametroDoCatalogo(*d * u.diametro * 1000.0);
         else
             marcar("<CircPipe> sem diameter.");
     } else {
@@ -213,6 +201,16 @@ EntradaTrecho trechoDoTubo(pugi::xml_node tubo, const std::map<std::string, pugi
 }
 
 } // namespace
+
+std::string diametroDoCatalogo(double mm)
+{
+    for (const std::string& d : listaDiametros()) {
+        const double lista = std::stod(d);
+        if (std::abs(mm - lista) <= 0.025 * lista)
+            return d;
+    }
+    return formatarDecimais(mm, 0);
+}
 
 LeituraRede lerLandXmlRede(const std::string& bytes)
 {

@@ -23,5 +23,17 @@ LeituraRede lerCsvRede(const std::string& bytes);
 // The pipes of the pipe networks of a LandXML 1.2 file.
 LeituraRede lerLandXmlRede(const std::string& bytes);
 
-// Either reader, by the file's first characters.
+// The conduits of an EPA SWMM 5 input file (.inp): lengths in feet or
+// metres by FLOW_UNITS, offsets by LINK_OFFSETS (DEPTH or ELEVATION), the
+// ground at a node its invert plus its maximum depth where that is above 0;
+// a stretch per conduit, from its inlet node to its outlet node. A section
+// not circular, or an end whose ground is not known (an outfall), marks
+// the stretch.
+LeituraRede lerSwmmRede(const std::string& bytes);
+
+// Any of the readers, by the file's first characters.
 LeituraRede lerArquivoRede(const std::string& bytes);
+
+// An internal diameter in mm as one of the pipes' diameters, within 2,5 %
+// (24" is the 600 mm pipe); otherwise the value itself in whole mm.
+std::string diametroDoCatalogo(double mm);

@@ -46,17 +46,36 @@ QuantitativosRede quantitativosRede(const std::vector<EntradaTrecho>& entradas,
     std::map<Chave, LinhaQuantitativo> armados, simples;
     const std::size_t n = std::min(entradas.size(), resultados.size());
     q.trechos = static_cast<int>(n);
+    TotaisVala& v = q.vala;
+    v.aplicavel = std::any_of(resultados.begin(), resultados.begin() + static_cast<std::ptrdiff_t>(n),
+                              [](const ResultadoTrecho& r) { return r.instalacaoVala; });
+    v.escavacao.assign(faixasProfundidade().size(), std::vector<double>(faixasLargura().size(), 0.0));
+    v.escoramento.assign(faixasProfundidade().size(), 0.0);
     for (std::size_t i = 0; i < n; ++i) {
         const ResultadoTrecho& r = resultados[i];
-        q.comprimentoTotal += r.comprimento;
+        q.comprimentoTotal += r.comprimento * r.tubos;
         if (!r.classificado) {
             q.problemas.push_back({entradas[i].trecho, r.mensagem, r.comprimento});
             continue;
         }
         ++q.trechosClassificados;
-        q.comprimentoClassificado += r.comprimento;
-        somar(armados, r.di, r.classeArmado, r.comprimento);
-        somar(simples, r.di, r.classeSimples, r.comprimento);
+        q.comprimentoClassificado += r.comprimento * r.tubos;
+        somar(armados, r.di, r.classeArmado, r.comprimento * r.tubos);
+        somar(simples, r.di, r.classeSimples, r.comprimento * r.tubos);
+        if (!r.temVala)
+            continue;
+        const QuantidadesVala& t = r.vala;
+        ++v.trechos;
+        v.escavacao[static_cast<std::size_t>(t.faixaProfundidade)][static_cast<std::size_t>(t.faixaLargura)] += t.escavacao;
+        v.escoramento[static_cast<std::size_t>(t.faixaProfundidade)] += t.escoramento;
+        v.total.escavacao += t.escavacao;
+        v.total.escoramento += t.escoramento;
+        v.total.lastro += t.lastro;
+        v.total.berco += t.berco;
+        v.total.envolvimento += t.envolvimento;
+        v.total.tubo += t.tubo;
+        v.total.reaterro += t.reaterro;
+        v.total.botaFora += t.botaFora;
     }
     q.armados = linhas(armados);
     q.simples = linhas(simples);

@@ -22,6 +22,16 @@ struct TrechoSemClasse {
     double metros = 0.0; // 0 when its length could not be read
 };
 
+// The trench quantities of the classed stretches added up: excavation by
+// depth band and width band, shoring by depth band, and every volume.
+struct TotaisVala {
+    bool aplicavel = false; // the installation is a trench
+    int trechos = 0;        // stretches with quantities
+    std::vector<std::vector<double>> escavacao; // [depth band][width band], m³
+    std::vector<double> escoramento;            // [depth band], m²
+    QuantidadesVala total;                      // the sums (depths and bands unused)
+};
+
 struct QuantitativosRede {
     std::vector<TrechoSemClasse> problemas;
     std::vector<LinhaQuantitativo> armados; // by diameter, then class order
@@ -30,6 +40,7 @@ struct QuantitativosRede {
     int trechosClassificados = 0;
     double comprimentoTotal = 0.0;       // every stretch with a length
     double comprimentoClassificado = 0.0;
+    TotaisVala vala;
 };
 
 QuantitativosRede quantitativosRede(const std::vector<EntradaTrecho>& entradas,

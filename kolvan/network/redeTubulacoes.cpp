@@ -2,13 +2,14 @@
 
 #include <algorithm>
 
-std::vector<ResultadoTrecho> classificarRede(const ProjetoTubo& projeto, const std::vector<EntradaTrecho>& entradas)
+std::vector<ResultadoTrecho> classificarRede(const ProjetoTubo& projeto, const std::vector<EntradaTrecho>& entradas,
+                                             const ParametrosVala& vala)
 {
     const ProjetoTubo base = projetoBaseRede(projeto);
     std::vector<ResultadoTrecho> resultados;
     resultados.reserve(entradas.size());
     for (const EntradaTrecho& e : entradas)
-        resultados.push_back(classificarTrecho(base, e));
+        resultados.push_back(classificarTrecho(base, e, vala));
     return resultados;
 }
 

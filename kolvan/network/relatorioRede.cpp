@@ -3,6 +3,7 @@
 #include "bandasRelatorio.h"
 #include "basesAssentamento.h"
 #include "colunasRede.h"
+#include "medidaTexto.h"
 #include "numeros.h"
 
 #include <algorithm>
@@ -10,17 +11,29 @@
 namespace {
 
 constexpr int linha = 25;            // rows of the parameter bands
-constexpr int linhaTabela = 14;      // rows of the tables
-constexpr int linhasPorPagina = 62;  // table rows under one heading
+constexpr int linhaTabela = 14;      // one line of a table row
+constexpr int alturaCabecalhoPagina = 40;
 constexpr EstiloTexto estiloTitulo{16, true};
 constexpr EstiloTexto estiloCelula{10, false, corPreta, Alinhamento::direita};
 constexpr EstiloTexto estiloCelulaTexto{10, false};
-constexpr EstiloTexto estiloCabecalhoTabela{10, true, corPreta, Alinhamento::direita};
+constexpr EstiloTexto estiloCabecalhoPagina{10, false};
 
 struct Coluna {
     int largura;
     bool texto; // left-aligned
 };
+
+// One row of a table: its cells, and for a stretch without a class the
+// message spanning the result columns (`larguraUltima`).
+struct LinhaTabela {
+    std::vector<std::string> textos;
+    CorRgb cor = corPreta;
+    bool negrito = false;
+    int larguraUltima = 0;
+    bool cabecalho = false; // column headings: one line each, in a smaller type
+};
+
+constexpr EstiloTexto estiloCabecalhoTabela{9, true};
 
 std::string item(const std::vector<std::string>& lista, int indice)
 {
@@ -28,25 +41,111 @@ std::string item(const std::vector<std::string>& lista, int indice)
                                                                  : std::string();
 }
 
-// One row of cells in a band; a text wider than its cell is cut at its edge.
-// A left-aligned text keeps a gap from the right-aligned number before it.
-void adicionarLinhaTabela(BandaRelatorio& b, int y, const std::vector<Coluna>& colunas,
-                          const std::vector<std::string>& textos, bool negrito, CorRgb cor,
-                          int ultimaLargura = 0)
+// Widths on the generous side, so a row laid out here never needs more
+// lines when printed than were left for it.
+const MedidorTexto& medidorFolgado()
 {
-    constexpr int recuo = 8;
-    int x = 0;
-    for (std::size_t c = 0; c < colunas.size() && c < textos.size(); ++c) {
-        const bool ultima = c + 1 == textos.size();
-        const int largura = ultima && ultimaLargura > 0 ? ultimaLargura : colunas[c].largura;
-        const bool texto = colunas[c].texto || (ultima && ultimaLargura > 0);
+    static const MedidorTexto m = [] {
+        MedidorTexto medidor = medidorAproximado();
+        medidor.largura = [](const std::string& t, const EstiloTexto& e) {
+            return static_cast<double>(contarCaracteres(t)) * e.tamanho * (e.negrito ? 0.70 : 0.64);
+        };
+        return medidor;
+    }();
+    return m;
+}
+
+constexpr int recuo = 8;
+
+int larguraCelula(const std::vector<Coluna>& colunas, const LinhaTabela& l, std::size_t c, int& antes, bool& texto)
+{
+    const bool ultima = c + 1 == l.textos.size();
+    const int largura = ultima && l.larguraUltima > 0 ? l.larguraUltima : colunas[c].largura;
+    texto = colunas[c].texto || (ultima && l.larguraUltima > 0);
+    antes = texto && c > 0 ? recuo : 2;
+    return largura - antes - 2;
+}
+
+// Lines the row takes: its tallest cell's.
+int linhasDaLinha(const std::vector<Coluna>& colunas, const LinhaTabela& l)
+{
+    std::size_t linhas = 1;
+    if (l.cabecalho)
+        return 1;
+    for (std::size_t c = 0; c < colunas.size() && c < l.textos.size(); ++c) {
+        int antes = 0;
+        bool texto = false;
+        const int largura = larguraCelula(colunas, l, c, antes, texto);
         EstiloTexto estilo = texto ? estiloCelulaTexto : estiloCelula;
-        estilo.negrito = negrito;
-        estilo.cor = cor;
-        const int antes = texto && c > 0 ? recuo : 2;
-        adicionarCaixaTexto(b, x + antes, y, largura - antes - 2, linhaTabela, textos[c], estilo);
+        estilo.negrito = l.negrito;
+        linhas = std::max(linhas, quebrarLinhas(l.textos[c], largura, estilo, medidorFolgado()).size());
+    }
+    return static_cast<int>(linhas);
+}
+
+// One row of cells in a band; a text wider than its cell wraps inside it.
+// A left-aligned text keeps a gap from the right-aligned number before it.
+int adicionarLinhaTabela(BandaRelatorio& b, int y, const std::vector<Coluna>& colunas, const LinhaTabela& l)
+{
+    int x = 0;
+    for (std::size_t c = 0; c < colunas.size() && c < l.textos.size(); ++c) {
+        int antes = 0;
+        bool texto = false;
+        const int largura = larguraCelula(colunas, l, c, antes, texto);
+        EstiloTexto estilo = texto ? estiloCelulaTexto : estiloCelula;
+        estilo.negrito = l.negrito;
+        estilo.cor = l.cor;
+        if (l.cabecalho) {
+            estilo.tamanho = estiloCabecalhoTabela.tamanho;
+            estilo.negrito = true;
+            adicionarTexto(b, x + antes, y, l.textos[c], estilo, largura);
+        } else {
+            adicionarCaixaTexto(b, x + antes, y, largura, 0, l.textos[c], estilo);
+        }
         x += colunas[c].largura;
     }
+    return linhasDaLinha(colunas, l) * linhaTabela;
+}
+
+// Room for bands on a page under the page heading and above the number.
+int alturaPagina(const LayoutRelatorio& l)
+{
+    return alturaA4 - l.margens.topo - l.margens.base - alturaNumeroPagina - alturaCabecalhoPagina;
+}
+
+// A table cut into pages, each a band under the table's column headings;
+// the title over the first. Every band but the last ends its page.
+std::vector<BandaRelatorio> tabelaPaginada(const std::string& titulo, const std::vector<Coluna>& colunas,
+                                           const std::vector<LinhaTabela>& cabecalhos,
+                                           const std::vector<LinhaTabela>& linhas, int altura, int alturaAntes = 0)
+{
+    std::vector<BandaRelatorio> bandas;
+    std::size_t i = 0;
+    do {
+        BandaRelatorio b;
+        int y = 0;
+        if (bandas.empty() && !titulo.empty()) {
+            adicionarTexto(b, 0, 0, titulo, estiloTitulo);
+            y = linha;
+        }
+        for (const LinhaTabela& c : cabecalhos)
+            y += adicionarLinhaTabela(b, y, colunas, c);
+        const int livre = (bandas.empty() ? altura - alturaAntes : altura) - 6;
+        bool alguma = false;
+        while (i < linhas.size()) {
+            const int h = linhasDaLinha(colunas, linhas[i]) * linhaTabela;
+            if (alguma && y + h > livre)
+                break;
+            y += adicionarLinhaTabela(b, y, colunas, linhas[i]);
+            alguma = true;
+            ++i;
+        }
+        b.altura = y + 6;
+        b.quebraPagina = true;
+        bandas.push_back(std::move(b));
+    } while (i < linhas.size());
+    bandas.back().quebraPagina = false;
+    return bandas;
 }
 
 std::string textoSobrecarga(const Sobrecarga& s)
@@ -59,6 +158,42 @@ std::string textoSobrecarga(const Sobrecarga& s)
     case 5: return "Nula ou desprezível";
     default: return s.natureza == 1 ? "Ferroviária" : "Aeroviária";
     }
+}
+
+// The surcharge a stretch is classed with, in a few words.
+std::string sobrecargaDoTrecho(const EntradaTrecho& e, const Sobrecarga& projeto)
+{
+    std::string t = e.sobrecarga;
+    const auto inicio = t.find_first_not_of(" \t");
+    if (inicio == std::string::npos) {
+        static const char* tipos[] = {"Classe 45", "Classe 30", "Eixo triplo"};
+        switch (projeto.natureza) {
+        case 0: return tipos[projeto.trafego >= 0 && projeto.trafego < 3 ? projeto.trafego : 0];
+        case 3: return "Distribuída " + projeto.carga + " kN";
+        case 4: return projeto.carga + " kN/m";
+        case 5: return "Nula";
+        default: return projeto.natureza == 1 ? "Ferroviária" : "Aeroviária";
+        }
+    }
+    t = t.substr(inicio);
+    if (!t.empty() && t[0] >= 'a' && t[0] <= 'z')
+        t[0] = static_cast<char>(t[0] - 'a' + 'A');
+    return t;
+}
+
+// The heading of every page after the first: what the report is, and for
+// which project, work and client.
+BandaRelatorio cabecalhoPagina(const ProjetoTubo& p, const LayoutRelatorio& l)
+{
+    BandaRelatorio b{alturaCabecalhoPagina};
+    adicionarTexto(b, 0, 0, tituloRelatorioRede, {11, true, corVermelha});
+    std::string linha2;
+    for (const auto& [legenda, valor] : std::vector<std::pair<std::string, std::string>>{
+             {"Projetista: ", p.projetista.nome}, {"Obra: ", p.obra.servicos}, {"Cliente: ", p.cliente.nome}})
+        if (valor.find_first_not_of(' ') != std::string::npos)
+            linha2 += (linha2.empty() ? "" : " — ") + legenda + valor;
+    adicionarCaixaTexto(b, 0, 16, larguraUtil(l), 14, linha2, estiloCabecalhoPagina);
+    return b;
 }
 
 BandaRelatorio bandaParametros(const ProjetoTubo& p, const LayoutRelatorio& l)
@@ -104,70 +239,60 @@ BandaRelatorio bandaRegra(const LayoutRelatorio& l)
 
 const std::vector<Coluna>& colunasTrechos()
 {
-    // Trecho, Montante, Jusante, L, DI, hs mont., hs jus., hs gov., bv, W, qs, fe, R, Classe
-    static const std::vector<Coluna> colunas{{88, true}, {66, true}, {66, true}, {44, false}, {36, false},
-                                             {38, false}, {38, false}, {38, false}, {34, false}, {46, false},
-                                             {44, false}, {30, false}, {46, false}, {104, true}};
+    // Trecho, Montante, Jusante, L, DI, hs mont., hs jus., hs gov., bv, W, qs, fe, R, Sobrecarga, Classe
+    static const std::vector<Coluna> colunas{{66, true}, {62, true}, {52, true}, {42, false}, {34, false},
+                                             {36, false}, {36, false}, {36, false}, {32, false}, {44, false},
+                                             {44, false}, {30, false}, {44, false}, {76, true}, {84, true}};
     return colunas;
 }
 
-BandaRelatorio bandaTrechos(const RedeTubulacoes& rede, std::size_t inicio, std::size_t fim, bool primeira)
+std::vector<BandaRelatorio> bandasTrechos(const ProjetoTubo& projeto, const RedeTubulacoes& rede, int altura)
 {
-    const int titulo = primeira ? linha : 0;
-    BandaRelatorio b{titulo + static_cast<int>(fim - inicio + 2) * linhaTabela + 6};
-    if (primeira)
-        adicionarTexto(b, 0, 0, "Trechos da rede:", estiloTitulo);
     const std::vector<Coluna>& colunas = colunasTrechos();
-    adicionarLinhaTabela(b, titulo, colunas,
-                         {"Trecho", "Montante", "Jusante", "L", "DI", "hs", "hs", "hs", "bv", "W", "qs", "fe", "R",
-                          "Classe"},
-                         true, corPreta);
-    adicionarLinhaTabela(b, titulo + linhaTabela, colunas,
-                         {"", "", "", "(m)", "(mm)", "mont.", "jus.", "gov.", "(m)", "(kN/m)", "(kN/m)", "", "(kN/m)", ""},
-                         true, corPreta);
-    int y = titulo + 2 * linhaTabela;
-    for (std::size_t i = inicio; i < fim; ++i, y += linhaTabela) {
+    const std::vector<LinhaTabela> cabecalhos{
+        {{"Trecho", "Montante", "Jusante", "L", "DI", "hs", "hs", "hs", "bv", "W", "qs", "fe", "R", "Sobrecarga", "Classe"},
+         corPreta, true, 0, true},
+        {{"", "", "", "(m)", "(mm)", "mont.", "jus.", "gov.", "(m)", "(kN/m)", "(kN/m)", "", "(kN/m)", "", ""},
+         corPreta, true, 0, true}};
+    int larguraMensagem = 0;
+    for (std::size_t c = 5; c < colunas.size(); ++c)
+        larguraMensagem += colunas[c].largura;
+    std::vector<LinhaTabela> linhas;
+    const std::size_t n = std::min(rede.entradas.size(), rede.resultados.size());
+    linhas.reserve(n);
+    for (std::size_t i = 0; i < n; ++i) {
         const EntradaTrecho& e = rede.entradas[i];
         const ResultadoTrecho& r = rede.resultados[i];
-        auto res = [&r](ColunaResultado c) { return textoResultado(r, c); };
-        std::vector<std::string> textos{e.trecho, e.montante, e.jusante, r.comprimento > 0 ? formatar2(r.comprimento) : e.comprimento,
-                                        e.di};
+        LinhaTabela l;
+        l.textos = {e.trecho, e.montante, e.jusante, r.comprimento > 0 ? formatar2(r.comprimento) : e.comprimento, e.di};
         if (r.classificado) {
             for (ColunaResultado c : {ColunaResultado::HsMontante, ColunaResultado::HsJusante, ColunaResultado::HsGovernante,
                                       ColunaResultado::Bv, ColunaResultado::W, ColunaResultado::Qs, ColunaResultado::Fe,
-                                      ColunaResultado::R, ColunaResultado::Classe})
-                textos.push_back(res(c));
-            adicionarLinhaTabela(b, y, colunas, textos, false, corPreta);
+                                      ColunaResultado::R})
+                l.textos.push_back(textoResultado(r, c));
+            l.textos.push_back(sobrecargaDoTrecho(e, projeto.sobrecarga));
+            l.textos.push_back(textoResultado(r, ColunaResultado::Classe));
         } else {
             // The message takes the room of the results.
-            textos.push_back(r.mensagem);
-            int largura = 0;
-            for (std::size_t c = 5; c < colunas.size(); ++c)
-                largura += colunas[c].largura;
-            adicionarLinhaTabela(b, y, colunas, textos, false, corVermelha, largura);
+            l.textos.push_back(r.mensagem);
+            l.cor = corVermelha;
+            l.larguraUltima = larguraMensagem;
         }
+        linhas.push_back(std::move(l));
     }
-    return b;
+    return tabelaPaginada("Trechos da rede:", colunas, cabecalhos, linhas, altura);
 }
 
-
-BandaRelatorio bandaSemClasse(const QuantitativosRede& q, std::size_t inicio, std::size_t fim, bool primeira)
+std::vector<BandaRelatorio> bandasSemClasse(const QuantitativosRede& q, int altura)
 {
     static const std::vector<Coluna> colunas{{120, true}, {70, false}, {528, true}};
-    const int titulo = primeira ? 2 * linha : 0;
-    BandaRelatorio b{titulo + static_cast<int>(fim - inicio + 1) * linhaTabela + 6};
-    if (primeira) {
-        adicionarTexto(b, 0, 0, "Quantitativos:", estiloTitulo);
-        adicionarTexto(b, 0, linha, "Trechos sem classe (" + std::to_string(q.problemas.size()) + "):", estiloLegenda);
-    }
-    adicionarLinhaTabela(b, titulo, colunas, {"Trecho", "L (m)", "Motivo"}, true, corPreta);
-    int y = titulo + linhaTabela;
-    for (std::size_t i = inicio; i < fim; ++i, y += linhaTabela) {
-        const TrechoSemClasse& p = q.problemas[i];
-        adicionarLinhaTabela(b, y, colunas, {p.trecho, p.metros > 0 ? formatar2(p.metros) : "", p.mensagem}, false,
-                             corVermelha);
-    }
-    return b;
+    std::vector<LinhaTabela> linhas;
+    for (const TrechoSemClasse& p : q.problemas)
+        linhas.push_back({{p.trecho, p.metros > 0 ? formatar2(p.metros) : "", p.mensagem}, corVermelha});
+    std::vector<BandaRelatorio> bandas =
+        tabelaPaginada("Trechos sem classe (" + std::to_string(q.problemas.size()) + "):", colunas,
+                       {{{"Trecho", "L (m)", "Motivo"}, corPreta, true, 0, true}}, linhas, altura);
+    return bandas;
 }
 
 void adicionarTabelaClasses(BandaRelatorio& b, int& y, const std::string& titulo,
@@ -176,14 +301,10 @@ void adicionarTabelaClasses(BandaRelatorio& b, int& y, const std::string& titulo
     static const std::vector<Coluna> colunas{{90, false}, {90, true}, {110, false}, {80, false}};
     adicionarTexto(b, 0, y, titulo, estiloLegenda);
     y += linha - 4;
-    adicionarLinhaTabela(b, y, colunas, {"DI (mm)", "Classe", "Comprimento (m)", "Trechos"}, true, corPreta);
-    y += linhaTabela;
-    for (const LinhaQuantitativo& l : linhas) {
-        adicionarLinhaTabela(b, y, colunas,
-                             {std::to_string(l.di), l.classe, formatar2(l.metros), std::to_string(l.trechos)}, false,
-                             corPreta);
-        y += linhaTabela;
-    }
+    y += adicionarLinhaTabela(b, y, colunas, {{"DI (mm)", "Classe", "Comprimento (m)", "Trechos"}, corPreta, true, 0, true});
+    for (const LinhaQuantitativo& l : linhas)
+        y += adicionarLinhaTabela(
+            b, y, colunas, {{std::to_string(l.di), l.classe, formatar2(l.metros), std::to_string(l.trechos)}});
     if (linhas.empty()) {
         adicionarTexto(b, 2, y, "nenhum", estiloCelulaTexto);
         y += linhaTabela;
@@ -191,14 +312,11 @@ void adicionarTabelaClasses(BandaRelatorio& b, int& y, const std::string& titulo
     y += 8;
 }
 
-BandaRelatorio bandaClasses(const QuantitativosRede& q, bool comTitulo)
+BandaRelatorio bandaClasses(const QuantitativosRede& q)
 {
     BandaRelatorio b;
-    int y = 0;
-    if (comTitulo) {
-        adicionarTexto(b, 0, 0, "Quantitativos:", estiloTitulo);
-        y = linha;
-    }
+    adicionarTexto(b, 0, 0, "Quantitativos de tubos:", estiloTitulo);
+    int y = linha;
     adicionarTabelaClasses(b, y, "Tubos armados:", q.armados);
     adicionarTabelaClasses(b, y, "Tubos simples, onde uma classe simples atende a R (alternativa aos armados):",
                            q.simples);
@@ -213,7 +331,72 @@ BandaRelatorio bandaClasses(const QuantitativosRede& q, bool comTitulo)
     return b;
 }
 
-std::size_t paginas(std::size_t linhas) { return (linhas + linhasPorPagina - 1) / linhasPorPagina; }
+// The trench quantities: the rule, the excavation by depth and width band
+// with the shoring by depth band, and the totals.
+BandaRelatorio bandaRegraVala(const RedeTubulacoes& rede, const QuantitativosRede& q, const LayoutRelatorio& l)
+{
+    BandaRelatorio b{linha + 10};
+    adicionarTexto(b, 0, 0, "Quantitativos de vala:", estiloTitulo);
+    adicionarCaixaTexto(b, 0, linha, larguraUtil(l), 0,
+                        q.vala.aplicavel ? regraQuantidadesVala(rede.vala) : std::string(avisoValaNaoAplicavel),
+                        {11, false});
+    return b;
+}
+
+BandaRelatorio bandaVala(const QuantitativosRede& q)
+{
+    BandaRelatorio b;
+    int y = 12;
+    const TotaisVala& v = q.vala;
+    adicionarTexto(b, 0, y, "Escavação (m³) por faixa de profundidade e de largura da vala; escoramento (m²):",
+                   estiloLegenda);
+    y += linha - 4;
+    const std::vector<Coluna> colunas{{110, true}, {92, false}, {92, false}, {92, false}, {92, false}, {100, false}, {110, false}};
+    LinhaTabela largura{{""}, corPreta, true, 0, true};
+    LinhaTabela cabecalho{{"Profundidade"}, corPreta, true, 0, true};
+    for (const std::string& f : faixasLargura()) {
+        largura.textos.push_back("largura");
+        cabecalho.textos.push_back(f);
+    }
+    cabecalho.textos.insert(cabecalho.textos.end(), {"Total", "Escoramento"});
+    y += adicionarLinhaTabela(b, y, colunas, largura);
+    y += adicionarLinhaTabela(b, y, colunas, cabecalho);
+    std::vector<double> somaLargura(faixasLargura().size(), 0.0);
+    for (std::size_t p = 0; p < v.escavacao.size(); ++p) {
+        LinhaTabela linhaFaixa{{faixasProfundidade()[p]}};
+        double soma = 0.0;
+        for (std::size_t k = 0; k < v.escavacao[p].size(); ++k) {
+            linhaFaixa.textos.push_back(formatar2(v.escavacao[p][k]));
+            soma += v.escavacao[p][k];
+            somaLargura[k] += v.escavacao[p][k];
+        }
+        linhaFaixa.textos.push_back(formatar2(soma));
+        linhaFaixa.textos.push_back(formatar2(v.escoramento[p]));
+        y += adicionarLinhaTabela(b, y, colunas, linhaFaixa);
+    }
+    LinhaTabela total{{"Total"}, corPreta, true};
+    for (double s : somaLargura)
+        total.textos.push_back(formatar2(s));
+    total.textos.push_back(formatar2(v.total.escavacao));
+    total.textos.push_back(formatar2(v.total.escoramento));
+    y += adicionarLinhaTabela(b, y, colunas, total) + 12;
+
+    adicionarTexto(b, 0, y, "Serviços (" + std::to_string(v.trechos) + " trechos com classe):", estiloLegenda);
+    y += linha - 4;
+    const std::vector<Coluna> colunasServicos{{320, true}, {110, false}};
+    for (const auto& [nome, valor] : std::vector<std::pair<std::string, std::string>>{
+             {"Escavação", formatar2(v.total.escavacao) + " m³"},
+             {"Escoramento", formatar2(v.total.escoramento) + " m²"},
+             {"Lastro (classe B)", formatar2(v.total.lastro) + " m³"},
+             {"Berço de concreto (classe A)", formatar2(v.total.berco) + " m³"},
+             {"Envolvimento granular (classes B e C)", formatar2(v.total.envolvimento) + " m³"},
+             {"Volume dos tubos", formatar2(v.total.tubo) + " m³"},
+             {"Reaterro", formatar2(v.total.reaterro) + " m³"},
+             {"Bota-fora", formatar2(v.total.botaFora) + " m³"}})
+        y += adicionarLinhaTabela(b, y, colunasServicos, {{nome, valor}});
+    b.altura = y + 6;
+    return b;
+}
 
 } // namespace
 
@@ -223,34 +406,27 @@ LayoutRelatorio montarRelatorioRede(const ProjetoTubo& projeto, const RedeTubula
     LayoutRelatorio l;
     l.titulo = "Classes de resistência da rede de tubulações";
     l.numerarPaginas = true;
-    const std::size_t n = std::min(rede.entradas.size(), rede.resultados.size());
+    l.cabecalhoPagina = cabecalhoPagina(projeto, l);
+    l.cabecalhoNaPrimeiraPagina = false;
     const QuantitativosRede q = quantitativosRede(rede.entradas, rede.resultados);
+    const int altura = alturaPagina(l);
 
     // Page 1 the heading, then the stretches, then the stretches without a
-    // class, then the classes (on the last page of those without one when it fits).
-    const std::size_t paginasTrechos = std::max<std::size_t>(1, paginas(n));
-    const std::size_t paginasProblemas = paginas(q.problemas.size());
-    bool classesJuntas = false;
-    if (paginasProblemas > 0) {
-        const std::size_t inicioUltima = (paginasProblemas - 1) * linhasPorPagina;
-        const int altura = bandaSemClasse(q, inicioUltima, q.problemas.size(), paginasProblemas == 1).altura +
-                           bandaClasses(q, false).altura;
-        classesJuntas = altura <= alturaA4 - l.margens.topo - l.margens.base - alturaNumeroPagina;
-    }
-
+    // class, then the pipes' and the trench's quantities.
     l.bandas = {bandaCabecalhoRelatorio(l, momento, tituloRelatorioRede),
                 bandaProjetista(projeto.projetista), bandaObra(projeto.obra), bandaCliente(projeto.cliente),
                 bandaParametros(projeto, l), bandaRegra(l)};
-    for (std::size_t p = 0; p < paginasTrechos; ++p) {
-        BandaRelatorio b = bandaTrechos(rede, p * linhasPorPagina, std::min(n, (p + 1) * linhasPorPagina), p == 0);
-        b.quebraPagina = true;
+    for (BandaRelatorio& b : bandasTrechos(projeto, rede, altura))
         l.bandas.push_back(std::move(b));
+    l.bandas.back().quebraPagina = true;
+    if (!q.problemas.empty()) {
+        for (BandaRelatorio& b : bandasSemClasse(q, altura))
+            l.bandas.push_back(std::move(b));
+        l.bandas.back().quebraPagina = true;
     }
-    for (std::size_t p = 0; p < paginasProblemas; ++p) {
-        BandaRelatorio b = bandaSemClasse(q, p * linhasPorPagina, std::min(q.problemas.size(), (p + 1) * linhasPorPagina), p == 0);
-        b.quebraPagina = p + 1 < paginasProblemas || !classesJuntas;
-        l.bandas.push_back(std::move(b));
-    }
-    l.bandas.push_back(bandaClasses(q, paginasProblemas == 0));
+    l.bandas.push_back(bandaClasses(q));
+    l.bandas.push_back(bandaRegraVala(rede, q, l));
+    if (q.vala.aplicavel)
+        l.bandas.push_back(bandaVala(q));
     return l;
 }

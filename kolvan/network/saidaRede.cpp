@@ -1,5 +1,8 @@
 #include "saidaRede.h"
 
+#include "numeros.h"
+#include "redeProjeto.h"
+
 #include <algorithm>
 
 bool pedeRede(const std::vector<std::string>& argumentos)
@@ -22,7 +25,25 @@ ArgumentosRede lerArgumentosRede(const std::vector<std::string>& argumentos)
                              : arg == "--xlsx" ? &a.xlsx
                              : arg == "--perfis" ? &a.pastaPerfis
                                                : nullptr;
-        if (destino) {
+        double* numeroDestino = arg == "--lastro" ? &a.vala.lastro
+                              : arg == "--escoramento-acima" ? &a.vala.escoramentoAcima
+                              : arg == "--empolamento" ? &a.vala.empolamento
+                                                      : nullptr;
+        if (numeroDestino) {
+            // A full stop is taken as the decimal comma, as the windows take it.
+            std::string texto = i + 1 < argumentos.size() ? argumentos[i + 1] : std::string();
+            std::replace(texto.begin(), texto.end(), '.', ',');
+            double valor = 0.0;
+            const double minimo = arg == "--empolamento" ? 1.0 : 0.0;
+            if (!lerNumero(texto, valor) || !(valor >= minimo) || valor > 100.0) {
+                a.erro = arg + (arg == "--empolamento" ? " pede um fator de 1 a 100 (1,25)"
+                                : arg == "--lastro"    ? " pede a espessura em metros, de 0 a 100 (0,10)"
+                                                       : " pede a profundidade em metros, de 0 a 100 (1,25)");
+                return a;
+            }
+            *numeroDestino = valor;
+            ++i;
+        } else if (destino) {
             if (i + 1 >= argumentos.size() || argumentos[i + 1].empty()) {
                 a.erro = arg + " pede " + (arg == "--pdf" || arg == "--perfis" ? "a pasta" : "o arquivo");
                 return a;
@@ -36,6 +57,14 @@ ArgumentosRede lerArgumentosRede(const std::vector<std::string>& argumentos)
             a.erro = (arg.size() > 1 && arg[0] == '-' ? "opção desconhecida: " : "argumento a mais: ") + arg;
             return a;
         }
+    }
+    // A project names the network saved beside it, and is its own base
+    // unless another is given.
+    if (!a.rede.empty() && ehArquivoProjeto(a.rede)) {
+        a.projetoDaRede = a.rede;
+        if (a.projeto.empty())
+            a.projeto = a.rede;
+        a.rede = caminhoRedeDoProjeto(a.rede);
     }
     if (a.rede.empty())
         a.erro = "falta --rede com o arquivo da rede";
@@ -51,7 +80,9 @@ const std::vector<std::string>& chavesTrechoRede()
 {
     static const std::vector<std::string> chaves{
         "trecho", "hsMontante", "hsJusante", "hsGovernante", "bv", "W", "qs", "fe", "R",
-        "classeArmado", "cargaArmado", "classeSimples", "cargaSimples", "textoClasse"};
+        "classeArmado", "cargaArmado", "classeSimples", "cargaSimples", "textoClasse",
+        "profundidadeMedia", "faixaProfundidade", "faixaLargura", "escavacao", "escoramento", "lastro", "berco",
+        "envolvimento", "reaterro", "botaFora"};
     return chaves;
 }
 
@@ -59,7 +90,7 @@ CamposSaida camposTrechoRede(const EntradaTrecho& e, const ResultadoTrecho& r)
 {
     if (!r.classificado)
         return {{"trecho", e.trecho}, {"erro", r.mensagem}};
-    return {{"trecho", e.trecho},
+    CamposSaida campos{{"trecho", e.trecho},
             {"hsMontante", numeroSaida(r.hsMontante)},
             {"hsJusante", numeroSaida(r.hsJusante)},
             {"hsGovernante", numeroSaida(r.hsGovernante)},
@@ -73,6 +104,20 @@ CamposSaida camposTrechoRede(const EntradaTrecho& e, const ResultadoTrecho& r)
             {"classeSimples", r.classeSimples},
             {"cargaSimples", numeroSaida(r.cargaSimples)},
             {"textoClasse", r.textoClasse}};
+    if (r.temVala) {
+        const QuantidadesVala& v = r.vala;
+        campos.insert(campos.end(), {{"profundidadeMedia", numeroSaida(v.profundidadeMedia)},
+                                     {"faixaProfundidade", faixasProfundidade()[static_cast<std::size_t>(v.faixaProfundidade)]},
+                                     {"faixaLargura", faixasLargura()[static_cast<std::size_t>(v.faixaLargura)]},
+                                     {"escavacao", numeroSaida(v.escavacao)},
+                                     {"escoramento", numeroSaida(v.escoramento)},
+                                     {"lastro", numeroSaida(v.lastro)},
+                                     {"berco", numeroSaida(v.berco)},
+                                     {"envolvimento", numeroSaida(v.envolvimento)},
+                                     {"reaterro", numeroSaida(v.reaterro)},
+                                     {"botaFora", numeroSaida(v.botaFora)}});
+    }
+    return campos;
 }
 
 namespace {
@@ -114,6 +159,30 @@ std::vector<CamposSaida> camposQuantitativosRede(const QuantitativosRede& q)
                       {"trechos", std::to_string(q.trechos)},
                       {"trechosComClasse", std::to_string(q.trechosClassificados)},
                       {"trechosSemClasse", std::to_string(q.problemas.size())}});
+    const TotaisVala& v = q.vala;
+    if (!v.aplicavel) {
+        blocos.push_back({{"quantitativo", "servicos"}, {"aviso", avisoValaNaoAplicavel}});
+        return blocos;
+    }
+    for (std::size_t p = 0; p < v.escavacao.size(); ++p)
+        for (std::size_t l = 0; l < v.escavacao[p].size(); ++l)
+            if (v.escavacao[p][l] > 0.0)
+                blocos.push_back({{"quantitativo", "escavacao"}, {"faixaProfundidade", faixasProfundidade()[p]},
+                                  {"faixaLargura", faixasLargura()[l]}, {"volume", numeroSaida(v.escavacao[p][l])}});
+    for (std::size_t p = 0; p < v.escoramento.size(); ++p)
+        if (v.escoramento[p] > 0.0)
+            blocos.push_back({{"quantitativo", "escoramento"}, {"faixaProfundidade", faixasProfundidade()[p]},
+                              {"area", numeroSaida(v.escoramento[p])}});
+    blocos.push_back({{"quantitativo", "servicos"},
+                      {"trechos", std::to_string(v.trechos)},
+                      {"escavacao", numeroSaida(v.total.escavacao)},
+                      {"escoramento", numeroSaida(v.total.escoramento)},
+                      {"lastro", numeroSaida(v.total.lastro)},
+                      {"berco", numeroSaida(v.total.berco)},
+                      {"envolvimento", numeroSaida(v.total.envolvimento)},
+                      {"tubo", numeroSaida(v.total.tubo)},
+                      {"reaterro", numeroSaida(v.total.reaterro)},
+                      {"botaFora", numeroSaida(v.total.botaFora)}});
     return blocos;
 }
 
@@ -136,7 +205,9 @@ std::string saidaRede(const RedeTubulacoes& rede, bool csv)
         texto += linhaDe(camposTrechoRede(rede.entradas[i], rede.resultados[i]), chaves);
     // The quantities as a second table under a blank line.
     std::vector<std::string> chavesQ = chavesQuantitativo;
-    chavesQ.insert(chavesQ.end(), {"trecho", "trechosComClasse", "trechosSemClasse", "erro"});
+    chavesQ.insert(chavesQ.end(), {"trecho", "trechosComClasse", "trechosSemClasse", "erro", "faixaProfundidade",
+                                   "faixaLargura", "volume", "area", "escavacao", "escoramento", "lastro", "berco",
+                                   "envolvimento", "tubo", "reaterro", "botaFora", "aviso"});
     texto += "\n" + linhaCsv(chavesQ);
     for (const CamposSaida& bloco : camposQuantitativosRede(q))
         texto += linhaDe(bloco, chavesQ);

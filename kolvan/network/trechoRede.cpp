@@ -5,7 +5,7 @@ const std::vector<std::string>& nomesColunasTrecho()
     static const std::vector<std::string> nomes{
         "trecho",          "montante",      "jusante",         "comprimento",   "di",
         "hs_montante",     "hs_jusante",    "terreno_montante", "fundo_montante", "terreno_jusante",
-        "fundo_jusante",   "bv",            "sobrecarga",
+        "fundo_jusante",   "bv",            "sobrecarga",       "tubos",
     };
     return nomes;
 }
@@ -25,6 +25,7 @@ std::string& campoTrecho(EntradaTrecho& e, ColunaTrecho c)
     case ColunaTrecho::TerrenoJusante: return e.terrenoJusante;
     case ColunaTrecho::FundoJusante: return e.fundoJusante;
     case ColunaTrecho::Bv: return e.bv;
+    case ColunaTrecho::Tubos: return e.tubos;
     case ColunaTrecho::Sobrecarga: break;
     }
     return e.sobrecarga;

@@ -20,6 +20,7 @@ struct EntradaTrecho {
     std::string terrenoMontante, fundoMontante, terrenoJusante, fundoJusante; // elevations, m
     std::string bv;         // trench width, m; empty: the least practical width
     std::string sobrecarga; // empty: the project's; "nula", "classe 45", "classe 30", "eixo triplo"
+    std::string tubos;      // parallel pipes in the one trench; empty: 1
     // What the reader could not use in the row or pipe; the stretch gets no
     // class while it is there.
     std::string problemaLeitura;
@@ -29,11 +30,11 @@ struct EntradaTrecho {
 // The columns of a network file, in the order the programs write them.
 enum class ColunaTrecho {
     Trecho, Montante, Jusante, Comprimento, Di, HsMontante, HsJusante, TerrenoMontante, FundoMontante,
-    TerrenoJusante, FundoJusante, Bv, Sobrecarga,
+    TerrenoJusante, FundoJusante, Bv, Sobrecarga, Tubos,
 };
-inline constexpr int numeroColunasTrecho = 13;
+inline constexpr int numeroColunasTrecho = 14;
 
-// "trecho", "montante", … "sobrecarga": the column names of the files.
+// "trecho", "montante", … "sobrecarga", "tubos": the column names of the files.
 const std::vector<std::string>& nomesColunasTrecho();
 std::string& campoTrecho(EntradaTrecho& e, ColunaTrecho c);
 const std::string& campoTrecho(const EntradaTrecho& e, ColunaTrecho c);

@@ -141,6 +141,9 @@ void TFormPrincipal::ligarJanelas(const JanelasKolvan& janelas)
     if (janelas_.sobrecarga)
         connect(janelas_.sobrecarga, &TFormSobreCarga::sobrecargaAlterada, this,
                 &TFormPrincipal::aoAlterarSobrecarga);
+    // The network is part of the project: a change marks it.
+    if (janelas_.rede)
+        connect(janelas_.rede, &TFormRede::redeEditada, this, [this] { marcarAlterado(); });
     for (JanelaBaseAssentamento* janela : {static_cast<JanelaBaseAssentamento*>(janelas_.basesVala),
                                            static_cast<JanelaBaseAssentamento*>(janelas_.basesAterro)})
         if (janela)
@@ -151,7 +154,15 @@ int TFormPrincipal::alturaTextoResumo() const { return painel_->alturaTexto(); }
 
 void TFormPrincipal::disporResumo() { painel_->dispor(); }
 
-bool TFormPrincipal::podeDescartarAoSair() { return !janelas_.rede || janelas_.rede->podeDescartar(); }
+bool TFormPrincipal::podeDescartarAoSair() { return podeDescartarRede(); }
+
+// A project that can be saved keeps its network beside it, so the save
+// question covered it; one that cannot yet be saved asks to export it.
+bool TFormPrincipal::podeDescartarRede()
+{
+    QAction* salvar = comando(QStringLiteral("Bsal"));
+    return !janelas_.rede || (salvar && salvar->isEnabled()) || janelas_.rede->podeDescartar();
+}
 
 // The designer data are kept for the next run; a file that cannot be
 // written is said, and the program still ends.
@@ -188,8 +199,10 @@ void TFormPrincipal::novoProjeto()
 
 void TFormPrincipal::BnovClick()
 {
-    if (!podeDescartarProjeto())
+    if (!podeDescartarProjeto() || !podeDescartarRede())
         return;
+    if (janelas_.rede)
+        janelas_.rede->esvaziar();
     marcarNovo();
     projeto_.etapas = Etapas{};
     limparSecoes();
@@ -211,6 +224,10 @@ void TFormPrincipal::BabrClick()
 
 bool TFormPrincipal::abrirProjetoDe(const QString& caminho)
 {
+    // However the file was chosen ("Abrir", a recent file, a drop), the
+    // network it replaces may be exported first.
+    if (!podeDescartarRede())
+        return false;
     const QString nome = QFileInfo(caminho).fileName();
     const LeituraProjeto leitura = abrirProjeto(caminho, projeto_);
     // A file that does not read leaves the open project exactly as it was.
@@ -220,7 +237,13 @@ bool TFormPrincipal::abrirProjetoDe(const QString& caminho)
     }
     projeto_ = leitura.projeto;
     setWindowTitle(nome + QStringLiteral(" - ") + legenda());
+    // The network saved beside the project, classed once the project shows.
+    if (janelas_.rede)
+        janelas_.rede->esvaziar();
     mostrarProjetoAberto();
+    QString erroRede;
+    if (janelas_.rede && !janelas_.rede->lerJuntoAoProjeto(caminho, erroRede))
+        mensagens().mensagem(erroRede);
     marcarSalvo(caminho);
     return true;
 }
@@ -250,6 +273,11 @@ bool TFormPrincipal::salvarProjetoAtual()
     QString erro;
     if (!salvarProjeto(projeto_, caminho, erro)) {
         mensagens().mensagem(erro);
+        return false;
+    }
+    // The project is saved; a network that was not stays unsaved ("*").
+    if (janelas_.rede && !janelas_.rede->gravarJuntoAoProjeto(caminho, erro)) {
+        mensagens().mensagem(QStringLiteral("O projeto foi salvo, mas a sua rede não: ") + erro);
         return false;
     }
     marcarSalvo(caminho);

@@ -71,6 +71,7 @@ protected:
     void aoSair() override;
     void gravarProjetista();
     bool podeDescartarAoSair() override;
+    bool podeDescartarRede();
     bool salvarProjetoAtual() override;
     bool abrirProjetoDe(const QString& caminho) override;
 

@@ -165,6 +165,10 @@ int main(int argc, char* argv[])
     kolvan->rede->tabela()->selectRow(3);
     kolvan->rede->tabela()->scrollTo(kolvan->rede->modelo()->index(3, ModeloRede::colunaResultado(12)));
     cap.foto(QStringLiteral("rede-trecho-sem-classe"));
+    // Scrolled to the trench quantities: the names stay in view at the left.
+    kolvan->rede->tabela()->clearSelection();
+    kolvan->rede->tabela()->scrollTo(kolvan->rede->modelo()->index(0, ModeloRede::colunaVala(ColunaVala::BotaFora)));
+    cap.foto(QStringLiteral("rede-quantitativos"));
     cap.quandoAbrir(QStringLiteral("rede-relatorio"), [](QDialog& d) { d.reject(); });
     kolvan->rede->BrelatorioClick();
     cap.quandoAbrir(QStringLiteral("rede-perfis"), [](QDialog& d) { d.reject(); });

@@ -5,6 +5,7 @@
 #include "leituraRede.h"
 #include "redeTubulacoes.h"
 #include "saidaRede.h"
+#include "relatorioRede.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,8 +53,12 @@ private slots:
         texto.start(QStringLiteral("pdftotext"), {QDir(pdf).filePath(QStringLiteral("rede-exemplo.pdf")), QStringLiteral("-")});
         QVERIFY(texto.waitForFinished());
         const QString lido = QString::fromUtf8(texto.readAllStandardOutput());
-        for (const char* pagina : {"Página 1 de 3", "Página 2 de 3", "Página 3 de 3"})
+        // Every page after the first under the project's heading; the trench
+        // quantities with their rule.
+        for (const char* pagina : {"Página 1 de 4", "Página 2 de 4", "Página 3 de 4", "Página 4 de 4",
+                                   "Quantitativos de vala:", "Escoramento das duas paredes 2·L·h"})
             QVERIFY2(lido.contains(QString::fromUtf8(pagina)), pagina);
+        QCOMPARE(lido.count(QString::fromUtf8(tituloRelatorioRede)), 4);
         QVERIFY(QFile::exists(xlsx));
 
         const Execucao xml = kolvanCalc({QStringLiteral("--csv"), QStringLiteral("--rede"), exemploXml,
@@ -106,6 +111,41 @@ private slots:
             QCOMPARE(e.status, c.status);
             QVERIFY2(e.erro.contains(c.erro), qPrintable(e.erro));
             QVERIFY(e.saida.isEmpty());
+        }
+    }
+
+    // A project with its network saved beside it is the whole input; the
+    // trench parameters change only the trench quantities.
+    void projetoComARedeAoLado()
+    {
+        QTemporaryDir pasta;
+        QString erro;
+        ProjetoTubo p;
+        p.sobrecarga.natureza = 5;
+        p.baseVala.classe = 1; // B: the bed counts
+        const QString kvn = pasta.filePath(QStringLiteral("obra.kvn"));
+        QVERIFY(salvarProjeto(p, kvn, erro));
+        const Execucao sem = kolvanCalc({QStringLiteral("--rede"), kvn});
+        QCOMPARE(sem.status, 1);
+        QVERIFY2(sem.erro.contains(QStringLiteral("não tem rede salva ao seu lado")), qPrintable(sem.erro));
+        QVERIFY(QFile::copy(exemploXml, pasta.filePath(QStringLiteral("obra-rede.csv"))));
+        const Execucao e = kolvanCalc({QStringLiteral("--rede"), kvn, QStringLiteral("--lastro"), QStringLiteral("0.2"),
+                                       QStringLiteral("--escoramento-acima"), QStringLiteral("100"),
+                                       QStringLiteral("--empolamento"), QStringLiteral("1,3")});
+        QCOMPARE(e.status, 0);
+        RedeTubulacoes rede;
+        QFile arquivo(exemploXml);
+        QVERIFY(arquivo.open(QIODevice::ReadOnly));
+        rede.entradas = lerArquivoRede(arquivo.readAll().toStdString()).trechos;
+        rede.vala = {0.20, 100.0, 1.30};
+        rede.resultados = classificarRede(p, rede.entradas, rede.vala);
+        QCOMPARE(e.saida, QString::fromStdString(saidaRede(rede, false)));
+        QVERIFY(e.saida.contains(QStringLiteral("\nescoramento: 0,000000\nlastro: ")));
+        QVERIFY(e.saida.contains(QStringLiteral("quantitativo: servicos\ntrechos: 10\n")));
+        for (const QString& ruim : {QStringLiteral("0,9"), QStringLiteral("x")}) {
+            const Execucao r = kolvanCalc({QStringLiteral("--rede"), kvn, QStringLiteral("--empolamento"), ruim});
+            QCOMPARE(r.status, 2);
+            QVERIFY2(r.erro.contains(QStringLiteral("--empolamento pede um fator de 1 a 100")), qPrintable(r.erro));
         }
     }
 };

@@ -11,6 +11,11 @@
 #include "TFormSobreCarga.h"
 #include "colunasRede.h"
 #include "inicioKolvan.h"
+#include "ArquivoKolvan.h"
+#include "JanelaPrincipal.h"
+
+#include <QComboBox>
+#include <QHeaderView>
 
 #include <QAction>
 #include <QAbstractButton>
@@ -48,6 +53,9 @@ private:
     }
 
 private slots:
+    void redeSalvaEAbertaComOProjeto();
+    void comportamentosDaTabela();
+
     void importaOExemploComOsProblemasEmVermelho()
     {
         MensagensGravadas msgs;
@@ -58,7 +66,7 @@ private slots:
         QCOMPARE(janela.windowTitle(), QStringLiteral("[*]rede-exemplo.csv - Rede de tubulações"));
         QVERIFY(!janela.alterada());
         const int t04 = linhaDe(m, QStringLiteral("T-04"));
-        QCOMPARE(celula(m, t04, colunaClasse()), QStringLiteral("hs = 0,55 m: A altura mínima de terra deverá ser 0,60 m"));
+        QCOMPARE(celula(m, t04, colunaClasse()), QStringLiteral("hs = 0,55 m (entre 3,03 e 0,45 m): A altura mínima de terra deverá ser 0,60 m"));
         QCOMPARE(m.data(m.index(t04, 0), Qt::ForegroundRole).value<QBrush>().color(), QColor(200, 0, 0));
         QVERIFY(!m.data(m.index(0, 0), Qt::ForegroundRole).isValid());
         QVERIFY(!celula(m, 0, colunaClasse()).isEmpty());
@@ -235,7 +243,10 @@ private slots:
             modal->roteiro.append([](QDialog& d) { d.findChild<QPushButton*>(QStringLiteral("BotaoNao"))->click(); });
             principal.close();
             substituirEscolhaArquivoSalvar({});
-            QCOMPARE(msgs.mostradas, QStringList{QStringLiteral("pergunta com cancelar: ") + QString::fromUtf8(perguntaExportarRede)});
+            // The network is the project's: what was typed may be lost, then
+            // the network may be exported.
+            QCOMPARE(msgs.mostradas, (QStringList{QStringLiteral("pergunta: ") + QString::fromUtf8(perguntaDadosPerdidos),
+                                                  QStringLiteral("pergunta com cancelar: ") + QString::fromUtf8(perguntaExportarRede)}));
             QCOMPARE(modal->mostradas.contains(QStringLiteral("TFsairSN")), perguntaSair);
             QCOMPARE(QFile::exists(pasta.filePath(QStringLiteral("saida.csv"))), !arquivo.isEmpty());
             QCOMPARE(app->rede->alterada(), arquivo.isEmpty());
@@ -324,6 +335,181 @@ private slots:
         substituirPausa({});
     }
 };
+
+
+// The network is part of the project: saved beside it, opened with it,
+// and its changes asked about as the project's own.
+void TFormRedeTeste::redeSalvaEAbertaComOProjeto()
+{
+    substituirPausa([](int) {});
+    QTemporaryDir pasta;
+    auto modal = std::make_unique<RoteiroModal>();
+    {
+        auto app = iniciarKolvan();
+        MensagensGravadas msgs;
+        TFormPrincipal& principal = *app->principal;
+        principal.show();
+        QCoreApplication::processEvents();
+        for (const char* comando : {"Bgeo", "Bins", "Bsob", "Bfat", "Bcla"}) {
+            modal->roteiro.append([](QDialog& d) {
+                d.show();
+                d.findChild<QPushButton*>(QStringLiteral("BotaoConfirma"))->click();
+            });
+            principal.comando(QLatin1String(comando))->trigger();
+        }
+        QVERIFY(principal.comando(QStringLiteral("Bsal"))->isEnabled());
+        const QString kvn = pasta.filePath(QStringLiteral("a.kvn"));
+        const QString lado = pasta.filePath(QStringLiteral("a-rede.csv"));
+        substituirEscolhaArquivoSalvar([&](const QString&, const QString&) { return kvn; });
+        principal.comando(QStringLiteral("Bsal"))->trigger();
+        QVERIFY(!QFile::exists(lado)); // no network, no file beside
+        QVERIFY(!principal.isWindowModified());
+
+        QVERIFY(app->rede->importarArquivo(exemploCsv));
+        QVERIFY(principal.isWindowModified());
+        principal.comando(QStringLiteral("Bsal"))->trigger();
+        QVERIFY(QFile::exists(lado));
+        QVERIFY(!principal.isWindowModified());
+        QVERIFY(!app->rede->alterada());
+        // The project file is what it always was.
+        QString erro;
+        QVERIFY(salvarProjeto(app->projeto, pasta.filePath(QStringLiteral("so-projeto.kvn")), erro));
+        QFile a(kvn), b(pasta.filePath(QStringLiteral("so-projeto.kvn")));
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        QCOMPARE(a.readAll(), b.readAll());
+        const RedeTubulacoes salva = app->rede->modelo()->rede();
+
+        // A changed network: the project's save question, and no other.
+        ModeloRede& m = *app->rede->modelo();
+        const EntradaTrecho t01 = m.rede().entradas[0];
+        QVERIFY(m.setData(m.index(0, static_cast<int>(ColunaTrecho::HsJusante)), QStringLiteral("2,5")));
+        QVERIFY(principal.isWindowModified());
+        msgs.respostasComCancelar = {Resposta::Cancelar};
+        principal.close();
+        QCOMPARE(msgs.mostradas, QStringList{QStringLiteral("pergunta com cancelar: ") + QString::fromUtf8(perguntaSalvarProjeto)});
+        QVERIFY(principal.isVisible());
+        msgs.mostradas.clear();
+        msgs.respostasComCancelar = {Resposta::Nao}; // "Novo" drops the change
+
+        principal.comando(QStringLiteral("Bnov"))->trigger();
+        QCOMPARE(app->rede->modelo()->rowCount(), 0);
+        substituirEscolhaArquivoAbrir([&](const QString&, const QString&, const QString&) { return kvn; });
+        principal.comando(QStringLiteral("Babr"))->trigger();
+        const RedeTubulacoes aberta = app->rede->modelo()->rede();
+        QVERIFY(aberta.entradas == salva.entradas);
+        QCOMPARE(aberta.entradas[0].hsJusante, t01.hsJusante);
+        QCOMPARE(aberta.resultados.size(), salva.resultados.size());
+        for (std::size_t i = 0; i < salva.resultados.size(); ++i) {
+            QCOMPARE(aberta.resultados[i].textoClasse, salva.resultados[i].textoClasse);
+            QCOMPARE(aberta.resultados[i].R, salva.resultados[i].R);
+            QCOMPARE(aberta.resultados[i].vala.escavacao, salva.resultados[i].vala.escavacao);
+        }
+        QCOMPARE(msgs.mostradas.size(), 1); // the save question of "Novo"
+
+        // A file beside that does not read: said, the project opens without
+        // it, and a save of the project leaves it alone.
+        QFile ruim(lado);
+        QVERIFY(ruim.open(QIODevice::WriteOnly));
+        ruim.write("trecho;x\nT1;1\n");
+        ruim.close();
+        msgs.mostradas.clear();
+        msgs.respostasComCancelar = {Resposta::Nao};
+        principal.comando(QStringLiteral("Babr"))->trigger();
+        QCOMPARE(msgs.ultima(), QStringLiteral("mensagem: A rede de tubulações do projeto, a-rede.csv, não pôde ser lida: "
+                                               "Linha 1: falta a coluna \"comprimento\". O projeto foi aberto sem ela."));
+        QCOMPARE(m.rowCount(), 0);
+        QVERIFY(principal.windowTitle().contains(QStringLiteral("a.kvn - ")));
+        QVERIFY(app->rede->gravarJuntoAoProjeto(kvn, erro));
+        QVERIFY(QFile::exists(lado));
+
+        // Opened again, the project cannot be saved until its result is
+        // confirmed: "Abrir" over network edits offers to export them.
+        QVERIFY(!principal.comando(QStringLiteral("Bsal"))->isEnabled());
+        QVERIFY(app->rede->importarArquivo(exemploCsv));
+        app->rede->BincluirClick();
+        msgs.mostradas.clear();
+        msgs.respostasComCancelar = {Resposta::Cancelar};
+        principal.comando(QStringLiteral("Babr"))->trigger();
+        QCOMPARE(msgs.mostradas, (QStringList{QStringLiteral("pergunta: ") + QString::fromUtf8(perguntaDadosPerdidos),
+                                              QStringLiteral("pergunta com cancelar: ") + QString::fromUtf8(perguntaExportarRede)}));
+        QCOMPARE(m.rowCount(), 31); // nothing opened
+        substituirEscolhaArquivoSalvar({});
+        substituirEscolhaArquivoAbrir({});
+        modal->sairSemPerguntar();
+        principal.close();
+    }
+    modal.reset();
+    substituirPausa({});
+}
+
+// What the table shows and asks, as an engineer meets it.
+void TFormRedeTeste::comportamentosDaTabela()
+{
+    MensagensGravadas msgs;
+    TFormRede janela(projeto);
+    QVERIFY(janela.importarArquivo(exemploCsv));
+    ModeloRede& m = *janela.modelo();
+    const int t04 = linhaDe(m, QStringLiteral("T-04"));
+    const int t18 = linhaDe(m, QStringLiteral("T-18 \"travessia; avenida\""));
+    // The name beside the row number stays in view while scrolling sideways.
+    QCOMPARE(m.headerData(t04, Qt::Vertical).toString(), QStringLiteral("%1  T-04").arg(t04 + 1));
+    // A stretch without a class is red across its whole row, with the point
+    // that failed and the ends it lies between.
+    for (int c : {0, ModeloRede::colunaResultado(static_cast<int>(ColunaResultado::W)), colunaClasse(),
+                  ModeloRede::colunaVala(ColunaVala::Escavacao)})
+        QCOMPARE(m.data(m.index(t04, c), Qt::BackgroundRole).value<QBrush>().color(), QColor(255, 228, 228));
+    QCOMPARE(celula(m, t04, colunaClasse()),
+             QStringLiteral("hs = 0,55 m (entre 3,03 e 0,45 m): A altura mínima de terra deverá ser 0,60 m"));
+    // A text its column cuts shows whole in the tooltip; one that fits, none.
+    const QFontMetrics medida(janela.font());
+    const QModelIndex nome = m.index(t18, 0);
+    QCOMPARE(dicaCelula(nome, 40, medida), QStringLiteral("T-18 \"travessia; avenida\""));
+    QCOMPARE(dicaCelula(nome, 2000, medida), QString());
+    QCOMPARE(dicaCelula(m.index(t04, colunaClasse()), 2000, medida), celula(m, t04, colunaClasse()));
+    // The trench quantities of a classed stretch.
+    QCOMPARE(celula(m, 0, ModeloRede::colunaVala(ColunaVala::FaixaProfundidade)), QStringLiteral("1,50 a 3,00 m"));
+    QVERIFY(janela.quantitativos()->toPlainText().contains(QStringLiteral("Quantitativos de vala")));
+    QVERIFY(janela.quantitativos()->toPlainText().contains(QStringLiteral("Bota-fora: ")));
+
+    // The surcharge cell offers the accepted values.
+    janela.show();
+    const QModelIndex sobrecarga = m.index(0, static_cast<int>(ColunaTrecho::Sobrecarga));
+    janela.tabela()->setCurrentIndex(sobrecarga);
+    janela.tabela()->edit(sobrecarga);
+    auto* lista = janela.tabela()->findChild<QComboBox*>(QStringLiteral("CmbBxSobrecarga"));
+    QVERIFY(lista);
+    QStringList itens;
+    for (int i = 0; i < lista->count(); ++i)
+        itens << lista->itemText(i);
+    QCOMPARE(itens, (QStringList{QStringLiteral("(a do projeto)"), QStringLiteral("nula"), QStringLiteral("classe 45"),
+                                 QStringLiteral("classe 30"), QStringLiteral("eixo triplo")}));
+    lista->setCurrentIndex(1);
+    janela.tabela()->setCurrentIndex(m.index(1, 0)); // leaves the editor: committed
+    QCOMPARE(celula(m, 0, static_cast<int>(ColunaTrecho::Sobrecarga)), QStringLiteral("nula"));
+
+    // An edited number shows with its column's decimals; a diameter off the
+    // list says so plainly.
+    QVERIFY(m.setData(m.index(0, static_cast<int>(ColunaTrecho::Comprimento)), QStringLiteral("57.5")));
+    QCOMPARE(celula(m, 0, static_cast<int>(ColunaTrecho::Comprimento)), QStringLiteral("57,50"));
+    QVERIFY(m.setData(m.index(0, static_cast<int>(ColunaTrecho::FundoMontante)), QStringLiteral("98,1")));
+    QCOMPARE(celula(m, 0, static_cast<int>(ColunaTrecho::FundoMontante)), QStringLiteral("98,100"));
+    QVERIFY(m.setData(m.index(0, static_cast<int>(ColunaTrecho::Di)), QStringLiteral("650")));
+    QCOMPARE(celula(m, 0, colunaClasse()), QStringLiteral("O diâmetro 650 mm não é um dos diâmetros dos tubos."));
+
+    // Removing names the stretch; importing over unexported edits says they go.
+    janela.tabela()->clearSelection();
+    janela.tabela()->setCurrentIndex(m.index(t18, 0));
+    msgs.respostas = {false};
+    janela.BexcluirClick();
+    QCOMPARE(msgs.ultima(), QStringLiteral("pergunta: Excluir o trecho T-18 \"travessia; avenida\"?"));
+    substituirEscolhaArquivoAbrir([](const QString&, const QString&, const QString&) { return exemploXml; });
+    msgs.respostas = {false};
+    janela.BimportarClick();
+    substituirEscolhaArquivoAbrir({});
+    QCOMPARE(msgs.ultima(), QStringLiteral("pergunta: As alterações da rede que não foram exportadas serão perdidas.\n"
+                                           "Substituir os 30 trechos da tabela pelos do arquivo?"));
+    QCOMPARE(m.rowCount(), 30);
+}
 
 QTEST_MAIN(TFormRedeTeste)
 #include "TFormRedeTeste.moc"

@@ -173,9 +173,15 @@ TEST(ClassificacaoTrecho, TrechosSemClasseDizemPorque)
         EntradaTrecho entrada;
         std::string mensagem;
     } casos[] = {
-        {trecho("T", "600", "0,55", "1,00"), "hs = 0,55 m: A altura mínima de terra deverá ser 0,60 m"},
-        {trecho("T", "600", "1,00", "0,58"), "hs = 0,58 m: A altura mínima de terra deverá ser 0,60 m"},
-        {trecho("T", "650", "1,00", "1,00"), "O diâmetro \"650\" não é um dos diâmetros dos tubos (200 a 2000 mm)."},
+        {trecho("T", "600", "0,55", "1,00"), "hs = 0,55 m (montante): A altura mínima de terra deverá ser 0,60 m"},
+        {trecho("T", "600", "1,00", "0,58"), "hs = 0,58 m (jusante): A altura mínima de terra deverá ser 0,60 m"},
+        {trecho("T", "600", "3,03", "0,45"), "hs = 0,55 m (entre 3,03 e 0,45 m): A altura mínima de terra deverá ser 0,60 m"},
+        {trecho("T", "650", "1,00", "1,00"), "O diâmetro 650 mm não é um dos diâmetros dos tubos."},
+        {com(trecho("T", "600", "1,00", "1,00"), [](EntradaTrecho& e) { e.tubos = "1,5"; }),
+         "O número de tubos \"1,5\" deve ser um número inteiro de 1 a 99."},
+        // An end without its ground (an outfall) and no typed cover.
+        {com(trecho("T", "600", "1,00", ""), [](EntradaTrecho& e) { e.fundoJusante = "98,000"; }),
+         "Falta o valor da coluna terreno_jusante."},
         {trecho("", "600", "1,00", "1,00"), "Falta o nome do trecho."},
         {trecho("T", "600", "1,00", "1,00", ""), "Falta o valor da coluna comprimento."},
         {trecho("T", "600", "1,00", "1,00", "-3"), "O comprimento deve ser maior que zero."},

@@ -4,6 +4,9 @@
 #include "exportacaoRede.h"
 #include "leituraRede.h"
 #include "saidaRede.h"
+#include "relatorioRede.h"
+
+#include <algorithm>
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -69,6 +72,43 @@ TEST(ExportacaoRede, CsvExportadoVoltaComoEntrou)
     const CelulaPlanilha& r = t01[numeroColunasTrecho + static_cast<int>(ColunaResultado::R)];
     EXPECT_TRUE(r.numero);
     EXPECT_DOUBLE_EQ(r.valor, rede.resultados[0].R);
+
+    // The trench sheet: a row per classed stretch, then the bands and totals.
+    const Planilha planilha = planilhaRede(rede);
+    ASSERT_EQ(planilha.folhas.size(), 3u);
+    const FolhaPlanilha& escavacao = planilha.folhas[2];
+    EXPECT_EQ(escavacao.nome, "Escavação");
+    EXPECT_EQ(escavacao.linhas[1][0].texto, "T-01");
+    EXPECT_DOUBLE_EQ(escavacao.linhas[1][9].valor, rede.resultados[0].vala.escavacao);
+    const auto total = std::find_if(escavacao.linhas.begin(), escavacao.linhas.end(), [](const LinhaPlanilha& l) {
+        return !l.empty() && l[0].texto == "Total: Escavação (m³)";
+    });
+    ASSERT_NE(total, escavacao.linhas.end());
+    EXPECT_DOUBLE_EQ((*total)[1].valor, quantitativosRede(rede.entradas, rede.resultados).vala.total.escavacao);
+}
+
+// A name or a message longer than its cell wraps inside it instead of being
+// cut; each stretch shows its surcharge.
+TEST(RelatorioRede, TextosLongosQuebramNaCelula)
+{
+    RedeTubulacoes rede = redeDe("rede-exemplo.csv");
+    const std::string nome = "T-18 \"travessia; avenida\" sob a linha férrea e o canal de drenagem";
+    rede.entradas[17].trecho = nome;
+    const LayoutRelatorio l = montarRelatorioRede(ProjetoTubo{}, rede, {"08/12/2026", "10:00"});
+    bool achado = false, sobrecarga = false;
+    for (const BandaRelatorio& b : l.bandas)
+        for (const ItemTexto& t : b.textos) {
+            if (t.texto == nome) {
+                achado = true;
+                EXPECT_TRUE(t.multilinha);
+                EXPECT_EQ(t.altura, 0); // grows to hold every line
+            }
+            sobrecarga = sobrecarga || t.texto == "Eixo triplo";
+        }
+    EXPECT_TRUE(achado);
+    EXPECT_TRUE(sobrecarga);
+    EXPECT_FALSE(l.cabecalhoNaPrimeiraPagina);
+    EXPECT_FALSE(l.cabecalhoPagina.textos.empty());
 }
 
 TEST(SaidaRede, Argumentos)
@@ -95,6 +135,16 @@ TEST(SaidaRede, Argumentos)
     EXPECT_TRUE(a.csv);
     EXPECT_EQ(a.pastaPdf, "pdf");
     EXPECT_EQ(a.xlsx, "r.xlsx");
+    // A project as the network: the one saved beside it, with the project
+    // as the base unless another is named.
+    const ArgumentosRede kvn = lerArgumentosRede({"--rede", "pasta/obra.KVN", "--lastro", "0.15"});
+    EXPECT_TRUE(kvn.ok) << kvn.erro;
+    EXPECT_EQ(kvn.rede, "pasta/obra-rede.csv");
+    EXPECT_EQ(kvn.projeto, "pasta/obra.KVN");
+    EXPECT_DOUBLE_EQ(kvn.vala.lastro, 0.15);
+    EXPECT_EQ(lerArgumentosRede({"--rede", "obra.kvn", "--projeto", "base.kvn"}).projeto, "base.kvn");
+    EXPECT_EQ(lerArgumentosRede({"--rede", "obra.kvn", "--lastro", "-1"}).erro,
+              "--lastro pede a espessura em metros, de 0 a 100 (0,10)");
 }
 
 TEST(SaidaRede, BlocosELinhas)
@@ -102,13 +152,14 @@ TEST(SaidaRede, BlocosELinhas)
     const RedeTubulacoes rede = redeDe("rede-exemplo.csv");
     const std::string blocos = saidaRede(rede, false);
     EXPECT_NE(blocos.find("trecho: T-01\nhsMontante: 1,200000\nhsJusante: 2,020000\nhsGovernante: "), std::string::npos);
-    EXPECT_NE(blocos.find("trecho: T-04\nerro: hs = 0,55 m: A altura mínima de terra deverá ser 0,60 m\n"),
+    EXPECT_NE(blocos.find("trecho: T-04\nerro: hs = 0,55 m (entre 3,03 e 0,45 m): A altura mínima de terra deverá ser 0,60 m\n"),
               std::string::npos);
     EXPECT_NE(blocos.find("quantitativo: total\ncomprimento: "), std::string::npos);
     const std::string csv = saidaRede(rede, true);
     EXPECT_EQ(csv.rfind("trecho;hsMontante;hsJusante;hsGovernante;bv;W;qs;fe;R;classeArmado;cargaArmado;"
-                        "classeSimples;cargaSimples;textoClasse;erro\n",
+                        "classeSimples;cargaSimples;textoClasse;profundidadeMedia;faixaProfundidade;faixaLargura;"
+                        "escavacao;escoramento;lastro;berco;envolvimento;reaterro;botaFora;erro\n",
                         0),
               0u);
-    EXPECT_NE(csv.find("\nT-04;;;;;;;;;;;;;;hs = 0,55 m: A altura mínima de terra deverá ser 0,60 m\n"), std::string::npos);
+    EXPECT_NE(csv.find("\nT-04;;;;;;;;;;;;;;;;;;;;;;;;hs = 0,55 m (entre 3,03 e 0,45 m): A altura mínima de terra deverá ser 0,60 m\n"), std::string::npos);
 }
