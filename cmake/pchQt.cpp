@@ -1,0 +1,1 @@
+// Holds the precompiled header of Qt Widgets that every window target reads.
