@@ -52,10 +52,10 @@ private slots:
         j.show();
         QCOMPARE(j.CmbBxFinalidade->currentIndex(), 1);
         QCOMPARE(j.CmbBxTipoTubo->currentIndex(), 0);
-        QCOMPARE(j.Edit2->text(), QStringLiteral("40,00"));
+        QCOMPARE(j.EditFck->text(), QStringLiteral("40,00"));
         QCOMPARE(j.CmbBxArmadura->currentIndex(), 1);
-        QCOMPARE(j.Edit5->text(), QStringLiteral("2,5"));
-        QVERIFY(j.Edit5->isEnabled());
+        QCOMPARE(j.EditDint->text(), QStringLiteral("2,5"));
+        QVERIFY(j.EditDint->isEnabled());
         QCOMPARE(j.GradeParedes->rowCount(), 14);
         QCOMPARE(j.GradeParedes->item(0, 1)->text(), QStringLiteral("50"));  // sewage 300 mm
         QCOMPARE(j.GradeParedes->item(3, 1)->text(), QStringLiteral("80"));  // the confirmed wall
@@ -68,9 +68,9 @@ private slots:
         p.etapas = {};
         TFtabelaArmaduras j(p);
         j.show();
-        QCOMPARE(j.Edit2->text(), QStringLiteral("35,00"));
+        QCOMPARE(j.EditFck->text(), QStringLiteral("35,00"));
         QCOMPARE(j.CmbBxArmadura->currentIndex(), 0);
-        QVERIFY(!j.Edit5->isEnabled());
+        QVERIFY(!j.EditDint->isEnabled());
         QCOMPARE(j.GradeParedes->item(3, 1)->text(), QStringLiteral("65"));
     }
 
@@ -110,7 +110,7 @@ private slots:
         QVERIFY(j.Detalhes->toPlainText().contains(QStringLiteral("Armadura máxima =")));
 
         // Another value withdraws the table.
-        QTest::keyClick(j.Edit2, Qt::Key_Backspace);
+        QTest::keyClick(j.EditFck, Qt::Key_Backspace);
         QCOMPARE(j.GradeTabela->model()->rowCount(), 0);
         QVERIFY(!j.BBuscar->isEnabled());
         QVERIFY(!j.BExportar->isEnabled());
@@ -149,7 +149,7 @@ private slots:
         QVERIFY(j.BCancelar->isEnabled());
         QVERIFY(!j.BDimensionar->isEnabled());
         QVERIFY(!j.BExportar->isEnabled());
-        QVERIFY(!j.Edit2->isEnabled());
+        QVERIFY(!j.EditFck->isEnabled());
         j.BCancelar->click();
         QTRY_COMPARE_WITH_TIMEOUT(terminada.size(), 1, 60000);
         QCOMPARE(terminada.takeFirst().at(0).toBool(), false);

@@ -129,7 +129,7 @@ TEST(Linha, UmaCelulaQueParaGuardaAMensagemDaExecucao)
     const CelulaLinha& c = t.celula(2, 3); // 500 mm, PA4, one cage on 50 mm
     EXPECT_FALSE(c.dimensionada());
     EXPECT_EQ(c.execucao.mensagem, mensagemSemDimensionamento);
-    const std::vector<CampoCelula> campos = camposCelula(c, false);
+    const std::vector<CampoCelula> campos = camposCelula(t, c, false);
     ASSERT_EQ(campos.size(), 5u);
     EXPECT_EQ(campos.back().chave, "erro");
     EXPECT_EQ(campos.back().valor.texto, mensagemSemDimensionamento);
@@ -139,7 +139,7 @@ TEST(Linha, CamposDeUmaCelulaDimensionadaSaoNumeros)
 {
     const TabelaLinha t = dimensionarLinha(linhaPadrao(finalidadePluvial, 0, ParametrosArmadura{}));
     const CelulaLinha& c = t.celula(0, 0);
-    const std::vector<CampoCelula> campos = camposCelula(c, false);
+    const std::vector<CampoCelula> campos = camposCelula(t, c, false);
     std::vector<std::string> chaves;
     for (const CampoCelula& f : campos)
         chaves.push_back(f.chave);
@@ -207,7 +207,7 @@ TEST(BuscaParedes, PreencheCadaCelulaEParaQuandoPedido)
         EXPECT_TRUE(c.paredeBuscada);
         EXPECT_EQ(c.paredeMinimaViavel, buscarParedeMinima(l, c.diametro, c.classe));
     }
-    const std::vector<CampoCelula> campos = camposCelula(t.celulas[0], true);
+    const std::vector<CampoCelula> campos = camposCelula(t, t.celulas[0], true);
     const auto parede = std::find_if(campos.begin(), campos.end(),
                                      [](const CampoCelula& f) { return f.chave == "hMinimaViavel"; });
     ASSERT_NE(parede, campos.end());
