@@ -39,7 +39,6 @@ QIcon iconeDe(QStyle* estilo, const QString& nome)
         {QStringLiteral("Btel"), QStyle::SP_FileDialogDetailedView},
         {QStringLiteral("Bpro"), QStyle::SP_DirHomeIcon},
         {QStringLiteral("Bfab"), QStyle::SP_DirHomeIcon},
-        {QStringLiteral("Bcus"), QStyle::SP_ComputerIcon},
         {QStringLiteral("Bobr"), QStyle::SP_DirIcon},
         {QStringLiteral("Bgeo"), QStyle::SP_DriveHDIcon},
         {QStringLiteral("Bins"), QStyle::SP_ArrowDown},

@@ -29,6 +29,7 @@
 #include "entradaProjeto.h"
 
 #include <QAction>
+#include <QToolBar>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <functional>
@@ -54,6 +55,9 @@ TFormPrincipal::TFormPrincipal(ProjetoRedwan& projeto, ResultadosRedwan& resulta
     longitudinal_->setObjectName(QStringLiteral("Image2"));
     connect(painel_, &PainelResumoRedwan::disposto, this, &TFormPrincipal::atualizarRotulosCota);
     criarComandos(comandosDaJanela());
+    // "Custos" is a menu entry beside "Fabricante"; the toolbar keeps its buttons.
+    if (auto* barra = findChild<QToolBar*>(QStringLiteral("BarraFerramentas")))
+        barra->removeAction(comando(QStringLiteral("Bcus")));
     definirArquivosProjeto({"Bsav", "rdw", "RecentesRedwan.txt"});
     ligarComandos();
 
