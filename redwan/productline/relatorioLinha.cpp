@@ -85,9 +85,9 @@ BandaRelatorio bandaParametros(const EntradaLinha& e)
     const std::string porDiametro = "por diâmetro";
     adicionarLinhaPares(b, 3 * passo,
                         {{0, "Tipo de Armadura:", tipo},
-                         {360, "d'int =", !dupla ? nada : variam ? porDiametro : dInt + " cm"},
-                         {470, "d'ext =", !dupla ? nada : variam ? porDiametro : dExt + " cm"},
-                         {575, "γs =", a.gamaS},
+                         {340, "d'int =", !dupla ? nada : variam ? porDiametro : dInt + " cm"},
+                         {455, "d'ext =", !dupla ? nada : variam ? porDiametro : dExt + " cm"},
+                         {585, "γs =", a.gamaS},
                          {660, "γc =", a.gamaC}});
     return b;
 }
@@ -108,8 +108,24 @@ BandaRelatorio bandaColunas()
     return b;
 }
 
-// Under a designed row: its steel, concrete and cost and, where the search
-// ran, its cheapest passing wall with the saving against the thinnest one.
+// A cell's cheapest passing wall with the saving against the thinnest one;
+// empty where that search did not run.
+std::string linhaMenorCusto(const CelulaLinha& c)
+{
+    if (!c.menorCustoBuscado)
+        return {};
+    const BuscaMenorCusto& m = c.menorCusto;
+    if (!m.paredeMenorCusto)
+        return std::string("Menor custo: parede ") + textoParedeNaoEncontrada;
+    const std::string inicio =
+        "Menor custo: h = " + std::to_string(*m.paredeMenorCusto) + " mm, " + formatarMoeda(m.custoMenor) + " por metro";
+    if (m.paredeMenorCusto == m.paredeMinimaViavel)
+        return inicio + ", a menor espessura que passa";
+    return inicio + "; economia de " + formatarMoeda(m.economia()) + " por metro sobre h = "
+        + std::to_string(*m.paredeMinimaViavel) + " mm";
+}
+
+// Under a designed row: its steel, concrete and cost, then its cheapest wall.
 void linhasCusto(BandaRelatorio& b, const TabelaLinha& t, const CelulaLinha& c)
 {
     const std::optional<CustoCelula> custo = custoCelula(t, c);
@@ -117,18 +133,11 @@ void linhasCusto(BandaRelatorio& b, const TabelaLinha& t, const CelulaLinha& c)
         return;
     const TextosCusto tc = textosCusto(custo->quantidades, custo->custo);
     std::string texto = tc.aco + "   " + tc.concreto + "   " + tc.custo;
-    if (c.menorCustoBuscado) {
-        const BuscaMenorCusto& m = c.menorCusto;
-        texto += "\nMenor custo: ";
-        if (!m.paredeMenorCusto)
-            texto += std::string("parede ") + textoParedeNaoEncontrada;
-        else
-            texto += "h = " + std::to_string(*m.paredeMenorCusto) + " mm, " + formatarMoeda(m.custoMenor)
-                + " por metro; economia de " + formatarMoeda(m.economia()) + " por metro sobre h = "
-                + std::to_string(*m.paredeMinimaViavel) + " mm";
-    }
+    if (const std::string m = linhaMenorCusto(c); !m.empty())
+        texto += "\n" + m;
     const int x = colunas[cP].x;
-    adicionarCaixaTexto(b, x, alturaLinha, larguraA4 - MargensPagina{}.esquerda - MargensPagina{}.direita - x, 0, texto, {tamanhoTabela - 1, false, corPreta});
+    adicionarCaixaTexto(b, x, alturaLinha, larguraA4 - MargensPagina{}.esquerda - MargensPagina{}.direita - x, 0,
+                        texto, {tamanhoTabela - 1, false, corPreta});
     b.altura = alturaLinha;
 }
 
@@ -151,7 +160,11 @@ BandaRelatorio bandaCelula(const TabelaLinha& t, const CelulaLinha& c)
         // The run's own message, across the result columns.
         const int x = colunas[cAsC].x;
         const int largura = colunas[cFiss].x + colunas[cFiss].largura - x;
-        adicionarCaixaTexto(b, x, 0, largura, 0, c.execucao.mensagem, {tamanhoTabela, false, corVermelha});
+        // The walls found do not depend on the wall designed: they follow the message.
+        std::string texto = c.execucao.mensagem;
+        if (const std::string m = linhaMenorCusto(c); !m.empty())
+            texto += "\n" + m;
+        adicionarCaixaTexto(b, x, 0, largura, 0, texto, {tamanhoTabela, false, corVermelha});
         return b;
     }
     const ResultadoDimensionamento& r = c.execucao.resultado;

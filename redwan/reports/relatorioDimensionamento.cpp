@@ -170,7 +170,7 @@ BandaRelatorio bandaCusto(const TextosResultados& r, const Medidas& m)
 {
     if (r.Custo.empty())
         return BandaRelatorio{0};
-    BandaRelatorio b{3 * m.passo + m.folga};
+    BandaRelatorio b{4 * m.passo + m.folga};
     adicionarTexto(b, 0, 0, "Aço, concreto e custo por metro de tubo:", estiloSubtitulo);
     int y = 0;
     for (const std::string* linha : {&r.Aco, &r.Concreto, &r.Custo})
