@@ -169,10 +169,18 @@ TFtabelaArmaduras::TFtabelaArmaduras(const ProjetoRedwan& projeto, QWidget* pare
     connect(BRelatorio, &QPushButton::clicked, this, &TFtabelaArmaduras::RelatorioTabela);
     connect(BFechar, &QPushButton::clicked, this, &QDialog::close);
     connect(BParedesMinimas, &QPushButton::clicked, this, [this] {
-        EntradaLinha l = lerControles();
+        EntradaLinha l = tabela_ ? tabela_->entrada : lerControles();
         aplicarParedesMinimas(l);
+        if (!tabela_) {
+            carregar(l);
+            return;
+        }
+        // A designed line keeps its work: only the diameters whose wall changes are designed again.
+        for (int d = 0; d < static_cast<int>(l.diametros.size()); ++d)
+            if (l.diametros[static_cast<std::size_t>(d)].h != tabela_->entrada.diametros[static_cast<std::size_t>(d)].h)
+                redimensionarDiametro(*tabela_, d, l.diametros[static_cast<std::size_t>(d)].h);
         carregar(l);
-        limparTabela();
+        mostrarTabelaAlterada();
     });
     connect(GradeTabela->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &TFtabelaArmaduras::mostrarDetalhes);

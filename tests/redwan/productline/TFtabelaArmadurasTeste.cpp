@@ -255,6 +255,13 @@ private slots:
                 QCOMPARE(j.tabela()->entrada.diametros[d].h, std::to_string(*esperada));
         }
         QVERIFY(j.tabela()->celula(2, 0).passa());
+
+        // "Paredes mínimas" on a designed line: the least walls, the found ones kept.
+        j.BParedesMinimas->click();
+        QVERIFY(j.tabela().has_value());
+        QCOMPARE(j.GradeParedes->item(0, 1)->text(), QStringLiteral("45"));
+        QCOMPARE(j.tabela()->celula(0, 0).h, std::string("45"));
+        QVERIFY(j.tabela()->celula(0, 0).menorCustoBuscado);
     }
 
     void fecharDuranteABuscaParaABusca()

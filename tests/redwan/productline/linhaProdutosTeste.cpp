@@ -2,6 +2,8 @@
 // with the cell's inputs; the wall search finds the thinnest wall that
 // passes, or none.
 #include "buscaParede.h"
+#include "numeros.h"
+#include "relatorioLinha.h"
 #include "camposLinha.h"
 #include "entradaProjeto.h"
 #include "linhaProdutos.h"
@@ -218,3 +220,28 @@ TEST(BuscaParedes, PreencheCadaCelulaEParaQuandoPedido)
 }
 
 } // namespace
+
+// The report of a line whose diameters differ in cage type: the heading says
+// so, and every row names its diameter, so a page never opens on a row
+// without one.
+TEST(RelatorioLinha, TipoDeCadaLinhaEDiametroEmCadaLinha)
+{
+    EntradaLinha l = linhaPadrao(finalidadePluvial, 0, parametros(armaduraDupla));
+    l.diametros.resize(3);
+    l.diametros[0].tipo = armaduraSimples;
+    DadosRelatorioLinha d;
+    d.tabela = dimensionarLinha(l);
+    const LayoutRelatorio r = montarRelatorioLinha(d);
+    std::string cabecalho;
+    for (const BandaRelatorio& b : r.bandas)
+        for (const ItemTexto& t : b.textos)
+            cabecalho += t.texto + "|";
+    EXPECT_NE(cabecalho.find("Tipo de Armadura:|por diâmetro (coluna Arm.)|"), std::string::npos);
+    const std::size_t primeira = r.bandas.size() - 1 - d.tabela.celulas.size();
+    for (std::size_t k = 0; k < d.tabela.celulas.size(); ++k) {
+        const BandaRelatorio& b = r.bandas[primeira + k];
+        ASSERT_FALSE(b.textos.empty());
+        EXPECT_EQ(b.textos[0].texto, formatar0(d.tabela.celulas[k].di)) << k;
+        EXPECT_EQ(b.textos[4].texto, k < 4 ? "simples" : "dupla") << k;
+    }
+}
