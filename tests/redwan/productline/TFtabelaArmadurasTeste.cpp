@@ -7,6 +7,9 @@
 #include "ModeloTabelaArmaduras.h"
 #include "TFtabelaArmaduras.h"
 #include "buscaParede.h"
+#include "BaseTemporaria.h"
+#include "ExecucaoModal.h"
+#include "TFcustos.h"
 #include "numeros.h"
 #include "parametrosArmadura.h"
 
@@ -262,6 +265,27 @@ private slots:
         QCOMPARE(j.GradeParedes->item(0, 1)->text(), QStringLiteral("45"));
         QCOMPARE(j.tabela()->celula(0, 0).h, std::string("45"));
         QVERIFY(j.tabela()->celula(0, 0).menorCustoBuscado);
+
+        // New prices from "Custos": the costs follow, the cheapest walls found
+        // at the old ones are forgotten, the thinnest ones stay.
+        substituirExecucaoModal([](QDialog& d) {
+            auto& custos = static_cast<TFcustos&>(d);
+            custos.show();
+            custos.EditPrecoAco->setText(QStringLiteral("19,00"));
+            custos.confirmar();
+            return 1;
+        });
+        BaseTemporaria base;
+        j.BCustos->click();
+        substituirExecucaoModal({});
+        QCOMPARE(j.precos(), (PrecosCusto{550.0, 19.0}));
+        QVERIFY(!j.tabela()->celula(0, 0).menorCustoBuscado);
+        QVERIFY(j.tabela()->celula(0, 0).paredeBuscada);
+        int k = 0;
+        while (!j.tabela()->celulas[k].dimensionada())
+            ++k;
+        j.GradeTabela->setCurrentIndex(j.GradeTabela->model()->index(k / 4, k % 4));
+        QVERIFY2(j.Detalhes->toPlainText().contains(QStringLiteral("aço a R$ 19,00/kg")), qPrintable(j.Detalhes->toPlainText()));
     }
 
     void fecharDuranteABuscaParaABusca()
