@@ -2,6 +2,7 @@
 
 #include "ArquivoRedwan.h"
 #include "TextoQt.h"
+#include "custoTubo.h"
 #include "dimensionamento.h"
 #include "entradaProjeto.h"
 #include "numeros.h"
@@ -14,11 +15,12 @@ const std::vector<std::string>& chavesCalculoRedwan()
         "arquivo",  "P",        "Mc",          "Ms",          "dC",    "xC",    "domC",
         "AsC",      "dS",       "xS",          "domS",        "AsS",   "Dcoro", "AsP_Prat",
         "AsMin",    "AsIntMin", "AsExtMin",    "telaInterna", "telaExterna", "AsMax", "Vu",
-        "w",        "verificacaoCobrimento",   "verificacaoCortante", "verificacaoFissuras"};
+        "w",        "verificacaoCobrimento",   "verificacaoCortante", "verificacaoFissuras",
+        "acoInterno", "acoExterno", "acoTotal", "concreto", "custo"};
     return chaves;
 }
 
-CalculoArquivoRedwan calcularArquivoRedwan(const QString& caminho)
+CalculoArquivoRedwan calcularArquivoRedwan(const QString& caminho, const PrecosCusto& precos)
 {
     CalculoArquivoRedwan c;
     c.campos.emplace_back("arquivo", std8(caminho));
@@ -61,6 +63,14 @@ CalculoArquivoRedwan calcularArquivoRedwan(const QString& caminho)
                                      {"verificacaoCobrimento", r.verificacaoCobrimento},
                                      {"verificacaoCortante", r.verificacaoCortante},
                                      {"verificacaoFissuras", r.verificacaoFissuras}});
+    const QuantidadesTubo q = quantidadesTubo(r);
+    const double custo = custoTubo(q, precos);
+    c.campos.insert(c.campos.end(), {{"acoInterno", numeroSaida(q.acoInterno)},
+                                     {"acoExterno", numeroSaida(q.acoExterno)},
+                                     {"acoTotal", numeroSaida(q.acoTotal)},
+                                     {"concreto", numeroSaida(q.concreto)},
+                                     {"custo", numeroSaida(custo)}});
+    completarTextosCusto(c.resultados, q, custo);
     c.ok = true;
     return c;
 }

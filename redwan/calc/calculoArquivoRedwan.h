@@ -4,6 +4,7 @@
 // the fields printed for it.
 
 #include "ProjetoRedwan.h"
+#include "precosCusto.h"
 #include "resultadoDimensionamento.h"
 #include "saidaCalculadora.h"
 
@@ -17,7 +18,8 @@ struct CalculoArquivoRedwan {
     EstadoDimensionamento estado; // the run, for the calculation sheet
 };
 
-CalculoArquivoRedwan calcularArquivoRedwan(const QString& caminho);
+// Steel, concrete and cost at `precos`.
+CalculoArquivoRedwan calcularArquivoRedwan(const QString& caminho, const PrecosCusto& precos = {});
 
 // The keys in print order, without the error.
 const std::vector<std::string>& chavesCalculoRedwan();

@@ -1,6 +1,7 @@
 // redwan-calc: the reinforcement of many Redwan projects at once.
 //   redwan-calc [--csv] [--memoria] [--pdf PASTA] ARQUIVO.rdw|PASTA...
 //   redwan-calc --tabela [options of the product line]
+#include "ArquivoCustos.h"
 #include "ArquivoFabricante.h"
 #include "Calculadora.h"
 #include "ExportacaoPdf.h"
@@ -11,6 +12,9 @@
 #include "memoriaDimensionamento.h"
 #include "tabelaCalculadora.h"
 
+#include "numeros.h"
+
+#include <cstdio>
 #include <optional>
 
 int main(int argc, char* argv[])
@@ -22,15 +26,37 @@ int main(int argc, char* argv[])
                                    versaoRedwan, ".rdw"});
     linha.app.footer("A tabela de armaduras de uma linha de produtos inteira:\n"
                      "  redwan-calc --tabela [OPÇÕES]    (--tabela --help mostra as suas opções)");
+    std::string precoConcreto, precoAco;
+    linha.app.add_option("--preco-concreto", precoConcreto, "preço do concreto, R$/m³ (padrão: o de Config/Custos.ini)");
+    linha.app.add_option("--preco-aco", precoAco, "preço do aço, R$/kg (padrão: o de Config/Custos.ini)");
     if (const auto fim = linha.ler(argc, argv))
         return *fim;
+    PrecosCusto precos = lerArquivoCustos();
+    struct PrecoDado {
+        const std::string& texto;
+        double& destino;
+        const char* nome;
+    };
+    const PrecoDado precosDados[] = {{precoConcreto, precos.concreto, "do concreto"},
+                                     {precoAco, precos.aco, "do aço"}};
+    for (const auto& [texto, destino, nome] : precosDados) {
+        if (texto.empty())
+            continue;
+        const std::string problema = conferirPreco(texto, nome);
+        if (!problema.empty()) {
+            std::fprintf(stderr, "redwan-calc: %s\n", problema.c_str());
+            return UsoErrado;
+        }
+        destino = converterNumero(texto);
+    }
 
     // The reports carry the manufacturer of the base folder, as "Relatório" does.
     std::optional<DadosRelatorioDimensionamento> modelo;
-    const auto relatorioDe = [&modelo](const CalculoArquivoRedwan& c) {
+    const auto relatorioDe = [&modelo, &precos](const CalculoArquivoRedwan& c) {
         if (!modelo) {
             modelo.emplace();
             modelo->fabricante = lerArquivoFabricante();
+            modelo->precos = precos;
             marcarMomentoAtual(*modelo);
         }
         DadosRelatorioDimensionamento relatorio = *modelo;
@@ -39,7 +65,7 @@ int main(int argc, char* argv[])
         return relatorio;
     };
     return executarCalculadora(argc, argv, linha.argumentos, chavesCalculoRedwan(), [&](const QString& arquivo) {
-        const CalculoArquivoRedwan c = calcularArquivoRedwan(arquivo);
+        const CalculoArquivoRedwan c = calcularArquivoRedwan(arquivo, precos);
         CalculoDeArquivo r{c.ok, c.campos, {}};
         r.exportarRelatorio = [&relatorioDe, c](const QString& pdf) {
             return exportarRelatorioDimensionamento(relatorioDe(c), pdf);

@@ -1,5 +1,6 @@
 #include "tabelaCalculadora.h"
 
+#include "ArquivoCustos.h"
 #include "ArquivoFabricante.h"
 #include "ArquivoSeguro.h"
 #include "Calculadora.h"
@@ -9,6 +10,7 @@
 #include "buscaParede.h"
 #include "planilhaLinha.h"
 #include "planilhaXlsx.h"
+#include "numeros.h"
 #include "saidaCalculadora.h"
 
 #include <QDir>
@@ -30,6 +32,16 @@ bool lerLinhas(const QString& caminho, std::vector<std::string>& linhas, QString
         linhas.push_back(std8(fluxo.readLine()));
     return true;
 }
+// The configured prices, each overridden by its option.
+PrecosCusto precosDaLinhaDeComando(const ArgumentosTabela& a)
+{
+    PrecosCusto p = lerArquivoCustos();
+    if (!a.precoConcreto.empty())
+        p.concreto = converterNumero(a.precoConcreto);
+    if (!a.precoAco.empty())
+        p.aco = converterNumero(a.precoAco);
+    return p;
+}
 } // namespace
 
 std::string saidaTabela(const TabelaLinha& tabela, bool csv)
@@ -37,10 +49,11 @@ std::string saidaTabela(const TabelaLinha& tabela, bool csv)
     if (csv)
         return csvCalculadora(tabela);
     const bool parede = paredeBuscadaEmAlguma(tabela);
+    const bool menorCusto = menorCustoBuscadoEmAlguma(tabela);
     std::string texto;
     for (const CelulaLinha& c : tabela.celulas) {
         CamposSaida campos;
-        for (const CampoCelula& f : camposCelula(c, parede))
+        for (const CampoCelula& f : camposCelula(tabela, c, parede, menorCusto))
             campos.emplace_back(f.chave, f.valor.numero ? numeroSaida(f.valor.valor) : f.valor.texto);
         texto += blocoChaveValor(campos) + "\n";
     }
@@ -76,8 +89,10 @@ int executarTabela(int argc, char* argv[])
         }
     }
 
-    TabelaLinha tabela = dimensionarLinha(a.linha);
-    if (a.paredeMinima)
+    TabelaLinha tabela = dimensionarLinha(a.linha, precosDaLinhaDeComando(a));
+    if (a.menorCusto)
+        buscarMenoresCustos(tabela);
+    else if (a.paredeMinima)
         buscarParedes(tabela);
     escrever(stdout, saidaTabela(tabela, a.csv));
 

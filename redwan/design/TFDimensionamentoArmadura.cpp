@@ -33,6 +33,8 @@ const Componente componentes[] = {
     {"Label26", &TextosResultados::Label26}, {"Label29", &TextosResultados::Label29},
     {"Label17", &TextosResultados::Label17}, {"Label18", &TextosResultados::Label18},
     {"Label19", &TextosResultados::Label19},
+    {"LabelAco", &TextosResultados::Aco},    {"LabelConcreto", &TextosResultados::Concreto},
+    {"LabelCusto", &TextosResultados::Custo},
 };
 
 // The verdicts and the colour each one takes.
@@ -174,6 +176,11 @@ QGroupBox* TFDimensionamentoArmadura::grupoTelas()
     grade->addWidget(criarPainel("Pext", g), 1, 1);
     for (const char* nome : {"Pint", "Pext"})
         pintar(rotulo(QLatin1String(nome)), corVermelha);
+    // What one metre of this pipe takes and costs.
+    grade->setRowMinimumHeight(2, 6);
+    int linha = 3;
+    for (const char* nome : {"LabelAco", "LabelConcreto", "LabelCusto"})
+        grade->addWidget(criarValor(nome, g), linha++, 0, 1, 2);
     return g;
 }
 

@@ -38,6 +38,10 @@ ResultadoDimensionamento resultadoDimensionamento(const EstadoDimensionamento& e
     r.tipoArmadura = e.tipoArmadura;
     r.tipoTubo = e.tipoTubo;
     r.P = e.P;
+    r.di = e.geometria.di;
+    r.h = e.geometria.h;
+    r.dLinhaInt = e.dLinhaInt;
+    r.dLinhaExt = e.dLinhaExt;
     r.Mc = e.esforcos.Mc;
     r.Ms = e.esforcos.Ms;
     r.Ns = e.esforcos.Ns;

@@ -26,6 +26,8 @@ struct ResultadoDimensionamento {
     int tipoArmadura = CircularSimples;
     int tipoTubo = MachoFemea;
     double P = 0.0;                                  // kN/m
+    double di = 0.0, h = 0.0;                        // mm
+    double dLinhaInt = 0.0, dLinhaExt = 0.0;         // cage covers, cm (double arrangement)
     double Mc = 0.0, Ms = 0.0;                       // kN·m/m
     double Ns = 0.0, Vc = 0.0;                       // kN/m; Nc and Vs are none
     double dC = 0.0, xC = 0.0, AsC = 0.0;            // crown: cm, cm, cm²/m
@@ -84,6 +86,9 @@ struct TextosResultados {
     std::string Label17;
     std::string Label18;
     std::string Label19;  // or "----"
+    // Under the meshes: steel, concrete and cost of one metre of the pipe,
+    // at the manufacturer's prices; empty until priced.
+    std::string Aco, Concreto, Custo;
 };
 
 TextosResultados textosResultados(const ResultadoDimensionamento& r);

@@ -15,8 +15,11 @@ void ModeloTabelaArmaduras::definirTabela(const TabelaLinha* tabela)
 
 void ModeloTabelaArmaduras::atualizarCelulas()
 {
-    if (rowCount() > 0 && columnCount() > 0)
+    if (rowCount() > 0 && columnCount() > 0) {
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+        // A diameter's heading names its wall.
+        emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+    }
 }
 
 const CelulaLinha* ModeloTabelaArmaduras::celula(const QModelIndex& i) const

@@ -13,7 +13,7 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     void definirTabela(const TabelaLinha* tabela); // not owned; nullptr empties the grid
-    // The cells changed in place (the wall search).
+    // The cells changed in place (a search, a diameter designed again).
     void atualizarCelulas();
 
     const CelulaLinha* celula(const QModelIndex& indice) const;

@@ -13,6 +13,9 @@
 #include "conferenciaLinha.h"
 #include "geometriaRedwan.h"
 #include "textosCelula.h"
+#include "ExecucaoModal.h"
+#include "TFcustos.h"
+#include "planilhaLinha.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -63,22 +66,22 @@ TFtabelaArmaduras::TFtabelaArmaduras(const ProjetoRedwan& projeto, QWidget* pare
     auto* linha = new QGroupBox(QStringLiteral("Linha de produtos:"), this);
     CmbBxFinalidade = criarLista(QStringLiteral("CmbBxFinalidade"), finalidadesRedwan(), linha);
     CmbBxTipoTubo = criarLista(QStringLiteral("CmbBxTipoTubo"), tiposTuboRedwan(), linha);
-    Edit2 = criarCampo(QStringLiteral("Edit2"), linha);
+    EditFck = criarCampo(QStringLiteral("EditFck"), linha);
     CmbBxArmadura = criarLista(QStringLiteral("CmbBxArmadura"), tiposArmadura(), linha);
-    Edit5 = criarCampo(QStringLiteral("Edit5"), linha);
-    Edit6 = criarCampo(QStringLiteral("Edit6"), linha);
-    Edit3 = criarCampo(QStringLiteral("Edit3"), linha);
-    Edit4 = criarCampo(QStringLiteral("Edit4"), linha);
+    EditDint = criarCampo(QStringLiteral("EditDint"), linha);
+    EditDext = criarCampo(QStringLiteral("EditDext"), linha);
+    EditGamaS = criarCampo(QStringLiteral("EditGamaS"), linha);
+    EditGamaC = criarCampo(QStringLiteral("EditGamaC"), linha);
     auto* grade = new QGridLayout(linha);
     const std::pair<QString, QWidget*> linhas[] = {
         {QStringLiteral("Finalidade:"), CmbBxFinalidade},
         {QStringLiteral("Tipo de Tubo:"), CmbBxTipoTubo},
-        {QStringLiteral("f<sub>ck</sub> (MPa) ="), Edit2},
+        {QStringLiteral("f<sub>ck</sub> (MPa) ="), EditFck},
         {QStringLiteral("Tipo de Armadura:"), CmbBxArmadura},
-        {QStringLiteral("d'<sub>int</sub> (cm) ="), Edit5},
-        {QStringLiteral("d'<sub>ext</sub> (cm) ="), Edit6},
-        {QStringLiteral("γ<sub>s</sub> ="), Edit3},
-        {QStringLiteral("γ<sub>c</sub> ="), Edit4},
+        {QStringLiteral("d'<sub>int</sub> (cm) ="), EditDint},
+        {QStringLiteral("d'<sub>ext</sub> (cm) ="), EditDext},
+        {QStringLiteral("γ<sub>s</sub> ="), EditGamaS},
+        {QStringLiteral("γ<sub>c</sub> ="), EditGamaC},
     };
     int k = 0;
     for (const auto& [rotulo, controle] : linhas) {
@@ -95,9 +98,14 @@ TFtabelaArmaduras::TFtabelaArmaduras(const ProjetoRedwan& projeto, QWidget* pare
     GradeParedes->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     GradeParedes->setSelectionMode(QAbstractItemView::SingleSelection);
     BParedesMinimas = criarBotao(QStringLiteral("BParedesMinimas"), QStringLiteral("Paredes mínimas"), paredes);
+    BAdotarParedes =
+        criarBotao(QStringLiteral("BAdotarParedes"), QStringLiteral("Adotar paredes encontradas"), paredes);
     auto* colunaParedes = new QVBoxLayout(paredes);
     colunaParedes->addWidget(GradeParedes);
-    colunaParedes->addWidget(BParedesMinimas);
+    auto* botoesParedes = new QHBoxLayout;
+    botoesParedes->addWidget(BParedesMinimas);
+    botoesParedes->addWidget(BAdotarParedes);
+    colunaParedes->addLayout(botoesParedes);
 
     auto* esquerda = new QVBoxLayout;
     esquerda->addWidget(linha);
@@ -105,6 +113,7 @@ TFtabelaArmaduras::TFtabelaArmaduras(const ProjetoRedwan& projeto, QWidget* pare
 
     BDimensionar = criarBotao(QStringLiteral("BDimensionar"), QStringLiteral("Dimensionar"), this);
     BBuscar = criarBotao(QStringLiteral("BBuscar"), QStringLiteral("Buscar paredes mínimas"), this);
+    BBuscarCusto = criarBotao(QStringLiteral("BBuscarCusto"), QStringLiteral("Buscar menor custo"), this);
     BCancelar = criarBotao(QStringLiteral("BCancelar"), QStringLiteral("Cancelar busca"), this);
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
@@ -113,6 +122,7 @@ TFtabelaArmaduras::TFtabelaArmaduras(const ProjetoRedwan& projeto, QWidget* pare
     auto* acoes = new QHBoxLayout;
     acoes->addWidget(BDimensionar);
     acoes->addWidget(BBuscar);
+    acoes->addWidget(BBuscarCusto);
     acoes->addWidget(ProgressBar1, 1);
     acoes->addWidget(BCancelar);
 
@@ -128,10 +138,12 @@ TFtabelaArmaduras::TFtabelaArmaduras(const ProjetoRedwan& projeto, QWidget* pare
     Detalhes->setObjectName(QStringLiteral("Detalhes"));
     Detalhes->setMaximumHeight(170);
 
+    BCustos = criarBotao(QStringLiteral("BCustos"), QStringLiteral("Custos"), this);
     BExportar = criarBotao(QStringLiteral("BExportar"), QStringLiteral("Exportar"), this);
     BRelatorio = criarBotao(QStringLiteral("BRelatorio"), QStringLiteral("Relatório da tabela"), this);
     BFechar = criarBotao(QStringLiteral("BFechar"), QStringLiteral("Fechar"), this);
     auto* pe = new QHBoxLayout;
+    pe->addWidget(BCustos);
     pe->addStretch();
     pe->addWidget(BExportar);
     pe->addWidget(BRelatorio);
@@ -149,15 +161,26 @@ TFtabelaArmaduras::TFtabelaArmaduras(const ProjetoRedwan& projeto, QWidget* pare
 
     connect(BDimensionar, &QPushButton::clicked, this, &TFtabelaArmaduras::Dimensionar);
     connect(BBuscar, &QPushButton::clicked, this, &TFtabelaArmaduras::BuscarParedes);
+    connect(BBuscarCusto, &QPushButton::clicked, this, &TFtabelaArmaduras::BuscarMenorCusto);
+    connect(BAdotarParedes, &QPushButton::clicked, this, &TFtabelaArmaduras::AdotarParedes);
+    connect(BCustos, &QPushButton::clicked, this, &TFtabelaArmaduras::Custos);
     connect(BCancelar, &QPushButton::clicked, this, [this] { cancelar_ = true; });
     connect(BExportar, &QPushButton::clicked, this, &TFtabelaArmaduras::Exportar);
     connect(BRelatorio, &QPushButton::clicked, this, &TFtabelaArmaduras::RelatorioTabela);
     connect(BFechar, &QPushButton::clicked, this, &QDialog::close);
     connect(BParedesMinimas, &QPushButton::clicked, this, [this] {
-        EntradaLinha l = lerControles();
+        EntradaLinha l = tabela_ ? tabela_->entrada : lerControles();
         aplicarParedesMinimas(l);
+        if (!tabela_) {
+            carregar(l);
+            return;
+        }
+        // A designed line keeps its work: only the diameters whose wall changes are designed again.
+        for (int d = 0; d < static_cast<int>(l.diametros.size()); ++d)
+            if (l.diametros[static_cast<std::size_t>(d)].h != tabela_->entrada.diametros[static_cast<std::size_t>(d)].h)
+                redimensionarDiametro(*tabela_, d, l.diametros[static_cast<std::size_t>(d)].h);
         carregar(l);
-        limparTabela();
+        mostrarTabelaAlterada();
     });
     connect(GradeTabela->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &TFtabelaArmaduras::mostrarDetalhes);
@@ -185,11 +208,11 @@ TFtabelaArmaduras::TFtabelaArmaduras(const ProjetoRedwan& projeto, QWidget* pare
             if (!carregando_)
                 limparTabela();
         });
-    for (QLineEdit* c : {Edit2, Edit5, Edit6, Edit3, Edit4})
+    for (QLineEdit* c : {EditFck, EditDint, EditDext, EditGamaS, EditGamaC})
         connect(c, &QLineEdit::textEdited, this, &TFtabelaArmaduras::limparTabela);
-    connect(GradeParedes, &QTableWidget::itemChanged, this, [this] {
-        if (!carregando_)
-            limparTabela();
+    connect(GradeParedes, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        if (!carregando_ && item->column() == colunaH)
+            aoEditarParede(item->row());
     });
     carregarDoProjeto();
 }
@@ -228,12 +251,12 @@ void TFtabelaArmaduras::carregar(const EntradaLinha& l)
     carregando_ = true;
     CmbBxFinalidade->setCurrentIndex(l.finalidade);
     CmbBxTipoTubo->setCurrentIndex(l.tipoTubo);
-    Edit2->setText(qt(l.parametros.fck));
+    EditFck->setText(qt(l.parametros.fck));
     CmbBxArmadura->setCurrentIndex(l.parametros.tipo == armaduraDupla ? 1 : 0);
-    Edit5->setText(qt(l.parametros.dInt));
-    Edit6->setText(qt(l.parametros.dExt));
-    Edit3->setText(qt(l.parametros.gamaS));
-    Edit4->setText(qt(l.parametros.gamaC));
+    EditDint->setText(qt(l.parametros.dInt));
+    EditDext->setText(qt(l.parametros.dExt));
+    EditGamaS->setText(qt(l.parametros.gamaS));
+    EditGamaC->setText(qt(l.parametros.gamaC));
     diametros_ = l.diametros;
     GradeParedes->setRowCount(static_cast<int>(l.diametros.size()));
     for (int k = 0; k < static_cast<int>(l.diametros.size()); ++k) {
@@ -258,12 +281,12 @@ EntradaLinha TFtabelaArmaduras::lerControles() const
     EntradaLinha l;
     l.finalidade = CmbBxFinalidade->currentIndex();
     l.tipoTubo = CmbBxTipoTubo->currentIndex();
-    l.parametros.fck = std8(Edit2->text());
+    l.parametros.fck = std8(EditFck->text());
     l.parametros.tipo = CmbBxArmadura->currentIndex();
-    l.parametros.dInt = std8(Edit5->text());
-    l.parametros.dExt = std8(Edit6->text());
-    l.parametros.gamaS = std8(Edit3->text());
-    l.parametros.gamaC = std8(Edit4->text());
+    l.parametros.dInt = std8(EditDint->text());
+    l.parametros.dExt = std8(EditDext->text());
+    l.parametros.gamaS = std8(EditGamaS->text());
+    l.parametros.gamaC = std8(EditGamaC->text());
     l.diametros = diametros_;
     for (int k = 0; k < static_cast<int>(l.diametros.size()); ++k) {
         DiametroLinha& d = l.diametros[static_cast<std::size_t>(k)];
@@ -280,18 +303,18 @@ EntradaLinha TFtabelaArmaduras::lerControles() const
 void TFtabelaArmaduras::mostrarTipo()
 {
     const bool dupla = CmbBxArmadura->currentIndex() == armaduraDupla;
-    Edit5->setEnabled(dupla);
-    Edit6->setEnabled(dupla);
+    EditDint->setEnabled(dupla);
+    EditDext->setEnabled(dupla);
 }
 
 QLineEdit* TFtabelaArmaduras::campo(CampoArmadura c) const
 {
     switch (c) {
-    case CampoArmadura::Fck: return Edit2;
-    case CampoArmadura::DInt: return Edit5;
-    case CampoArmadura::DExt: return Edit6;
-    case CampoArmadura::GamaS: return Edit3;
-    case CampoArmadura::GamaC: return Edit4;
+    case CampoArmadura::Fck: return EditFck;
+    case CampoArmadura::DInt: return EditDint;
+    case CampoArmadura::DExt: return EditDext;
+    case CampoArmadura::GamaS: return EditGamaS;
+    case CampoArmadura::GamaC: return EditGamaC;
     default: return nullptr;
     }
 }
@@ -310,12 +333,15 @@ void TFtabelaArmaduras::limparTabela()
 void TFtabelaArmaduras::habilitar()
 {
     const bool livre = !buscando_;
-    for (QWidget* w : std::initializer_list<QWidget*>{CmbBxFinalidade, CmbBxTipoTubo, Edit2, CmbBxArmadura, Edit3,
-                                                     Edit4, GradeParedes, BParedesMinimas, BDimensionar, BFechar})
+    for (QWidget* w : std::initializer_list<QWidget*>{CmbBxFinalidade, CmbBxTipoTubo, EditFck, CmbBxArmadura, EditGamaS,
+                                                     EditGamaC, GradeParedes, BParedesMinimas, BDimensionar, BCustos,
+                                                     BFechar})
         w->setEnabled(livre);
-    Edit5->setEnabled(livre && CmbBxArmadura->currentIndex() == armaduraDupla);
-    Edit6->setEnabled(Edit5->isEnabled());
+    EditDint->setEnabled(livre && CmbBxArmadura->currentIndex() == armaduraDupla);
+    EditDext->setEnabled(EditDint->isEnabled());
     BBuscar->setEnabled(livre && tabela_.has_value());
+    BBuscarCusto->setEnabled(BBuscar->isEnabled());
+    BAdotarParedes->setEnabled(livre && tabela_ && paredeBuscadaEmAlguma(*tabela_));
     BExportar->setEnabled(livre && tabela_.has_value());
     BRelatorio->setEnabled(livre && tabela_.has_value());
     BCancelar->setEnabled(buscando_);
@@ -344,7 +370,7 @@ void TFtabelaArmaduras::Dimensionar()
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    tabela_ = dimensionarLinha(l);
+    tabela_ = dimensionarLinha(l, precos());
     QApplication::restoreOverrideCursor();
     modelo_->definirTabela(&*tabela_);
     GradeTabela->resizeRowsToContents();
@@ -356,7 +382,12 @@ void TFtabelaArmaduras::Dimensionar()
 // The search fills a copy of the table on a thread of its own; the window
 // stays responsive, and the copy replaces the table only when every cell
 // has been searched. Cancelling stops it after the cell in hand.
-void TFtabelaArmaduras::BuscarParedes()
+void TFtabelaArmaduras::BuscarParedes() { iniciarBusca(false); }
+
+// The same search priced: each cell's thinnest and cheapest passing walls.
+void TFtabelaArmaduras::BuscarMenorCusto() { iniciarBusca(true); }
+
+void TFtabelaArmaduras::iniciarBusca(bool menorCusto)
 {
     if (!tabela_ || buscando_)
         return;
@@ -368,8 +399,8 @@ void TFtabelaArmaduras::BuscarParedes()
     ProgressBar1->setValue(0);
     auto trabalho = std::make_shared<TabelaLinha>(*tabela_);
     trabalho_ = trabalho;
-    trabalhador_ = std::thread([this, trabalho, geracao] {
-        const bool completa = buscarParedes(*trabalho, [this, geracao](int feitas, int) {
+    trabalhador_ = std::thread([this, trabalho, geracao, menorCusto] {
+        const ProgressoBusca progresso = [this, geracao](int feitas, int) {
             QMetaObject::invokeMethod(
                 this, [this, geracao, feitas] {
                     if (geracao == geracao_ && buscando_)
@@ -377,7 +408,9 @@ void TFtabelaArmaduras::BuscarParedes()
                 },
                 Qt::QueuedConnection);
             return !cancelar_.load();
-        });
+        };
+        const bool completa =
+            menorCusto ? buscarMenoresCustos(*trabalho, progresso) : buscarParedes(*trabalho, progresso);
         QMetaObject::invokeMethod(
             this, [this, geracao, completa] { terminarBusca(geracao, completa); }, Qt::QueuedConnection);
     });
@@ -472,4 +505,116 @@ void TFtabelaArmaduras::RelatorioTabela()
         fabricante = fonteFabricante_();
     dados.fabricante = fabricante.dados;
     visualizarRelatorioLinha(dados, fabricante.logo, this);
+}
+
+void TFtabelaArmaduras::definirJanelaCustos(TFcustos* custos)
+{
+    if (custos_)
+        disconnect(custos_, nullptr, this, nullptr);
+    custos_ = custos;
+    if (custos_)
+        connect(custos_, &TFcustos::precosAlterados, this, &TFtabelaArmaduras::aoMudarPrecos);
+}
+
+PrecosCusto TFtabelaArmaduras::precos() const { return custos_ ? custos_->precos() : PrecosCusto{}; }
+
+void TFtabelaArmaduras::Custos()
+{
+    if (buscando_)
+        return;
+    if (!custos_) {
+        auto* proprios = new TFcustos(this);
+        definirJanelaCustos(proprios);
+    }
+    executarModal(*custos_);
+}
+
+// Costs follow the prices at once; the cheapest walls found at the old ones
+// are forgotten, the thinnest ones stay.
+void TFtabelaArmaduras::aoMudarPrecos()
+{
+    if (!tabela_ || buscando_)
+        return;
+    definirPrecos(*tabela_, precos());
+    mostrarTabelaAlterada();
+}
+
+void TFtabelaArmaduras::mostrarTabelaAlterada()
+{
+    modelo_->atualizarCelulas();
+    GradeTabela->resizeRowsToContents();
+    mostrarDetalhes();
+    habilitar();
+}
+
+namespace {
+// The questions of a wall typed in the list: no other field to show.
+class DialogoParede : public DialogoArmadura {
+public:
+    bool perguntar(const std::string& texto) override { return mensagens().pergunta(qt(texto)); }
+    void informar(const std::string& texto) override { mensagens().mensagem(qt(texto)); }
+};
+} // namespace
+
+// Before designing, a wall is only text. Once designed, a new wall for one
+// diameter is checked as "Dimensionar" checks it and only that diameter is
+// designed again; a refused one goes back to the wall designed.
+void TFtabelaArmaduras::aoEditarParede(int diametro)
+{
+    if (!tabela_ || buscando_ || diametro < 0 || diametro >= static_cast<int>(diametros_.size()))
+        return;
+    EntradaLinha l = tabela_->entrada;
+    std::string& h = l.diametros[static_cast<std::size_t>(diametro)].h;
+    const std::string anterior = h;
+    h = std8(GradeParedes->item(diametro, colunaH)->text());
+    if (h == anterior)
+        return;
+    DialogoParede dialogo;
+    const ConferenciaLinha r = conferirParede(l, diametro, dialogo);
+    if (!r.aceita) {
+        if (!r.mensagem.empty())
+            mensagens().mensagem(qt(r.mensagem));
+        else
+            mensagens().aviso(qt(r.aviso));
+        h = anterior;
+    } else {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        redimensionarDiametro(*tabela_, diametro, h);
+        QApplication::restoreOverrideCursor();
+    }
+    diametros_[static_cast<std::size_t>(diametro)].h = h;
+    carregando_ = true;
+    GradeParedes->item(diametro, colunaH)->setText(qt(h));
+    carregando_ = false;
+    if (!r.aceita)
+        GradeParedes->setCurrentCell(diametro, colunaH);
+    mostrarTabelaAlterada();
+}
+
+// Each diameter takes the thickest wall its classes found (the cheapest
+// ones, when that search ran and the user takes them) and is designed again.
+void TFtabelaArmaduras::AdotarParedes()
+{
+    if (!tabela_ || buscando_ || !paredeBuscadaEmAlguma(*tabela_))
+        return;
+    const bool menorCusto = menorCustoBuscadoEmAlguma(*tabela_)
+        && mensagens().pergunta(QStringLiteral("Adotar as paredes de menor custo? "
+                                               "(\"Não\" adota as paredes mínimas que passam.)"));
+    EntradaLinha l = tabela_->entrada;
+    const std::vector<int> mudados = adotarParedesEncontradas(l, *tabela_, menorCusto);
+    if (mudados.empty()) {
+        mensagens().mensagem(QStringLiteral("A lista já tem as paredes encontradas."));
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    for (int d : mudados)
+        redimensionarDiametro(*tabela_, d, l.diametros[static_cast<std::size_t>(d)].h);
+    QApplication::restoreOverrideCursor();
+    carregando_ = true;
+    for (int d : mudados) {
+        diametros_[static_cast<std::size_t>(d)].h = l.diametros[static_cast<std::size_t>(d)].h;
+        GradeParedes->item(d, colunaH)->setText(qt(diametros_[static_cast<std::size_t>(d)].h));
+    }
+    carregando_ = false;
+    mostrarTabelaAlterada();
 }

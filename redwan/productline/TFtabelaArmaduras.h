@@ -5,10 +5,14 @@
 // recommended one; "Dimensionar" asks the design-parameter window's
 // questions (conferenciaLinha.h) and designs every class of every diameter
 // (linhaProdutos.h). The grid shows each cell at a glance, the selected
-// cell's details below it; "Buscar paredes" looks for the thinnest wall of
-// every cell on a thread of its own (the engine shares nothing), with a
-// progress bar, and can be cancelled; "Exportar" writes
-// CSV or .xlsx and "Relatório da tabela" previews the report.
+// cell's details below it, with its steel, concrete and cost at the prices
+// of "Custos". A wall edited after designing redesigns that diameter alone.
+// "Buscar paredes mínimas" looks for the thinnest wall of every cell and
+// "Buscar menor custo" for the cheapest passing one too, on a thread of its
+// own (the engine shares nothing), with a progress bar, and can be
+// cancelled; "Adotar paredes encontradas" puts the found walls into the
+// wall list; "Exportar" writes CSV or .xlsx and "Relatório da tabela"
+// previews the report.
 
 #include "ProjetoRedwan.h"
 #include "fabricante.h"
@@ -31,6 +35,8 @@ class QPushButton;
 class QTableView;
 class QTableWidget;
 class QTextBrowser;
+class QTableWidgetItem;
+class TFcustos;
 
 // The manufacturer's data and logo as the manufacturer window holds them now.
 struct FabricanteAtual {
@@ -46,23 +52,29 @@ public:
 
     // Where the report takes the manufacturer from; none prints no heading.
     void definirFonteFabricante(std::function<FabricanteAtual()> fonte) { fonteFabricante_ = std::move(fonte); }
+    // The prices window the program shares; without one the window keeps its own.
+    void definirJanelaCustos(TFcustos* custos);
+    PrecosCusto precos() const;
 
     QComboBox* CmbBxFinalidade;
     QComboBox* CmbBxTipoTubo;
-    QLineEdit* Edit2;          // fck, MPa
+    QLineEdit* EditFck;        // MPa
     QComboBox* CmbBxArmadura;  // "Circular simples", "Circular dupla"
-    QLineEdit* Edit5;          // d'int, cm
-    QLineEdit* Edit6;          // d'ext, cm
-    QLineEdit* Edit3;          // γs
-    QLineEdit* Edit4;          // γc
+    QLineEdit* EditDint;       // d'int, cm
+    QLineEdit* EditDext;       // d'ext, cm
+    QLineEdit* EditGamaS;
+    QLineEdit* EditGamaC;
     QTableWidget* GradeParedes; // di, h (editable), type
     QPushButton* BParedesMinimas;
+    QPushButton* BAdotarParedes;
     QPushButton* BDimensionar;
     QPushButton* BBuscar;
+    QPushButton* BBuscarCusto;
     QPushButton* BCancelar;
     QProgressBar* ProgressBar1;
     QTableView* GradeTabela;
     QTextBrowser* Detalhes;
+    QPushButton* BCustos;
     QPushButton* BExportar;
     QPushButton* BRelatorio;
     QPushButton* BFechar;
@@ -72,6 +84,9 @@ public:
 
     void Dimensionar();
     void BuscarParedes();
+    void BuscarMenorCusto();
+    void AdotarParedes();
+    void Custos();
     void Exportar();
     void RelatorioTabela();
 
@@ -85,7 +100,12 @@ signals:
     void buscaTerminada(bool completa);
 
 private:
+    void iniciarBusca(bool menorCusto);
     void terminarBusca(int geracao, bool completa);
+    // A wall typed in the list once the line is designed.
+    void aoEditarParede(int diametro);
+    void aoMudarPrecos();
+    void mostrarTabelaAlterada();
     // Stops a running search and waits for its thread.
     void pararBusca();
     void carregarDoProjeto();
@@ -98,6 +118,7 @@ private:
     QLineEdit* campo(CampoArmadura c) const;
 
     const ProjetoRedwan& projeto_;
+    TFcustos* custos_ = nullptr;
     std::optional<ProjetoRedwan> origem_; // what the inputs were last taken from
     std::function<FabricanteAtual()> fonteFabricante_;
     std::optional<TabelaLinha> tabela_;

@@ -2,6 +2,7 @@
 
 #include "geometriaRedwan.h"
 #include "numeros.h"
+#include "precosCusto.h"
 #include "saidaCalculadora.h"
 
 #include <algorithm>
@@ -52,6 +53,10 @@ ArgumentosTabela lerArgumentosTabela(const std::vector<std::string>& argumentos)
             a.paredeMinima = true;
             continue;
         }
+        if (opcao == "--menor-custo") {
+            a.menorCusto = true;
+            continue;
+        }
         if (opcao == "--csv") {
             a.csv = true;
             continue;
@@ -78,7 +83,14 @@ ArgumentosTabela lerArgumentosTabela(const std::vector<std::string>& argumentos)
             lido = numero(valor, p.gamaS, a.erro, opcao);
         else if (opcao == "--gc")
             lido = numero(valor, p.gamaC, a.erro, opcao);
-        else if (opcao == "--espessuras")
+        else if (opcao == "--preco-concreto" || opcao == "--preco-aco") {
+            const std::string problema = conferirPreco(valor, opcao == "--preco-aco" ? "do aço" : "do concreto");
+            if (!problema.empty()) {
+                a.erro = opcao + ": " + problema;
+                return a;
+            }
+            (opcao == "--preco-aco" ? a.precoAco : a.precoConcreto) = valor;
+        } else if (opcao == "--espessuras")
             a.arquivoEspessuras = valor;
         else if (opcao == "--pdf")
             a.pastaPdf = valor;

@@ -17,6 +17,9 @@ struct ArgumentosTabela {
     EntradaLinha linha;
     std::string arquivoEspessuras; // di;h per line, read by the caller
     bool paredeMinima = false;
+    bool menorCusto = false;        // --menor-custo
+    std::string precoConcreto;      // --preco-concreto, R$/m³; empty: the configured price
+    std::string precoAco;           // --preco-aco, R$/kg; empty: the configured price
     bool csv = false;
     std::string pastaPdf;
     std::string arquivoXlsx;
@@ -25,15 +28,16 @@ struct ArgumentosTabela {
 
 inline constexpr const char* usoTabela =
     "redwan-calc --tabela [--finalidade pluvial|esgoto] [--junta MF|PB] [--fck N] [--armadura simples|dupla] "
-    "[--dint N --dext N] [--gs N] [--gc N] [--espessuras ARQUIVO.csv] [--parede-minima] [--csv] [--pdf PASTA] "
-    "[--xlsx ARQUIVO]";
+    "[--dint N --dext N] [--gs N] [--gc N] [--espessuras ARQUIVO.csv] [--parede-minima] [--menor-custo] "
+    "[--preco-concreto N] [--preco-aco N] [--csv] [--pdf PASTA] [--xlsx ARQUIVO]";
 
 // What --tabela --help prints.
 inline constexpr const char* ajudaTabela =
     "Tabela de armaduras de uma linha de produtos: todas as classes de todos os diâmetros de uma vez.\n"
     "uso: redwan-calc --tabela [--finalidade pluvial|esgoto] [--junta MF|PB] [--fck N] [--armadura simples|dupla]\n"
     "                          [--dint N --dext N] [--gs N] [--gc N] [--espessuras ARQUIVO.csv] [--parede-minima]\n"
-    "                          [--csv] [--pdf PASTA] [--xlsx ARQUIVO]\n"
+    "                          [--menor-custo] [--preco-concreto N] [--preco-aco N] [--csv] [--pdf PASTA]\n"
+    "                          [--xlsx ARQUIVO]\n"
     "\n"
     "Opções (números com vírgula decimal):\n"
     "  --finalidade pluvial|esgoto  águas pluviais (padrão) ou esgoto sanitário\n"
@@ -45,6 +49,9 @@ inline constexpr const char* ajudaTabela =
     "  --gc N                       coeficiente de segurança do concreto γc (padrão 1,40)\n"
     "  --espessuras ARQUIVO.csv     a parede de cada diâmetro listado, linhas \"di;h\" (padrão: a parede mínima)\n"
     "  --parede-minima              busca também a parede mais fina que dimensiona cada célula\n"
+    "  --menor-custo                busca também a parede que passa com o menor custo em cada célula\n"
+    "  --preco-concreto N           preço do concreto, R$/m³ (padrão: o de Config/Custos.ini, ou 550,00)\n"
+    "  --preco-aco N                preço do aço, R$/kg (padrão: o de Config/Custos.ini, ou 9,50)\n"
     "  --csv                        uma linha por célula, campos separados por ';'\n"
     "  --pdf PASTA                  grava o relatório da tabela nesta pasta\n"
     "  --xlsx ARQUIVO               grava a planilha da tabela\n"

@@ -22,3 +22,12 @@ using ProgressoBusca = std::function<bool(int feitas, int total)>;
 // Searches every cell of the table in order; false when stopped, and then
 // the cells searched so far keep their answers and the rest stay unsearched.
 bool buscarParedes(TabelaLinha& tabela, const ProgressoBusca& progresso = {});
+
+// The cheapest passing wall of a cell at `precos`: every wall of the range,
+// each a full design run priced as the results window prices it.
+BuscaMenorCusto buscarMenorCustoCelula(const EntradaLinha& linha, int diametro, int classe,
+                                       const PrecosCusto& precos);
+
+// Every cell of the table at its prices, as `buscarParedes`; each cell gets
+// its thinnest and its cheapest passing walls.
+bool buscarMenoresCustos(TabelaLinha& tabela, const ProgressoBusca& progresso = {});

@@ -14,22 +14,26 @@ const std::vector<std::string>& chavesDimensionamento()
     static const std::vector<std::string> chaves{
         "Mc",  "Ms",       "dC",    "xC",       "domC",     "AsC",         "dS",          "xS",
         "domS", "AsS",     "Dcoro", "AsP_Prat", "AsMin",    "AsIntMin",    "AsExtMin",    "telaInterna",
-        "telaExterna", "AsMax", "Vu", "w", "verificacaoCobrimento", "verificacaoCortante", "verificacaoFissuras"};
+        "telaExterna", "AsMax", "Vu", "w", "verificacaoCobrimento", "verificacaoCortante", "verificacaoFissuras",
+        "acoInterno", "acoExterno", "acoTotal", "concreto", "custo"};
     return chaves;
 }
 } // namespace
 
-std::vector<std::string> chavesCelula(bool comParede)
+std::vector<std::string> chavesCelula(bool comParede, bool comMenorCusto)
 {
     std::vector<std::string> chaves{"di", "classe", "P", "h"};
     chaves.insert(chaves.end(), chavesDimensionamento().begin(), chavesDimensionamento().end());
     if (comParede)
         chaves.push_back("hMinimaViavel");
+    if (comMenorCusto)
+        chaves.insert(chaves.end(), {"hMenorCusto", "custoMenor"});
     chaves.push_back("erro");
     return chaves;
 }
 
-std::vector<CampoCelula> camposCelula(const CelulaLinha& c, bool comParede)
+std::vector<CampoCelula> camposCelula(const TabelaLinha& t, const CelulaLinha& c, bool comParede,
+                                      bool comMenorCusto)
 {
     std::vector<CampoCelula> campos{{"di", numero(c.di)},
                                     {"classe", texto(c.nomeClasse)},
@@ -60,10 +64,22 @@ std::vector<CampoCelula> camposCelula(const CelulaLinha& c, bool comParede)
                                      {"verificacaoCobrimento", texto(r.verificacaoCobrimento)},
                                      {"verificacaoCortante", texto(r.verificacaoCortante)},
                                      {"verificacaoFissuras", texto(r.verificacaoFissuras)}});
+        const CustoCelula custo = *custoCelula(t, c);
+        campos.insert(campos.end(), {{"acoInterno", numero(custo.quantidades.acoInterno)},
+                                     {"acoExterno", numero(custo.quantidades.acoExterno)},
+                                     {"acoTotal", numero(custo.quantidades.acoTotal)},
+                                     {"concreto", numero(custo.quantidades.concreto)},
+                                     {"custo", numero(custo.custo)}});
     }
     if (comParede)
         campos.push_back({"hMinimaViavel", c.paredeMinimaViavel ? numero(*c.paredeMinimaViavel)
                                                                  : texto(textoParedeNaoEncontrada)});
+    if (comMenorCusto) {
+        const BuscaMenorCusto& b = c.menorCusto;
+        const bool achou = c.menorCustoBuscado && b.paredeMenorCusto;
+        campos.push_back({"hMenorCusto", achou ? numero(*b.paredeMenorCusto) : texto("")});
+        campos.push_back({"custoMenor", achou ? numero(b.custoMenor) : texto("")});
+    }
     if (!c.dimensionada())
         campos.push_back({"erro", texto(c.execucao.mensagem)});
     return campos;

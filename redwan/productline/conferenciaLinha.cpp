@@ -45,6 +45,22 @@ bool recusar(const std::string& texto, const char* mensagemVazio, ConferenciaLin
     return true;
 }
 
+// Below the least wall: the window's question; then the range it keeps.
+bool conferirFaixaParede(EntradaLinha& linha, int k, DialogoArmadura& d, ConferenciaLinha& r)
+{
+    DiametroLinha& dl = linha.diametros[static_cast<std::size_t>(k)];
+    const std::string minima = std::to_string(paredeMinimaRecomendada(linha, k));
+    if (valor(dl.h) < valor(minima) && d.perguntar(perguntaEspessura(minima)))
+        dl.h = minima;
+    if (!(valor(dl.h) > 0.0 && valor(dl.h) <= 1000.0)) {
+        r.campo = CampoArmadura::Espessura;
+        r.diametro = k;
+        r.aviso = "A espessura da parede deve ser maior que zero e de no máximo 1000 mm.";
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 ConferenciaLinha conferirLinha(EntradaLinha& linha, DialogoArmadura& d)
@@ -154,19 +170,26 @@ ConferenciaLinha conferirLinha(EntradaLinha& linha, DialogoArmadura& d)
     }
 
     // Walls, diameter by diameter.
-    for (std::size_t k = 0; k < linha.diametros.size(); ++k) {
-        DiametroLinha& dl = linha.diametros[k];
-        const std::string minima = std::to_string(paredeMinimaRecomendada(linha, static_cast<int>(k)));
-        if (valor(dl.h) < valor(minima) && d.perguntar(perguntaEspessura(minima)))
-            dl.h = minima;
-        if (!(valor(dl.h) > 0.0 && valor(dl.h) <= 1000.0)) {
-            r.campo = CampoArmadura::Espessura;
-            r.diametro = static_cast<int>(k);
-            r.aviso = "A espessura da parede deve ser maior que zero e de no máximo 1000 mm.";
+    for (std::size_t k = 0; k < linha.diametros.size(); ++k)
+        if (!conferirFaixaParede(linha, static_cast<int>(k), d, r))
             return r;
-        }
-    }
 
+    r.aceita = true;
+    return r;
+}
+
+ConferenciaLinha conferirParede(EntradaLinha& linha, int diametro, DialogoArmadura& d)
+{
+    ConferenciaLinha r;
+    r.campo = CampoArmadura::Espessura;
+    r.diametro = diametro;
+    std::string& h = linha.diametros[static_cast<std::size_t>(diametro)].h;
+    if (recusar(h, paredeVazia().c_str(), r))
+        return r;
+    h = formatarDecimais(valor(h), 0);
+    if (!conferirFaixaParede(linha, diametro, d, r))
+        return r;
+    r.diametro = -1;
     r.aceita = true;
     return r;
 }

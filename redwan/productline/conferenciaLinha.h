@@ -18,3 +18,7 @@ struct ConferenciaLinha {
 };
 
 ConferenciaLinha conferirLinha(EntradaLinha& linha, DialogoArmadura& dialogo);
+
+// One diameter's wall typed after the line was designed: the checks
+// "Dimensionar" makes of a wall, for that diameter alone.
+ConferenciaLinha conferirParede(EntradaLinha& linha, int diametro, DialogoArmadura& dialogo);

@@ -2,6 +2,7 @@
 
 #include "ProjetoRedwan.h"
 #include "classeTubo.h"
+#include "custoTubo.h"
 #include "entradaProjeto.h"
 #include "geometriaRedwan.h"
 
@@ -83,13 +84,72 @@ CelulaLinha dimensionarCelula(const EntradaLinha& linha, int diametro, int class
     return c;
 }
 
-TabelaLinha dimensionarLinha(const EntradaLinha& linha)
+TabelaLinha dimensionarLinha(const EntradaLinha& linha, const PrecosCusto& precos)
 {
     TabelaLinha t;
     t.entrada = linha;
+    t.precos = precos;
     t.classes = classesLinha(linha.finalidade);
     for (int d = 0; d < static_cast<int>(linha.diametros.size()); ++d)
         for (int c = 0; c < static_cast<int>(t.classes.size()); ++c)
             t.celulas.push_back(dimensionarCelula(linha, d, c, linha.diametros[static_cast<std::size_t>(d)].h));
     return t;
+}
+
+void redimensionarDiametro(TabelaLinha& t, int diametro, const std::string& h)
+{
+    t.entrada.diametros[static_cast<std::size_t>(diametro)].h = h;
+    for (int c = 0; c < static_cast<int>(t.classes.size()); ++c) {
+        CelulaLinha& antiga =
+            t.celulas[static_cast<std::size_t>(diametro) * t.classes.size() + static_cast<std::size_t>(c)];
+        CelulaLinha nova = dimensionarCelula(t.entrada, diametro, c, h);
+        nova.paredeBuscada = antiga.paredeBuscada;
+        nova.paredeMinimaViavel = antiga.paredeMinimaViavel;
+        nova.menorCustoBuscado = antiga.menorCustoBuscado;
+        nova.menorCusto = antiga.menorCusto;
+        antiga = std::move(nova);
+    }
+}
+
+std::optional<CustoCelula> custoCelula(const TabelaLinha& t, const CelulaLinha& c)
+{
+    if (!c.dimensionada())
+        return std::nullopt;
+    CustoCelula r;
+    r.quantidades = quantidadesTubo(c.execucao.resultado);
+    r.custo = custoTubo(r.quantidades, t.precos);
+    return r;
+}
+
+void definirPrecos(TabelaLinha& t, const PrecosCusto& precos)
+{
+    if (t.precos == precos)
+        return;
+    t.precos = precos;
+    for (CelulaLinha& c : t.celulas) {
+        c.menorCustoBuscado = false;
+        c.menorCusto = {};
+    }
+}
+
+std::vector<int> adotarParedesEncontradas(EntradaLinha& linha, const TabelaLinha& t, bool menorCusto)
+{
+    std::vector<int> mudados;
+    for (int d = 0; d < static_cast<int>(linha.diametros.size()); ++d) {
+        std::optional<int> maior;
+        for (int c = 0; c < static_cast<int>(t.classes.size()); ++c) {
+            const CelulaLinha& celula = t.celula(d, c);
+            const std::optional<int> parede = menorCusto
+                ? (celula.menorCustoBuscado ? celula.menorCusto.paredeMenorCusto : std::nullopt)
+                : (celula.paredeBuscada ? celula.paredeMinimaViavel : std::nullopt);
+            if (parede && (!maior || *parede > *maior))
+                maior = parede;
+        }
+        std::string& h = linha.diametros[static_cast<std::size_t>(d)].h;
+        if (maior && std::to_string(*maior) != h) {
+            h = std::to_string(*maior);
+            mudados.push_back(d);
+        }
+    }
+    return mudados;
 }

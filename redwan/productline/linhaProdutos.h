@@ -6,6 +6,9 @@
 // recomputes a number of the design.
 
 #include "dimensionamento.h"
+#include "menorCusto.h"
+#include "precosCusto.h"
+#include "quantidadesTubo.h"
 #include "ProjetoRedwan.h"
 
 #include <optional>
@@ -54,6 +57,10 @@ struct CelulaLinha {
     // The thinnest wall that passes, once searched; nullopt: "não encontrada".
     bool paredeBuscada = false;
     std::optional<int> paredeMinimaViavel;
+    // The cheapest wall that passes at the table's prices, once searched
+    // (that search finds the thinnest one too).
+    bool menorCustoBuscado = false;
+    BuscaMenorCusto menorCusto;
 
     bool dimensionada() const { return execucao.desfecho == Desfecho::Resultados; }
     // Designed, and every check passes.
@@ -65,6 +72,7 @@ struct TabelaLinha {
     std::vector<std::string> classes; // the column heads
     std::vector<CelulaLinha> celulas; // diameter by diameter, class by class
     bool paredesBuscadas = false;     // the wall search ran on every cell
+    PrecosCusto precos;               // the prices the cells are costed at
 
     const CelulaLinha& celula(int diametro, int classe) const
     {
@@ -81,4 +89,27 @@ ProjetoRedwan projetoDaCelula(const EntradaLinha& linha, int diametro, int class
 
 CelulaLinha dimensionarCelula(const EntradaLinha& linha, int diametro, int classe, const std::string& h);
 
-TabelaLinha dimensionarLinha(const EntradaLinha& linha);
+TabelaLinha dimensionarLinha(const EntradaLinha& linha, const PrecosCusto& precos = {});
+
+// One diameter with a new wall: its cells designed again, every other cell
+// as it was. The walls found for it stay: the search does not depend on the
+// wall designed.
+void redimensionarDiametro(TabelaLinha& tabela, int diametro, const std::string& h);
+
+// The steel, concrete and cost of a designed cell at the table's prices;
+// nullopt for a run that stopped before its meshes.
+struct CustoCelula {
+    QuantidadesTubo quantidades;
+    double custo = 0.0;
+};
+std::optional<CustoCelula> custoCelula(const TabelaLinha& tabela, const CelulaLinha& celula);
+
+// New prices: the cheapest walls found at the old ones are forgotten.
+void definirPrecos(TabelaLinha& tabela, const PrecosCusto& precos);
+
+// The wall list with the walls the search found: each diameter takes the
+// thickest of its classes' walls (the cheapest ones when `menorCusto`),
+// so every class that has one passes with it or a thicker one; a diameter
+// none of whose classes found a wall keeps its own. Returns the diameters
+// whose wall changed.
+std::vector<int> adotarParedesEncontradas(EntradaLinha& linha, const TabelaLinha& tabela, bool menorCusto);

@@ -5,8 +5,11 @@
 namespace {
 int casasDecimais(const std::string& chave)
 {
-    if (chave == "di" || chave == "h" || chave == "domC" || chave == "domS" || chave == "hMinimaViavel")
+    if (chave == "di" || chave == "h" || chave == "domC" || chave == "domS" || chave == "hMinimaViavel"
+        || chave == "hMenorCusto")
         return 0;
+    if (chave == "concreto")
+        return 3;
     return chave == "w" ? 4 : 2;
 }
 
@@ -14,9 +17,10 @@ int casasDecimais(const std::string& chave)
 std::vector<std::vector<ValorCampo>> linhas(const TabelaLinha& t, const std::vector<std::string>& chaves)
 {
     const bool parede = paredeBuscadaEmAlguma(t);
+    const bool menorCusto = menorCustoBuscadoEmAlguma(t);
     std::vector<std::vector<ValorCampo>> todas;
     for (const CelulaLinha& c : t.celulas) {
-        const std::vector<CampoCelula> campos = camposCelula(c, parede);
+        const std::vector<CampoCelula> campos = camposCelula(t, c, parede, menorCusto);
         std::vector<ValorCampo> linha;
         for (const std::string& chave : chaves) {
             ValorCampo v;
@@ -39,11 +43,19 @@ bool paredeBuscadaEmAlguma(const TabelaLinha& t)
     return false;
 }
 
+bool menorCustoBuscadoEmAlguma(const TabelaLinha& t)
+{
+    for (const CelulaLinha& c : t.celulas)
+        if (c.menorCustoBuscado)
+            return true;
+    return false;
+}
+
 FolhaPlanilha folhaLinha(const TabelaLinha& t)
 {
     FolhaPlanilha f;
     f.nome = "Tabela de armaduras";
-    const std::vector<std::string> chaves = chavesCelula(paredeBuscadaEmAlguma(t));
+    const std::vector<std::string> chaves = chavesCelula(paredeBuscadaEmAlguma(t), menorCustoBuscadoEmAlguma(t));
     LinhaPlanilha cabecalho;
     for (const std::string& chave : chaves)
         cabecalho.push_back(CelulaPlanilha::deTexto(chave));
@@ -60,7 +72,7 @@ FolhaPlanilha folhaLinha(const TabelaLinha& t)
 
 std::string csvCalculadora(const TabelaLinha& t)
 {
-    const std::vector<std::string> chaves = chavesCelula(paredeBuscadaEmAlguma(t));
+    const std::vector<std::string> chaves = chavesCelula(paredeBuscadaEmAlguma(t), menorCustoBuscadoEmAlguma(t));
     std::string csv = linhaCsv(chaves);
     for (const std::vector<ValorCampo>& valores : linhas(t, chaves)) {
         std::vector<std::string> textos;

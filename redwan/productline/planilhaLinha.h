@@ -14,3 +14,5 @@ std::string csvCalculadora(const TabelaLinha& tabela);
 
 // Whether the wall search ran on any cell.
 bool paredeBuscadaEmAlguma(const TabelaLinha& tabela);
+// Whether the cheapest-wall search ran on any cell.
+bool menorCustoBuscadoEmAlguma(const TabelaLinha& tabela);

@@ -3,6 +3,7 @@
 #include "bandasRelatorio.h"
 #include "cabecalhoRelatorioRedwan.h"
 #include "camposLinha.h"
+#include "custoTubo.h"
 #include "dadosRelatorioDimensionamento.h"
 #include "geometriaRedwan.h"
 #include "numeros.h"
@@ -58,17 +59,35 @@ BandaRelatorio bandaParametros(const EntradaLinha& e)
     GeometriaRedwan g;
     g.finalidade = e.finalidade;
     g.tipoTubo = e.tipoTubo;
-    const bool dupla = a.tipo == armaduraDupla;
     BandaRelatorio b{4 * passo + 8};
     adicionarTexto(b, 0, 0, "Dados da Linha:", estiloTitulo);
     adicionarLinhaPares(b, passo, {{0, "Finalidade:", textoFinalidade(g)}, {360, "Tipo:", textoTipoTubo(g)}});
     adicionarLinhaPares(b, 2 * passo,
                         {{0, "Resistência característica à compressão do concreto (fck) =", a.fck + " MPa"}});
+    // The rows' own types and positions: a diameter may differ from the line.
+    bool simples = false;
+    std::string dInt, dExt;
+    bool variam = false;
+    for (const DiametroLinha& d : e.diametros) {
+        if (d.tipo != armaduraDupla) {
+            simples = true;
+            continue;
+        }
+        if (dInt.empty() && dExt.empty()) {
+            dInt = d.dInt;
+            dExt = d.dExt;
+        } else if (d.dInt != dInt || d.dExt != dExt) {
+            variam = true;
+        }
+    }
+    const bool dupla = !dInt.empty() || !dExt.empty() || variam;
+    const std::string tipo = simples && dupla ? "por diâmetro (coluna Arm.)" : tiposArmadura()[dupla ? 1 : 0];
+    const std::string porDiametro = "por diâmetro";
     adicionarLinhaPares(b, 3 * passo,
-                        {{0, "Tipo de Armadura:", tiposArmadura()[dupla ? 1 : 0]},
-                         {360, "d'int =", dupla ? a.dInt + " cm" : nada},
-                         {470, "d'ext =", dupla ? a.dExt + " cm" : nada},
-                         {575, "γs =", a.gamaS},
+                        {{0, "Tipo de Armadura:", tipo},
+                         {340, "d'int =", !dupla ? nada : variam ? porDiametro : dInt + " cm"},
+                         {455, "d'ext =", !dupla ? nada : variam ? porDiametro : dExt + " cm"},
+                         {585, "γs =", a.gamaS},
                          {660, "γc =", a.gamaC}});
     return b;
 }
@@ -89,12 +108,45 @@ BandaRelatorio bandaColunas()
     return b;
 }
 
+// A cell's cheapest passing wall with the saving against the thinnest one;
+// empty where that search did not run.
+std::string linhaMenorCusto(const CelulaLinha& c)
+{
+    if (!c.menorCustoBuscado)
+        return {};
+    const BuscaMenorCusto& m = c.menorCusto;
+    if (!m.paredeMenorCusto)
+        return std::string("Menor custo: parede ") + textoParedeNaoEncontrada;
+    const std::string inicio =
+        "Menor custo: h = " + std::to_string(*m.paredeMenorCusto) + " mm, " + formatarMoeda(m.custoMenor) + " por metro";
+    if (m.paredeMenorCusto == m.paredeMinimaViavel)
+        return inicio + ", a menor espessura que passa";
+    return inicio + "; economia de " + formatarMoeda(m.economia()) + " por metro sobre h = "
+        + std::to_string(*m.paredeMinimaViavel) + " mm";
+}
+
+// Under a designed row: its steel, concrete and cost, then its cheapest wall.
+void linhasCusto(BandaRelatorio& b, const TabelaLinha& t, const CelulaLinha& c)
+{
+    const std::optional<CustoCelula> custo = custoCelula(t, c);
+    if (!custo)
+        return;
+    const TextosCusto tc = textosCusto(custo->quantidades, custo->custo);
+    std::string texto = tc.aco + "   " + tc.concreto + "   " + tc.custo;
+    if (const std::string m = linhaMenorCusto(c); !m.empty())
+        texto += "\n" + m;
+    const int x = colunas[cP].x;
+    adicionarCaixaTexto(b, x, alturaLinha, larguraA4 - MargensPagina{}.esquerda - MargensPagina{}.direita - x, 0,
+                        texto, {tamanhoTabela - 1, false, corPreta});
+    b.altura = alturaLinha;
+}
+
 BandaRelatorio bandaCelula(const TabelaLinha& t, const CelulaLinha& c)
 {
     BandaRelatorio b{alturaLinha};
-    const bool primeiraDoDiametro = c.classe == 0;
-    if (primeiraDoDiametro)
-        celula(b, cDi, 0, formatar0(c.di), true);
+    // Every row names its diameter, so a page never opens on a row without
+    // one; the diameter's first class in bold.
+    celula(b, cDi, 0, formatar0(c.di), c.classe == 0);
     celula(b, cClasse, 0, c.nomeClasse);
     celula(b, cP, 0, c.carga);
     celula(b, cH, 0, c.h);
@@ -108,7 +160,11 @@ BandaRelatorio bandaCelula(const TabelaLinha& t, const CelulaLinha& c)
         // The run's own message, across the result columns.
         const int x = colunas[cAsC].x;
         const int largura = colunas[cFiss].x + colunas[cFiss].largura - x;
-        adicionarCaixaTexto(b, x, 0, largura, 0, c.execucao.mensagem, {tamanhoTabela, false, corVermelha});
+        // The walls found do not depend on the wall designed: they follow the message.
+        std::string texto = c.execucao.mensagem;
+        if (const std::string m = linhaMenorCusto(c); !m.empty())
+            texto += "\n" + m;
+        adicionarCaixaTexto(b, x, 0, largura, 0, texto, {tamanhoTabela, false, corVermelha});
         return b;
     }
     const ResultadoDimensionamento& r = c.execucao.resultado;
@@ -120,20 +176,29 @@ BandaRelatorio bandaCelula(const TabelaLinha& t, const CelulaLinha& c)
     celula(b, cCob, 0, v.cobrimento, false, corVeredito(v.cobrimento));
     celula(b, cCort, 0, v.cortante, false, corVeredito(v.cortante));
     celula(b, cFiss, 0, v.fissuras, false, corVeredito(v.fissuras));
+    linhasCusto(b, t, c);
     return b;
 }
 
-BandaRelatorio bandaObservacao(const LayoutRelatorio& l, bool comParede)
+BandaRelatorio bandaObservacao(const LayoutRelatorio& l, bool comParede, bool comMenorCusto,
+                                const PrecosCusto& p)
 {
     BandaRelatorio b{0};
+    const std::string precos =
+        "de " + formatarMoeda(p.concreto) + " por m³ de concreto e " + formatarMoeda(p.aco) + " por kg de aço";
     adicionarTexto(b, 0, 8, "Observação:", estiloLegenda);
     std::string texto =
         "Cada linha é o dimensionamento do tubo com a carga mínima de ruptura da classe e a espessura de parede "
         "h indicada. As: armaduras calculadas no coroamento e no flanco. Cobr., Cort. e "
         "Fiss.: verificações da ruptura do cobrimento, da força cortante e da abertura de fissuras.";
+    texto += " Sob cada linha, o aço das telas, o concreto (sem o concreto adicional da junta) e o custo por metro "
+             "de tubo aos preços " + precos + ".";
     if (comParede)
         texto += " h mín. viável: a menor espessura inteira, da mínima recomendada até 100 mm acima dela, com que o "
                  "dimensionamento é possível e as três verificações passam.";
+    if (comMenorCusto)
+        texto += " Menor custo: entre as mesmas espessuras, a que passa nas três verificações com o menor custo (no "
+                 "empate, a mais fina), e a economia por metro em relação à menor espessura que passa.";
     adicionarCaixaTexto(b, 0, 8 + passo, larguraUtil(l), 0, texto);
     b.altura = 8 + passo;
     return b;
@@ -163,9 +228,11 @@ LayoutRelatorio montarRelatorioLinha(const DadosRelatorioLinha& d)
     l.cabecalhoNaPrimeiraPagina = false;
     for (const CelulaLinha& c : d.tabela.celulas)
         l.bandas.push_back(bandaCelula(d.tabela, c));
-    bool comParede = false;
-    for (const CelulaLinha& c : d.tabela.celulas)
+    bool comParede = false, comMenorCusto = false;
+    for (const CelulaLinha& c : d.tabela.celulas) {
         comParede = comParede || c.paredeBuscada;
-    l.bandas.push_back(bandaObservacao(l, comParede));
+        comMenorCusto = comMenorCusto || c.menorCustoBuscado;
+    }
+    l.bandas.push_back(bandaObservacao(l, comParede, comMenorCusto, d.tabela.precos));
     return l;
 }

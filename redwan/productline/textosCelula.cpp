@@ -1,6 +1,7 @@
 #include "textosCelula.h"
 
 #include "camposLinha.h"
+#include "custoTubo.h"
 #include "numeros.h"
 #include "resultadoDimensionamento.h"
 
@@ -8,6 +9,11 @@ namespace {
 std::string textoParede(const CelulaLinha& c)
 {
     return c.paredeMinimaViavel ? std::to_string(*c.paredeMinimaViavel) + " mm" : textoParedeNaoEncontrada;
+}
+
+std::string textoMenorCusto(const BuscaMenorCusto& b)
+{
+    return b.paredeMenorCusto ? std::to_string(*b.paredeMenorCusto) + " mm" : textoParedeNaoEncontrada;
 }
 } // namespace
 
@@ -39,8 +45,16 @@ std::vector<std::string> resumoCelula(const TabelaLinha& t, const CelulaLinha& c
                 falhas += (falhas.empty() ? "" : ", ") + std::string(nome);
         linhas.push_back(falhas.empty() ? "Verificações ok" : "Falha: " + falhas);
     }
+    if (const std::optional<CustoCelula> custo = custoCelula(t, c))
+        linhas.push_back(formatarMoeda(custo->custo) + "/m");
     if (c.paredeBuscada || t.paredesBuscadas)
         linhas.push_back("h mín.: " + textoParede(c));
+    if (c.menorCustoBuscado) {
+        const BuscaMenorCusto& b = c.menorCusto;
+        linhas.push_back("h menor custo: " + textoMenorCusto(b));
+        if (b.paredeMenorCusto && b.economia() >= 0.005)
+            linhas.push_back("economia " + formatarMoeda(b.economia()) + "/m");
+    }
     return linhas;
 }
 
@@ -52,6 +66,27 @@ LinhasDetalhe detalhesCelula(const TabelaLinha& t, const CelulaLinha& c)
                     {"Espessura da parede =", c.h + " mm"}};
     const int tipo = t.entrada.diametros[static_cast<std::size_t>(c.diametro)].tipo;
     d.push_back({"Tipo de Armadura:", tiposArmadura()[tipo == armaduraDupla ? 1 : 0]});
+    // What the pipe costs and the walls found first: the details' first view.
+    if (const std::optional<CustoCelula> custo = custoCelula(t, c)) {
+        const TextosCusto tc = textosCusto(custo->quantidades, custo->custo);
+        auto valor = [](const std::string& linha) { return linha.substr(linha.find(": ") + 2); };
+        d.push_back({"Aço:", valor(tc.aco)});
+        d.push_back({"Concreto:", valor(tc.concreto)});
+        d.push_back({"Custo:", valor(tc.custo) + " (concreto a " + formatarMoeda(t.precos.concreto) + "/m³, aço a "
+                                   + formatarMoeda(t.precos.aco) + "/kg)"});
+    }
+    if (c.paredeBuscada)
+        d.push_back({"Menor espessura que passa:", textoParede(c)});
+    if (c.menorCustoBuscado) {
+        const BuscaMenorCusto& b = c.menorCusto;
+        if (b.paredeMinimaViavel)
+            d.push_back({"Custo com a menor espessura:", formatarMoeda(b.custoMinimaViavel) + " por metro"});
+        d.push_back({"Parede de menor custo:", textoMenorCusto(b)});
+        if (b.paredeMenorCusto) {
+            d.push_back({"Menor custo:", formatarMoeda(b.custoMenor) + " por metro"});
+            d.push_back({"Economia sobre a menor espessura:", formatarMoeda(b.economia()) + " por metro"});
+        }
+    }
     if (!c.dimensionada()) {
         d.push_back({"Dimensionamento:", c.execucao.mensagem});
     } else {
@@ -71,8 +106,6 @@ LinhasDetalhe detalhesCelula(const TabelaLinha& t, const CelulaLinha& c)
             {"Armadura externa mínima (transitória) =", r.Label19}};
         d.insert(d.end(), resultados.begin(), resultados.end());
     }
-    if (c.paredeBuscada)
-        d.push_back({"Menor espessura que passa:", textoParede(c)});
     return d;
 }
 

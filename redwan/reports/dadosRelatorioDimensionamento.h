@@ -5,6 +5,7 @@
 
 #include "ProjetoRedwan.h"
 #include "fabricante.h"
+#include "precosCusto.h"
 #include "resultadoDimensionamento.h"
 
 #include <string>
@@ -15,6 +16,7 @@ struct DadosRelatorioDimensionamento {
     std::string logo = "logofabri.bmp"; // a file of Pictures/ or an absolute path
     TextosResultados resultados;  // as the results window shows them
     std::string data, hora;       // "dd/mm/yyyy" and "hh:mm"
+    PrecosCusto precos;           // the calculation sheet prices the pipe at these
 };
 
 // The manufacturer fields the report prints lose their leading blanks

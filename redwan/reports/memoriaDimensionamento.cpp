@@ -1,6 +1,7 @@
 #include "memoriaDimensionamento.h"
 
 #include "dadosRelatorioDimensionamento.h"
+#include "custoTubo.h"
 #include "dimensionamento.h"
 #include "entradaProjeto.h"
 #include "folhaMemoria.h"
@@ -59,6 +60,16 @@ GrupoFolha dadosProjeto(const ProjetoRedwan& p)
              {"γc =", a.gamaC}}};
 }
 
+// Steel, concrete and cost of a design that got to its results: each mesh's
+// weight with its formula and numbers.
+void adicionarBlocoCusto(LayoutRelatorio& folha, const DadosRelatorioDimensionamento& dados,
+                         const EstadoDimensionamento& estado)
+{
+    if (estado.flagDimensionamento != 'S' || estado.flagTelas != 'S')
+        return;
+    adicionarMemoria(folha, memoriaCusto(resultadoDimensionamento(estado), dados.precos));
+}
+
 } // namespace
 
 LayoutRelatorio montarMemoriaDimensionamento(const DadosRelatorioDimensionamento& dados,
@@ -68,6 +79,7 @@ LayoutRelatorio montarMemoriaDimensionamento(const DadosRelatorioDimensionamento
         "Memória de cálculo - Dimensionamento da armadura de tubos de concreto armado", cabecalho(dados));
     adicionarGrupoFolha(folha, dadosProjeto(dados.projeto));
     adicionarMemoria(folha, estado.memoria);
+    adicionarBlocoCusto(folha, dados, estado);
     return folha;
 }
 

@@ -164,6 +164,20 @@ BandaRelatorio bandaResultados(const TextosResultados& r, const Medidas& m)
     return b;
 }
 
+// What one metre of the pipe takes and costs, under its meshes; nothing
+// when the results were not priced.
+BandaRelatorio bandaCusto(const TextosResultados& r, const Medidas& m)
+{
+    if (r.Custo.empty())
+        return BandaRelatorio{0};
+    BandaRelatorio b{4 * m.passo + m.folga};
+    adicionarTexto(b, 0, 0, "Aço, concreto e custo por metro de tubo:", estiloSubtitulo);
+    int y = 0;
+    for (const std::string* linha : {&r.Aco, &r.Concreto, &r.Custo})
+        adicionarTexto(b, recuo, y += m.passo, *linha, estiloValor);
+    return b;
+}
+
 // Each check: its value, and its verdict in the colour the results window gives it.
 BandaRelatorio bandaVerificacoes(const TextosResultados& r, const Medidas& m)
 {
@@ -230,6 +244,8 @@ LayoutRelatorio montarRelatorioDimensionamento(const DadosRelatorioDimensionamen
     l.bandas.push_back(bandaTubo(p, m));
     l.bandas.push_back(bandaArmadura(p.parametros, m));
     l.bandas.push_back(bandaResultados(d.resultados, m));
+    if (!d.resultados.Custo.empty())
+        l.bandas.push_back(bandaCusto(d.resultados, m));
     if (comFabricante) {
         l.bandas.back().quebraPagina = true; // page 2 opens with its marker
         l.bandas.push_back(bandaPagina(l, "pagina 2 de 2"));

@@ -12,6 +12,8 @@
 #include "Mensagens.h"
 #include "PainelResumoRedwan.h"
 #include "TFDimensionamentoArmadura.h"
+#include "TFcustos.h"
+#include "custoTubo.h"
 #include "TFcadastro.h"
 #include "TFclasseRedwa.h"
 #include "TFfabricante.h"
@@ -28,6 +30,7 @@
 #include "entradaProjeto.h"
 
 #include <QAction>
+#include <QToolBar>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <functional>
@@ -53,6 +56,9 @@ TFormPrincipal::TFormPrincipal(ProjetoRedwan& projeto, ResultadosRedwan& resulta
     longitudinal_->setObjectName(QStringLiteral("Image2"));
     connect(painel_, &PainelResumoRedwan::disposto, this, &TFormPrincipal::atualizarRotulosCota);
     criarComandos(comandosDaJanela());
+    // "Custos" is a menu entry beside "Fabricante"; the toolbar keeps its buttons.
+    if (auto* barra = findChild<QToolBar*>(QStringLiteral("BarraFerramentas")))
+        barra->removeAction(comando(QStringLiteral("Bcus")));
     definirArquivosProjeto({"Bsav", "rdw", "RecentesRedwan.txt"});
     ligarComandos();
 
@@ -73,6 +79,7 @@ void TFormPrincipal::ligarComandos()
     const std::pair<const char*, std::function<QDialog*()>> janelas[] = {
         {"Btel", [this] { return janelas_.cadastro; }},
         {"Bfab", [this] { return janelas_.fabricante; }},
+        {"Bcus", [this] { return static_cast<QDialog*>(janelas_.custos); }},
         {"Bobr", [this] { return janelas_.obra; }},
         {"Bgeo", [this] { return janelas_.geometria; }},
         {"BclaD", [this] { return janelas_.classe; }},
@@ -95,6 +102,14 @@ void TFormPrincipal::ligarJanelas(const JanelasRedwan& janelas)
     if (janelas_.dimensionamento)
         connect(janelas_.dimensionamento, &TFormDimensionamento::parametrosConfirmados, this,
                 &TFormPrincipal::aoConfirmarParametros);
+    if (janelas_.custos) {
+        connect(janelas_.custos, &TFcustos::precosAlterados, this, [this] {
+            precificarResultados();
+            mostrarResumo();
+        });
+        if (janelas_.tabela)
+            janelas_.tabela->definirJanelaCustos(janelas_.custos);
+    }
     // The line's report prints the manufacturer as the manufacturer window holds it now.
     if (janelas_.tabela && janelas_.fabricante)
         janelas_.tabela->definirFonteFabricante([f = janelas_.fabricante] {
@@ -183,6 +198,7 @@ bool TFormPrincipal::abrirProjetoDe(const QString& caminho)
     }
     projeto_ = leitura.projeto;
     restaurarResultados(resultados_, leitura.resultados);
+    precificarResultados();
     setWindowTitle(qt(legendaAposAbrir(std8(legenda()), nome)));
     redesenharSecoes();
     atualizarGeometriaResumo(textosResumo_, projeto_);
@@ -232,6 +248,8 @@ DadosRelatorioDimensionamento TFormPrincipal::dadosDoRelatorio(const QTemporaryD
     DadosRelatorioDimensionamento dados;
     dados.projeto = projeto_;
     dados.resultados = resultados_.textos;
+    if (janelas_.custos)
+        dados.precos = janelas_.custos->precos();
     // The logo as the manufacturer window holds it now, saved or not.
     dados.logo.clear();
     if (janelas_.fabricante) {
@@ -274,6 +292,7 @@ void TFormPrincipal::BdimClick()
     }
     const std::vector<std::string> antes = linhasProjetoRedwan(projeto_, resultados_.textos);
     guardarResultados(resultados_, execucao.resultado);
+    precificarResultados();
     if (!janelas_.resultados)
         return;
     executarModal(*janelas_.resultados);
@@ -337,6 +356,28 @@ void TFormPrincipal::redesenharSecoes()
 {
     desenharSecoes(static_cast<TipoJunta>(projeto_.geometria.tipoTubo), qt(textoDiametro(projeto_.geometria)),
                    qt(textoComprimento(projeto_.geometria)));
+}
+
+// A project opened from a file brings the texts of its results, not their
+// values: its design runs again to price them, and only when it chooses the
+// very meshes the file shows.
+void TFormPrincipal::precificarResultados()
+{
+    TextosResultados& t = resultados_.textos;
+    t.Aco.clear();
+    t.Concreto.clear();
+    t.Custo.clear();
+    const PrecosCusto precos = janelas_.custos ? janelas_.custos->precos() : PrecosCusto{};
+    if (resultados_.valores) {
+        completarTextosCusto(t, *resultados_.valores, precos);
+        return;
+    }
+    if (t.Pint.empty())
+        return;
+    EstadoDimensionamento estado;
+    const ExecucaoDimensionamento x = executarDimensionamento(entradaDoProjeto(projeto_), estado);
+    if (x.desfecho == Desfecho::Resultados && x.resultado.telaInterna == t.Pint && x.resultado.telaExterna == t.Pext)
+        completarTextosCusto(t, x.resultado, precos);
 }
 
 void TFormPrincipal::mostrarResumo() { painel_->mostrar(textosResumo_); }

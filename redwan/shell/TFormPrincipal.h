@@ -23,6 +23,7 @@ class PainelResumoRedwan;
 class TFcadastro;
 class TFclasseRedwa;
 class TFcomeco;
+class TFcustos;
 class TFDimensionamentoArmadura;
 class TFfabricante;
 class TFgeometria;
@@ -38,6 +39,7 @@ struct JanelasRedwan {
     TFclasseRedwa* classe = nullptr;
     TFormDimensionamento* dimensionamento = nullptr;
     TFfabricante* fabricante = nullptr;
+    TFcustos* custos = nullptr;
     TFobra* obra = nullptr;
     TFcomeco* comeco = nullptr;
     TFsairSN* sair = nullptr;
@@ -91,6 +93,8 @@ private:
     void redesenharSecoes();
     void atualizarRotulosCota();
     void mostrarResumo();
+    // The cost lines of the results at the prices of "Custos".
+    void precificarResultados();
 
     ProjetoRedwan& projeto_;
     ResultadosRedwan& resultados_;

@@ -7,6 +7,8 @@
 #include "TFcadastro.h"
 #include "TFclasseRedwa.h"
 #include "TFcomeco.h"
+#include "TFcustos.h"
+#include "ArquivoCustos.h"
 #include "TFfabricante.h"
 #include "TFgeometria.h"
 #include "TFobra.h"
@@ -50,6 +52,8 @@ std::unique_ptr<AplicacaoRedwan> iniciarRedwan()
     app->classe = std::make_unique<TFclasseRedwa>(p);
     app->dimensionamento = std::make_unique<TFormDimensionamento>(p);
     app->fabricante = std::make_unique<TFfabricante>();
+    app->custos = std::make_unique<TFcustos>();
+    app->custos->definirPrecos(lerArquivoCustos());
     app->geometria = std::make_unique<TFgeometria>(p);
     app->obra = std::make_unique<TFobra>(p.obra, p.cliente, ModoObra::SemProtocolo);
     app->aviso = std::make_unique<TFaviso>();
@@ -67,6 +71,7 @@ std::unique_ptr<AplicacaoRedwan> iniciarRedwan()
     janelas.classe = app->classe.get();
     janelas.dimensionamento = app->dimensionamento.get();
     janelas.fabricante = app->fabricante.get();
+    janelas.custos = app->custos.get();
     janelas.obra = app->obra.get();
     janelas.comeco = app->comeco.get();
     janelas.sair = app->sair.get();

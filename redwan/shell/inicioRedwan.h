@@ -14,6 +14,7 @@ class TFcadastro;
 class TFclasseRedwa;
 class TFcomeco;
 class TFfabricante;
+class TFcustos;
 class TFgeometria;
 class TFobra;
 class TFDimensionamentoArmadura;
@@ -42,6 +43,7 @@ struct AplicacaoRedwan {
     std::unique_ptr<TFclasseRedwa> classe;
     std::unique_ptr<TFormDimensionamento> dimensionamento;
     std::unique_ptr<TFfabricante> fabricante;
+    std::unique_ptr<TFcustos> custos;
     std::unique_ptr<TFgeometria> geometria;
     std::unique_ptr<TFobra> obra;
     std::unique_ptr<TFaviso> aviso;

@@ -149,7 +149,7 @@ private slots:
             for (QAction* item : menu->menu()->actions())
                 if (!item->isSeparator() && !item->objectName().startsWith(QLatin1String("Recente")))
                     itens << item->text();
-        QCOMPARE(itens, (QStringList{"Novo", "Abrir", "Salvar", "Sair", "Telas Soldadas", "Fabricante",
+        QCOMPARE(itens, (QStringList{"Novo", "Abrir", "Salvar", "Sair", "Telas Soldadas", "Fabricante", "Custos",
                                      "Obra/Cliente", "Geometria", "Classe do tubo", "Armadura",
                                      "Resultado do dimensionamento", "Relatorio", "Memória de cálculo",
                                      "Tabela de armaduras", "Autores e Responsaveis"}));

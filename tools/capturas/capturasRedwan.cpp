@@ -196,6 +196,9 @@ int main(int argc, char* argv[])
     });
     comando("Bfab");
 
+    quandoAbrir(QStringLiteral("custos"), [](QDialog& d) { clicar(d, "BotaoCancela"); });
+    comando("Bcus");
+
     // The whole product line of the last design's parameters, with its thinnest walls and its report.
     quandoAbrir(QStringLiteral("tabela-armaduras"), [](QDialog& d) {
         auto& t = static_cast<TFtabelaArmaduras&>(d);
@@ -208,6 +211,13 @@ int main(int argc, char* argv[])
         }
         t.GradeTabela->setCurrentIndex(t.GradeTabela->model()->index(7, 1));
         capturador->foto(QStringLiteral("tabela-armaduras-paredes"));
+        t.BBuscarCusto->click();
+        while (t.buscando()) {
+            QApplication::processEvents();
+            QThread::msleep(10);
+        }
+        t.GradeTabela->setCurrentIndex(t.GradeTabela->model()->index(7, 1));
+        capturador->foto(QStringLiteral("tabela-armaduras-menor-custo"));
         t.BRelatorio->click();
         t.BFechar->click();
     });

@@ -1,6 +1,7 @@
 // redwan-calc run as a user runs it, over project files saved by Redwan:
 // it prints what the results window shows for them.
 #include "ArquivoRedwan.h"
+#include "custoTubo.h"
 #include "dimensionamento.h"
 #include "entradaProjeto.h"
 #include "execucaoCalculadora.h"
@@ -53,7 +54,9 @@ private slots:
         const ProjetoRedwan projetos[] = {exemplo(), duplo()};
         salvar(projetos[0], pasta.filePath(QStringLiteral("a-exemplo.rdw")));
         salvar(projetos[1], pasta.filePath(QStringLiteral("b-duplo.rdw")));
-        const Execucao e = redwanCalc({pasta.path()});
+        // The prices typed override those of the base folder.
+        const Execucao e = redwanCalc({QStringLiteral("--preco-concreto"), QStringLiteral("600"),
+                                       QStringLiteral("--preco-aco"), QStringLiteral("10,00"), pasta.path()});
         QCOMPARE(e.status, 0);
         QCOMPARE(e.erro, QString()); // nothing of the window system on a plain run
         const QStringList blocos = e.saida.split(QStringLiteral("\n\n"), Qt::SkipEmptyParts);
@@ -64,7 +67,8 @@ private slots:
             QCOMPARE(x.desfecho, Desfecho::Resultados);
             const ResultadoDimensionamento& r = x.resultado;
             const QStringList linhas = blocos[k].split(QLatin1Char('\n'));
-            QCOMPARE(linhas.size(), 25);
+            QCOMPARE(linhas.size(), 30);
+            const QuantidadesTubo q = quantidadesTubo(r);
             const std::pair<const char*, std::string> esperados[] = {
                 {"P", formatarDecimais(r.P, 6)},
                 {"Mc", formatarDecimais(r.Mc, 6)},
@@ -90,6 +94,11 @@ private slots:
                 {"verificacaoCobrimento", r.verificacaoCobrimento},
                 {"verificacaoCortante", r.verificacaoCortante},
                 {"verificacaoFissuras", r.verificacaoFissuras},
+                {"acoInterno", formatarDecimais(q.acoInterno, 6)},
+                {"acoExterno", formatarDecimais(q.acoExterno, 6)},
+                {"acoTotal", formatarDecimais(q.acoTotal, 6)},
+                {"concreto", formatarDecimais(q.concreto, 6)},
+                {"custo", formatarDecimais(custoTubo(q, {600.0, 10.0}), 6)},
             };
             QVERIFY(linhas[0].startsWith(QStringLiteral("arquivo: ")));
             for (std::size_t i = 0; i < std::size(esperados); ++i)
@@ -128,10 +137,11 @@ private slots:
         QCOMPARE(linhas.size(), 4);
         QCOMPARE(linhas[0], QStringLiteral("arquivo;P;Mc;Ms;dC;xC;domC;AsC;dS;xS;domS;AsS;Dcoro;AsP_Prat;AsMin;AsIntMin;"
                                            "AsExtMin;telaInterna;telaExterna;AsMax;Vu;w;verificacaoCobrimento;"
-                                           "verificacaoCortante;verificacaoFissuras;erro"));
-        QVERIFY2(linhas[1].endsWith(QStringLiteral(";(Ok. Passa na verificação de abertura de fissuras);")),
+                                           "verificacaoCortante;verificacaoFissuras;acoInterno;acoExterno;acoTotal;"
+                                           "concreto;custo;erro"));
+        QVERIFY2(linhas[1].contains(QStringLiteral(";(Ok. Passa na verificação de abertura de fissuras);")),
                  qPrintable(linhas[1]));
-        QVERIFY2(linhas[2].endsWith(QStringLiteral("fino.rdw;;;;;;;;;;;;;;;;;;;;;;;;;Não foi possível realizar o "
+        QVERIFY2(linhas[2].endsWith(QStringLiteral("fino.rdw;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;Não foi possível realizar o "
                                                    "dimensionamento de modo que a a tensão na armadura tracionada "
                                                    "fosse maior que 0,7 de fyd")),
                  qPrintable(linhas[2]));

@@ -1,6 +1,7 @@
 // redwan-calc --tabela as a user runs it: every cell of the line, the walls
 // file, the wall search, and the spreadsheet and report files.
 #include "execucaoCalculadora.h"
+#include "buscaParede.h"
 #include "linhaProdutos.h"
 #include "saidaCalculadora.h"
 
@@ -76,9 +77,43 @@ private slots:
         QCOMPARE(e.status, 0);
         const QStringList linhas = e.saida.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(linhas.size(), 1 + 14 * 3);
-        QVERIFY(linhas[0].endsWith(QStringLiteral(";verificacaoFissuras;hMinimaViavel;erro")));
+        QVERIFY(linhas[0].endsWith(QStringLiteral(";verificacaoFissuras;acoInterno;acoExterno;acoTotal;concreto;custo;"
+                                                  "hMinimaViavel;erro")));
         QVERIFY(linhas[1].startsWith(QStringLiteral("300,000000;EA2;27,000000;60,000000;")));
         QVERIFY(linhas[4].startsWith(QStringLiteral("400,000000;EA2;36,000000;50,000000;")));
+    }
+
+    // Each cell's cheapest passing wall at the prices typed; a wrong price
+    // is refused before anything is designed.
+    void menorCusto()
+    {
+        const QStringList linha{QStringLiteral("--tabela"), QStringLiteral("--armadura"), QStringLiteral("dupla"),
+                                QStringLiteral("--dint"), QStringLiteral("3,5"), QStringLiteral("--dext"),
+                                QStringLiteral("2,5"), QStringLiteral("--menor-custo"),
+                                QStringLiteral("--preco-concreto"), QStringLiteral("550"),
+                                QStringLiteral("--preco-aco"), QStringLiteral("9,50")};
+        const Execucao e = redwanCalc(linha);
+        QCOMPARE(e.status, 0);
+        const QStringList b = blocos(e.saida);
+        QCOMPARE(b.size(), 56);
+        ParametrosArmadura p;
+        escolherTipo(p, armaduraDupla, 1000.0);
+        p.fck = "35";
+        const BuscaMenorCusto m = buscarMenorCustoCelula(linhaPadrao(0, 0, p), 7, 1, PrecosCusto{});
+        QVERIFY(m.paredeMenorCusto);
+        // 1000 mm PA2: the thinnest passing wall is 90 mm, the cheapest thicker.
+        QVERIFY2(b[29].contains(QStringLiteral("\nhMinimaViavel: 90,000000\nhMenorCusto: %1\ncustoMenor: %2\n")
+                                    .arg(QString::fromStdString(numeroSaida(*m.paredeMenorCusto)),
+                                         QString::fromStdString(numeroSaida(m.custoMenor)))),
+                 qPrintable(b[29]));
+        QVERIFY(b[28].contains(QStringLiteral("\nacoTotal: ")) && b[28].contains(QStringLiteral("\ncusto: ")));
+        // 1000 mm PA4: no wall passes; both keys empty.
+        QVERIFY2(b[31].contains(QStringLiteral("\nhMinimaViavel: não encontrada\nhMenorCusto: \ncustoMenor: \n")),
+                 qPrintable(b[31]));
+
+        const Execucao errado = redwanCalc({QStringLiteral("--tabela"), QStringLiteral("--preco-aco"), QStringLiteral("0")});
+        QCOMPARE(errado.status, 2);
+        QVERIFY(errado.erro.startsWith(QStringLiteral("redwan-calc: --preco-aco: O preço do aço deve ser maior que zero.")));
     }
 
     void planilhaERelatorio()

@@ -2,6 +2,8 @@
 // with the cell's inputs; the wall search finds the thinnest wall that
 // passes, or none.
 #include "buscaParede.h"
+#include "numeros.h"
+#include "relatorioLinha.h"
 #include "camposLinha.h"
 #include "entradaProjeto.h"
 #include "linhaProdutos.h"
@@ -129,7 +131,7 @@ TEST(Linha, UmaCelulaQueParaGuardaAMensagemDaExecucao)
     const CelulaLinha& c = t.celula(2, 3); // 500 mm, PA4, one cage on 50 mm
     EXPECT_FALSE(c.dimensionada());
     EXPECT_EQ(c.execucao.mensagem, mensagemSemDimensionamento);
-    const std::vector<CampoCelula> campos = camposCelula(c, false);
+    const std::vector<CampoCelula> campos = camposCelula(t, c, false);
     ASSERT_EQ(campos.size(), 5u);
     EXPECT_EQ(campos.back().chave, "erro");
     EXPECT_EQ(campos.back().valor.texto, mensagemSemDimensionamento);
@@ -139,7 +141,7 @@ TEST(Linha, CamposDeUmaCelulaDimensionadaSaoNumeros)
 {
     const TabelaLinha t = dimensionarLinha(linhaPadrao(finalidadePluvial, 0, ParametrosArmadura{}));
     const CelulaLinha& c = t.celula(0, 0);
-    const std::vector<CampoCelula> campos = camposCelula(c, false);
+    const std::vector<CampoCelula> campos = camposCelula(t, c, false);
     std::vector<std::string> chaves;
     for (const CampoCelula& f : campos)
         chaves.push_back(f.chave);
@@ -207,7 +209,7 @@ TEST(BuscaParedes, PreencheCadaCelulaEParaQuandoPedido)
         EXPECT_TRUE(c.paredeBuscada);
         EXPECT_EQ(c.paredeMinimaViavel, buscarParedeMinima(l, c.diametro, c.classe));
     }
-    const std::vector<CampoCelula> campos = camposCelula(t.celulas[0], true);
+    const std::vector<CampoCelula> campos = camposCelula(t, t.celulas[0], true);
     const auto parede = std::find_if(campos.begin(), campos.end(),
                                      [](const CampoCelula& f) { return f.chave == "hMinimaViavel"; });
     ASSERT_NE(parede, campos.end());
@@ -218,3 +220,28 @@ TEST(BuscaParedes, PreencheCadaCelulaEParaQuandoPedido)
 }
 
 } // namespace
+
+// The report of a line whose diameters differ in cage type: the heading says
+// so, and every row names its diameter, so a page never opens on a row
+// without one.
+TEST(RelatorioLinha, TipoDeCadaLinhaEDiametroEmCadaLinha)
+{
+    EntradaLinha l = linhaPadrao(finalidadePluvial, 0, parametros(armaduraDupla));
+    l.diametros.resize(3);
+    l.diametros[0].tipo = armaduraSimples;
+    DadosRelatorioLinha d;
+    d.tabela = dimensionarLinha(l);
+    const LayoutRelatorio r = montarRelatorioLinha(d);
+    std::string cabecalho;
+    for (const BandaRelatorio& b : r.bandas)
+        for (const ItemTexto& t : b.textos)
+            cabecalho += t.texto + "|";
+    EXPECT_NE(cabecalho.find("Tipo de Armadura:|por diâmetro (coluna Arm.)|"), std::string::npos);
+    const std::size_t primeira = r.bandas.size() - 1 - d.tabela.celulas.size();
+    for (std::size_t k = 0; k < d.tabela.celulas.size(); ++k) {
+        const BandaRelatorio& b = r.bandas[primeira + k];
+        ASSERT_FALSE(b.textos.empty());
+        EXPECT_EQ(b.textos[0].texto, formatar0(d.tabela.celulas[k].di)) << k;
+        EXPECT_EQ(b.textos[4].texto, k < 4 ? "simples" : "dupla") << k;
+    }
+}

@@ -1,0 +1,31 @@
+#pragma once
+// What one metre of a designed pipe costs at the manufacturer's prices, and
+// the lines the results window, the report and the product line show:
+//   "Aço: 26,12 kg (interna 18,57; externa 7,55)"
+//   "Concreto: 0,346 m³"
+//   "Custo: R$ 438,19 por metro"
+
+#include "memoriaCalculo.h"
+#include "precosCusto.h"
+#include "quantidadesTubo.h"
+
+#include <string>
+
+double custoTubo(const QuantidadesTubo& q, const PrecosCusto& p, MemoriaCalculo* memoria = nullptr);
+
+// "R$ 1.234,56": two decimals, a dot between thousands.
+std::string formatarMoeda(double valor);
+
+struct TextosCusto {
+    std::string aco, concreto, custo;
+};
+TextosCusto textosCusto(const QuantidadesTubo& q, double custo);
+
+// The results' three cost lines.
+void completarTextosCusto(TextosResultados& t, const QuantidadesTubo& q, double custo);
+// The same from the design's values at `precos`.
+void completarTextosCusto(TextosResultados& t, const ResultadoDimensionamento& r, const PrecosCusto& precos);
+
+// The calculation sheet's block: each mesh's weight with its formula and
+// numbers, the steel of each cage, the concrete and the cost.
+MemoriaCalculo memoriaCusto(const ResultadoDimensionamento& r, const PrecosCusto& p);
