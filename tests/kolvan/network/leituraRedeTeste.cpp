@@ -178,6 +178,9 @@ TEST(LeituraLandXmlRede, ArquivosRecusadosETubosMarcados)
         {"<LandXML><Units><Metric linearUnit=\"cubit\"/></Units></LandXML>", "<Metric> linearUnit=\"cubit\": unidade desconhecida."},
         {"<LandXML><Units>" + unidades + "</Units></LandXML>", "O arquivo não tem o elemento <PipeNetworks>."},
         {landXml(unidades, "", ""), "O arquivo não tem nenhum elemento <Pipe> em <PipeNetworks>."},
+        {"<LandXML>\n<Units>" + unidades + "</Units>\n<PipeNetworks><Pipe name=\"T" + std::string(1, '\0') +
+             "1\"/></PipeNetworks></LandXML>",
+         "Linha 3: o arquivo tem um caractere nulo, que nenhum nome ou número pode ter."},
     };
     for (const Caso& c : recusados) {
         const LeituraRede r = lerLandXmlRede(c.xml);
