@@ -51,6 +51,10 @@ bool controle(unsigned char c) { return (c < 0x20 && c != '\t' && c != '\n' && c
 bool utf8BemFormado(std::string_view bytes)
 {
     for (std::size_t i = 0; i < bytes.size();) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            ++i;
+            continue;
+        }
         std::size_t invalidos = 0;
         const std::size_t n = sequencia(bytes, i, invalidos);
         if (n == 0)
@@ -65,6 +69,16 @@ std::string utf8Saneado(std::string_view bytes)
     std::string saida;
     saida.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {
+        // Most text is a run of plain ASCII: copied whole.
+        std::size_t fim = i;
+        while (fim < bytes.size() && static_cast<unsigned char>(bytes[fim]) < 0x80 &&
+               !controle(static_cast<unsigned char>(bytes[fim])))
+            ++fim;
+        if (fim > i) {
+            saida.append(bytes.substr(i, fim - i));
+            i = fim;
+            continue;
+        }
         std::size_t invalidos = 0;
         const std::size_t n = sequencia(bytes, i, invalidos);
         if (n == 0) {
