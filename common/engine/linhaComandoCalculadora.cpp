@@ -44,7 +44,7 @@ LinhaComandoCalculadora::LinhaComandoCalculadora(DescricaoCalculadora descricao)
     app.set_version_flag("--version", descricao_.programa + " " + descricao_.versao, "mostra a versão e sai");
     app.add_flag("--csv", argumentos.csv, "uma linha por arquivo, campos separados por ';'");
     app.add_flag("--memoria", argumentos.memoria,
-                 "junta as grandezas da memória de cálculo e, com --pdf, grava a memória ao lado do relatório");
+                 "junta as grandezas da memória de cálculo (com --csv, em colunas) e, com --pdf, grava a memória ao lado do relatório");
     app.add_option("--pdf", argumentos.pastaPdf, "grava o relatório de cada arquivo nesta pasta")
         ->type_name("PASTA");
     app.add_option("ARQUIVO", entradas_,

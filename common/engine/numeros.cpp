@@ -1,5 +1,6 @@
 #include "numeros.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <charconv>
@@ -38,6 +39,12 @@ std::string mensagemNumeroNegativo(const std::string& texto)
 ErroConversao::ErroConversao(const std::string& texto)
     : std::runtime_error(mensagemNumeroInvalido(texto)), texto_(texto)
 {
+}
+
+std::string comVirgulaDecimal(std::string texto)
+{
+    std::replace(texto.begin(), texto.end(), '.', ',');
+    return texto;
 }
 
 bool lerNumero(const std::string& texto, double& valor)

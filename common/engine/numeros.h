@@ -38,6 +38,10 @@ std::string mensagemNumeroNegativo(const std::string& texto);
 // and leaves `valor` alone when the text is not a number.
 bool lerNumero(const std::string& texto, double& valor);
 
+// A number typed where no field filters the keys (a command line, a file)
+// as a number field takes it: each full stop becomes the decimal comma.
+std::string comVirgulaDecimal(std::string texto);
+
 // As `lerNumero`, but throws ErroConversao for a text that is not a number.
 double converterNumero(const std::string& texto);
 

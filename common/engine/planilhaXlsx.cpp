@@ -1,5 +1,7 @@
 #include "planilhaXlsx.h"
 
+#include "textoUtf8.h"
+
 #include <xlsxwriter.h>
 
 #include <algorithm>
@@ -61,7 +63,8 @@ lxw_error escreverFolha(lxw_worksheet* folha, const FolhaPlanilha& dados, Format
                     erro = worksheet_write_number(folha, linha, coluna, c.valor, formatos.de(negrito, c.decimais));
                 largura = 8 + static_cast<std::size_t>(std::max(c.decimais, 0));
             } else if (!c.texto.empty()) {
-                erro = worksheet_write_string(folha, linha, coluna, c.texto.c_str(),
+                // The shared strings are XML: a cell that came from a file must not break them.
+                erro = worksheet_write_string(folha, linha, coluna, utf8Saneado(c.texto).c_str(),
                                               negrito ? formatos.de(true, -1) : nullptr);
                 largura = caracteres(c.texto);
             }

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <algorithm>
 #include <cctype>
 #include <clocale>
 #include <cstdio>
@@ -70,11 +71,20 @@ int executarCalculadora(int argc, char* argv[], const ArgumentosCalculadora& a, 
     const auto aplicacao = aplicacaoCalculadora(argc, argv);
     if (!a.pastaPdf.empty())
         QDir().mkpath(qt(a.pastaPdf));
-    if (a.csv) {
-        std::vector<std::string> cabecalho = chaves;
-        cabecalho.push_back("erro");
-        escrever(stdout, linhaCsv(cabecalho));
-    }
+    // With --memoria the trace's keys are columns too; they depend on the
+    // project (a trench has others than an embankment), so the rows wait
+    // until every file has given its keys.
+    std::vector<std::string> colunas = chaves;
+    std::vector<CamposSaida> linhasAdiadas;
+    const auto escreverLinha = [&colunas](const CamposSaida& campos) {
+        std::vector<std::string> linha;
+        for (const std::string& chave : colunas)
+            linha.push_back(valorDe(campos, chave));
+        escrever(stdout, linhaCsv(linha));
+    };
+    colunas.push_back("erro");
+    if (a.csv && !a.memoria)
+        escrever(stdout, linhaCsv(colunas));
     int status = TodosCalculados;
     for (const std::string& arquivo : a.arquivos) {
         CalculoDeArquivo c = calcular(qt(arquivo));
@@ -98,15 +108,21 @@ int executarCalculadora(int argc, char* argv[], const ArgumentosCalculadora& a, 
             juntarMemoria(c.campos, c.camposMemoria);
         if (!c.ok)
             status = AlgumFalhou;
-        if (a.csv) {
-            std::vector<std::string> linha;
-            for (const std::string& chave : chaves)
-                linha.push_back(valorDe(c.campos, chave));
-            linha.push_back(valorDe(c.campos, "erro"));
-            escrever(stdout, linhaCsv(linha));
+        if (a.csv && a.memoria) {
+            for (const auto& [chave, valor] : c.camposMemoria)
+                if (std::find(colunas.begin(), colunas.end(), chave) == colunas.end())
+                    colunas.insert(colunas.end() - 1, chave);
+            linhasAdiadas.push_back(std::move(c.campos));
+        } else if (a.csv) {
+            escreverLinha(c.campos);
         } else {
             escrever(stdout, blocoChaveValor(c.campos) + "\n");
         }
+    }
+    if (a.csv && a.memoria) {
+        escrever(stdout, linhaCsv(colunas));
+        for (const CamposSaida& campos : linhasAdiadas)
+            escreverLinha(campos);
     }
     return status;
 }

@@ -30,6 +30,23 @@ int falha(const std::string& mensagem)
 
 } // namespace
 
+std::string pedidoDeRedeSemRede(const std::vector<std::string>& argumentos)
+{
+    for (std::size_t i = 0; i < argumentos.size(); ++i) {
+        const std::string& arg = argumentos[i];
+        if (arg == "--pdf") {
+            ++i; // a folder, whatever its name
+            continue;
+        }
+        if (arg == "--projeto" || arg == "--xlsx")
+            return arg + " vale para uma rede: falta --rede com o arquivo da rede\nuso: " + usoRede;
+        const QString sufixo = QFileInfo(qt(arg)).suffix().toLower();
+        if (sufixo == QLatin1String("csv") || sufixo == QLatin1String("xml") || sufixo == QLatin1String("inp"))
+            return arg + " é uma rede: use kolvan-calc --rede ARQUIVO --projeto BASE.kvn";
+    }
+    return {};
+}
+
 int executarCalculoRede(int argc, char* argv[])
 {
     const auto aplicacao = aplicacaoCalculadora(argc, argv);

@@ -5,3 +5,10 @@
 // Runs the network calculator on the command line; returns the exit status
 // (0 every stretch classed, 1 any stretch or file failed, 2 wrong usage).
 int executarCalculoRede(int argc, char* argv[]);
+
+#include <string>
+#include <vector>
+
+// Without --rede: a network file or a network option given as if to the
+// project form. Returns what to say (status 2), or empty.
+std::string pedidoDeRedeSemRede(const std::vector<std::string>& argumentos);

@@ -22,6 +22,11 @@ int main(int argc, char* argv[])
         if (std::string(argv[i]) == "--rede")
             return executarCalculoRede(argc, argv);
 
+    if (const std::string erro = pedidoDeRedeSemRede(argumentosDe(argc, argv)); !erro.empty()) {
+        escrever(stderr, "kolvan-calc: " + erro + "\n");
+        return UsoErrado;
+    }
+
     LinhaComandoCalculadora linha({"kolvan-calc", "Classe de resistência dos tubos de concreto de projetos do Kolvan.",
                                    versaoKolvan, ".kvn"});
     linha.app.footer(std::string("Uma rede de tubulações inteira (--rede --help mostra as suas opções):\n  ") + usoRede);

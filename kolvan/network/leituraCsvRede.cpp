@@ -1,5 +1,6 @@
 #include "leituraRede.h"
 
+#include "textoUtf8.h"
 #include "windows1252.h"
 
 #include <algorithm>
@@ -8,27 +9,14 @@
 
 namespace {
 
-bool utf8Valido(const std::string& s)
-{
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        const std::size_t seguintes = c < 0x80 ? 0 : (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : 9;
-        if (seguintes == 9 || s.size() - i <= seguintes)
-            return false;
-        for (std::size_t k = 1; k <= seguintes; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
-                return false;
-        i += seguintes + 1;
-    }
-    return true;
-}
-
+// The text of the file in UTF-8: after a byte-order mark, or when the bytes
+// are well-formed UTF-8, as UTF-8 (an ill-formed sequence becomes U+FFFD);
+// else windows-1252, as spreadsheets save "CSV" on that code page.
 std::string emUtf8(const std::string& bytes)
 {
     if (bytes.rfind("\xEF\xBB\xBF", 0) == 0)
-        return bytes.substr(3);
-    return utf8Valido(bytes) ? bytes : deWindows1252(bytes);
+        return utf8Saneado(std::string_view(bytes).substr(3));
+    return utf8Saneado(utf8BemFormado(bytes) ? bytes : deWindows1252(bytes));
 }
 
 struct Registro {
@@ -144,6 +132,12 @@ LeituraRede recusa(std::string erro)
 
 LeituraRede lerCsvRede(const std::string& bytes)
 {
+    if (bytes.rfind("\xFF\xFE", 0) == 0 || bytes.rfind("\xFE\xFF", 0) == 0)
+        return recusa("O arquivo está em UTF-16: salve-o como \"CSV UTF-8\" ou \"CSV (separado por vírgulas)\".");
+    // No name or number holds a NUL; the file is no text.
+    if (const auto nulo = bytes.find('\0'); nulo != std::string::npos)
+        return recusa("Linha " + std::to_string(1 + std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(nulo), '\n')) +
+                      ": o arquivo tem um caractere nulo, que nenhum nome ou número pode ter.");
     const std::string texto = emUtf8(bytes);
     // The header line tells the dialect: ';' there means ';' and a decimal comma.
     const auto inicio = std::min(texto.find_first_not_of(" \t\r\n"), texto.size());

@@ -2,6 +2,7 @@
 
 #include "ProjetoTubo.h"
 #include "numeros.h"
+#include "textoUtf8.h"
 
 #include <pugixml.hpp>
 
@@ -11,6 +12,7 @@
 #include <map>
 #include <optional>
 #include <sstream>
+#include <unordered_map>
 
 namespace {
 
@@ -32,10 +34,10 @@ struct Unidades {
     double diametro = 0.001; // m per unit of diameters
 };
 
-LeituraRede recusa(std::string erro)
+LeituraRede recusa(const std::string& erro)
 {
     LeituraRede r;
-    r.erro = std::move(erro);
+    r.erro = utf8Saneado(erro); // it may quote the file
     return r;
 }
 
@@ -112,18 +114,39 @@ struct Invert {
     std::string sentido;
 };
 
-Invert invertDoTubo(pugi::xml_node estrutura, const std::string& tubo)
+// The structures of one network by name (the first of a name counts), with
+// their inverts by pipe (the first for a pipe counts): a structure may hold
+// thousands of pipes, so each is looked up, not searched.
+struct Estrutura {
+    pugi::xml_node no;
+    std::unordered_map<std::string, Invert> inverts;
+};
+using Estruturas = std::map<std::string, Estrutura>;
+
+Estruturas estruturasDaRede(pugi::xml_node rede)
 {
-    for (pugi::xml_node inv : filhos(estrutura, "Invert")) {
-        const char* ref = inv.attribute("refPipe") ? inv.attribute("refPipe").as_string() : inv.attribute("pipeRef").as_string();
-        if (tubo == ref)
-            return {atributo(inv, "elev"), inv.attribute("flowDir").as_string()};
+    Estruturas estruturas;
+    for (pugi::xml_node e : filhos(filho(rede, "Structs"), "Struct")) {
+        const auto [onde, nova] = estruturas.try_emplace(e.attribute("name").as_string(), Estrutura{e, {}});
+        if (!nova)
+            continue;
+        for (pugi::xml_node inv : e.children()) {
+            if (std::strcmp(semPrefixo(inv.name()), "Invert") != 0)
+                continue;
+            const char* ref = inv.attribute("refPipe") ? inv.attribute("refPipe").as_string() : inv.attribute("pipeRef").as_string();
+            onde->second.inverts.try_emplace(ref, Invert{atributo(inv, "elev"), inv.attribute("flowDir").as_string()});
+        }
     }
-    return {};
+    return estruturas;
 }
 
-EntradaTrecho trechoDoTubo(pugi::xml_node tubo, const std::map<std::string, pugi::xml_node>& estruturas,
-                           const Unidades& u)
+Invert invertDoTubo(const Estrutura& estrutura, const std::string& tubo)
+{
+    const auto achado = estrutura.inverts.find(tubo);
+    return achado == estrutura.inverts.end() ? Invert{} : achado->second;
+}
+
+EntradaTrecho trechoDoTubo(pugi::xml_node tubo, const Estruturas& estruturas, const Unidades& u)
 {
     EntradaTrecho e;
     e.trecho = tubo.attribute("name").as_string();
@@ -169,8 +192,8 @@ EntradaTrecho trechoDoTubo(pugi::xml_node tubo, const std::map<std::string, pugi
     if (const auto comprimento = atributo(tubo, "length"); comprimento && *comprimento > 0.0) {
         e.comprimento = textoDecimal(*comprimento * u.linear, 2);
     } else if (estruturaMontante != estruturas.end() && estruturaJusante != estruturas.end()) {
-        const auto a = ponto(filho(estruturaMontante->second, "Center"));
-        const auto b = ponto(filho(estruturaJusante->second, "Center"));
+        const auto a = ponto(filho(estruturaMontante->second.no, "Center"));
+        const auto b = ponto(filho(estruturaJusante->second.no, "Center"));
         if (a && b)
             e.comprimento = textoDecimal(std::hypot(a->first - b->first, a->second - b->second) * u.linear, 2);
         else
@@ -178,7 +201,7 @@ EntradaTrecho trechoDoTubo(pugi::xml_node tubo, const std::map<std::string, pugi
     }
 
     struct Extremo {
-        std::map<std::string, pugi::xml_node>::const_iterator estrutura;
+        Estruturas::const_iterator estrutura;
         const Invert* invert;
         std::string* terreno;
         std::string* fundo;
@@ -187,7 +210,7 @@ EntradaTrecho trechoDoTubo(pugi::xml_node tubo, const std::map<std::string, pugi
                              Extremo{estruturaJusante, &invFim, &e.terrenoJusante, &e.fundoJusante}}) {
         if (x.estrutura == estruturas.end())
             continue;
-        const auto topo = atributo(x.estrutura->second, "elevRim");
+        const auto topo = atributo(x.estrutura->second.no, "elevRim");
         if (topo)
             *x.terreno = textoDecimal(*topo * u.linear, 3);
         else
@@ -216,6 +239,11 @@ LeituraRede lerLandXmlRede(const std::string& bytes)
 {
     pugi::xml_document documento;
     const pugi::xml_parse_result lido = documento.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_auto);
+    // pugixml ends a text at a NUL; in an 8-bit file it is no character.
+    if (const auto nulo = bytes.find('\0');
+        nulo != std::string::npos && (lido.encoding == pugi::encoding_utf8 || lido.encoding == pugi::encoding_latin1))
+        return recusa("Linha " + std::to_string(linhaDe(bytes, static_cast<std::ptrdiff_t>(nulo))) +
+                      ": o arquivo tem um caractere nulo, que nenhum nome ou número pode ter.");
     if (!lido)
         return recusa("Linha " + std::to_string(linhaDe(bytes, lido.offset)) + ": o arquivo não é um XML válido (" +
                       lido.description() + ").");
@@ -247,13 +275,17 @@ LeituraRede lerLandXmlRede(const std::string& bytes)
     LeituraRede r;
     r.ok = true;
     for (pugi::xml_node rede : filhos(redes, "PipeNetwork")) {
-        std::map<std::string, pugi::xml_node> estruturas;
-        for (pugi::xml_node e : filhos(filho(rede, "Structs"), "Struct"))
-            estruturas.emplace(e.attribute("name").as_string(), e);
+        const Estruturas estruturas = estruturasDaRede(rede);
         for (pugi::xml_node tubo : filhos(filho(rede, "Pipes"), "Pipe"))
             r.trechos.push_back(trechoDoTubo(tubo, estruturas, unidades));
     }
     if (r.trechos.empty())
         return recusa("O arquivo não tem nenhum elemento <Pipe> em <PipeNetworks>.");
+    // Names come as the file has them; pugixml does not check their UTF-8.
+    for (EntradaTrecho& e : r.trechos)
+        for (int c = 0; c < numeroColunasTrecho; ++c)
+            campoTrecho(e, static_cast<ColunaTrecho>(c)) = utf8Saneado(campoTrecho(e, static_cast<ColunaTrecho>(c)));
+    for (EntradaTrecho& e : r.trechos)
+        e.problemaLeitura = utf8Saneado(e.problemaLeitura);
     return r;
 }

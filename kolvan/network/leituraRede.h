@@ -17,7 +17,9 @@ struct LeituraRede {
 // The stretches of a CSV file as spreadsheets save it: ';' with a decimal
 // comma, or ',' with a decimal point, as the header line tells; UTF-8 with
 // or without a byte-order mark, or windows-1252; fields may be quoted;
-// columns in any order, by name, unknown ones ignored.
+// columns in any order, by name, unknown ones ignored. Either reader gives
+// well-formed UTF-8 (textoUtf8.h: an ill-formed sequence or a control
+// character becomes U+FFFD) and refuses a file with a NUL, naming its line.
 LeituraRede lerCsvRede(const std::string& bytes);
 
 // The pipes of the pipe networks of a LandXML 1.2 file.

@@ -3,24 +3,16 @@
 // length of the pipe, all from fixed lists. A first confirmation, or one
 // with a change, announces itself with `geometriaAlterada`.
 
-#include "JanelaEntrada.h"
+#include "JanelaGeometria.h"
 #include "ProjetoTubo.h"
 
-class QComboBox;
-class QLabel;
-
-class TFgeometria : public JanelaEntrada {
+class TFgeometria : public JanelaGeometria {
     Q_OBJECT
 public:
     TFgeometria(ProjetoTubo& projeto, QWidget* parent = nullptr);
 
-    QComboBox* CmbBxFinalidade;
-    QComboBox* CmbBxTipoTubo;
     QComboBox* CmbBxDiametro;
     QComboBox* CmbBxComprimento;
-    QLabel* Image1;
-
-    void carregarFigura();
 
 signals:
     // The geometry was confirmed for the first time or with a change;
@@ -28,12 +20,10 @@ signals:
     void geometriaAlterada(bool instalacaoCorrigida);
 
 protected:
-    void FormShow() override;
-    bool FormCloseQuery() override;
-    void restaurarInstantaneo() override;
+    EscolhaGeometria geometriaDoProjeto() const override;
+    bool geometriaConfirmada() const override;
+    void gravarGeometria(const EscolhaGeometria& escolha, bool mudou) override;
 
 private:
-    void CmbBxFinalidadeChange();
     ProjetoTubo& projeto_;
-    Geometria instantaneo_;
 };

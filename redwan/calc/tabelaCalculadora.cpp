@@ -8,9 +8,11 @@
 #include "TextoQt.h"
 #include "argumentosTabela.h"
 #include "buscaParede.h"
+#include "conferenciaLinha.h"
+#include "geometriaRedwan.h"
+#include "numeros.h"
 #include "planilhaLinha.h"
 #include "planilhaXlsx.h"
-#include "numeros.h"
 #include "saidaCalculadora.h"
 
 #include <QDir>
@@ -41,6 +43,85 @@ PrecosCusto precosDaLinhaDeComando(const ArgumentosTabela& a)
     if (!a.precoAco.empty())
         p.aco = converterNumero(a.precoAco);
     return p;
+}
+
+// The window's check of the line, with the answers a command line gives:
+// what was typed stays (every recommendation declined), and a value the
+// window would refuse or put right is refused.
+class RespostasCalculadora : public DialogoArmadura {
+public:
+    bool perguntar(const std::string&) override { return false; }
+    void informar(const std::string& texto) override
+    {
+        if (correcao.empty())
+            correcao = texto;
+    }
+    std::string correcao;
+};
+
+const char* opcaoDoCampo(CampoArmadura c)
+{
+    switch (c) {
+    case CampoArmadura::Fck: return "--fck";
+    case CampoArmadura::DInt: return "--dint";
+    case CampoArmadura::DExt: return "--dext";
+    case CampoArmadura::Espessura: return "--espessuras";
+    case CampoArmadura::GamaS: return "--gs";
+    case CampoArmadura::GamaC: return "--gc";
+    }
+    return "";
+}
+
+std::string ondeNaLinha(const DiametroLinha& d)
+{
+    GeometriaRedwan g;
+    g.indiceDi = d.indiceDi;
+    std::string onde = "diâmetro " + formatarDecimais(diametroInterno(g), 0) + " mm, parede " + d.h + " mm";
+    if (d.tipo == armaduraDupla)
+        onde += ", --dint " + d.dInt + " --dext " + d.dExt;
+    return onde;
+}
+
+// What is wrong with the line, after the option or diameter it concerns;
+// empty when the window would take it. `linha` becomes what the window
+// confirms (numbers in their standard forms).
+std::string recusaDaLinha(EntradaLinha& linha)
+{
+    const EntradaLinha digitada = linha;
+    RespostasCalculadora respostas;
+    const ConferenciaLinha r = conferirLinha(linha, respostas);
+    if (!respostas.correcao.empty()) {
+        // The window puts a negative position or a factor below one right
+        // with that message, before any refusal: the field it changed is
+        // the one refused.
+        for (const CampoTextoArmadura& c : camposArmadura()) {
+            const std::string& antes = digitada.parametros.*c.texto;
+            double a = 0.0, b = 0.0;
+            if (lerNumero(antes, a) && lerNumero(linha.parametros.*c.texto, b) &&
+                formatarDecimais(a, c.decimais) != formatarDecimais(b, c.decimais))
+                return std::string(opcaoDoCampo(c.campo)) + " " + antes + ": " + respostas.correcao;
+        }
+        return respostas.correcao;
+    }
+    if (!r.aceita) {
+        const std::string motivo = r.mensagem.empty() ? r.aviso : r.mensagem;
+        if (r.diametro >= 0)
+            return ondeNaLinha(digitada.diametros[static_cast<std::size_t>(r.diametro)]) + ": " + motivo;
+        const CampoTextoArmadura* campo = nullptr;
+        for (const CampoTextoArmadura& c : camposArmadura())
+            if (c.campo == r.campo)
+                campo = &c;
+        return std::string(opcaoDoCampo(r.campo)) + " " + (campo ? digitada.parametros.*campo->texto : "") + ": " + motivo;
+    }
+    // The line's window leaves such a diameter to fail cell by cell; the
+    // design-parameter window refuses it, and so does the calculator.
+    for (std::size_t k = 0; k < linha.diametros.size(); ++k) {
+        const DiametroLinha& d = linha.diametros[k];
+        if (d.tipo == armaduraDupla &&
+            !posicoesCabemNaParede(converterNumero(d.dInt), converterNumero(d.dExt), converterNumero(d.h)))
+            return ondeNaLinha(digitada.diametros[k]) + ": " + avisoPosicoesParede;
+    }
+    return {};
 }
 } // namespace
 
@@ -87,6 +168,11 @@ int executarTabela(int argc, char* argv[])
             escrever(stderr, "redwan-calc: " + a.arquivoEspessuras + ", " + problema + "\n");
             return AlgumFalhou;
         }
+    }
+
+    if (const std::string recusa = recusaDaLinha(a.linha); !recusa.empty()) {
+        escrever(stderr, "redwan-calc: " + recusa + "\n");
+        return UsoErrado;
     }
 
     TabelaLinha tabela = dimensionarLinha(a.linha, precosDaLinhaDeComando(a));

@@ -12,11 +12,11 @@ namespace {
 bool numero(const std::string& texto, std::string& destino, std::string& erro, const std::string& opcao)
 {
     double v = 0.0;
-    if (!lerNumero(texto, v)) {
+    if (!lerNumero(comVirgulaDecimal(texto), v)) {
         erro = opcao + ": \"" + texto + "\" não é um número";
         return false;
     }
-    destino = semSinalNoZero(texto);
+    destino = semSinalNoZero(comVirgulaDecimal(texto));
     return true;
 }
 
@@ -60,6 +60,10 @@ ArgumentosTabela lerArgumentosTabela(const std::vector<std::string>& argumentos)
         if (opcao == "--csv") {
             a.csv = true;
             continue;
+        }
+        if (opcao == "--memoria") {
+            a.erro = "--memoria não vale com --tabela: a memória de cálculo é a de um projeto (redwan-calc --memoria ARQUIVO.rdw)";
+            return a;
         }
         if (i + 1 >= argumentos.size()) {
             a.erro = opcao.rfind("--", 0) == 0 ? opcao + " pede um valor" : "argumento inesperado: " + opcao;
@@ -116,8 +120,9 @@ std::string aplicarEspessuras(EntradaLinha& linha, const std::vector<std::string
         if (texto.empty())
             continue;
         const std::size_t separador = texto.find(';');
-        const std::string di = aparado(texto.substr(0, separador));
-        const std::string h = separador == std::string::npos ? std::string() : aparado(texto.substr(separador + 1));
+        const std::string di = comVirgulaDecimal(aparado(texto.substr(0, separador)));
+        const std::string h =
+            separador == std::string::npos ? std::string() : comVirgulaDecimal(aparado(texto.substr(separador + 1)));
         double vDi = 0.0, vH = 0.0;
         const bool numeros = lerNumero(di, vDi) && lerNumero(h, vH);
         if (!numeros && n == 0)

@@ -4,37 +4,25 @@
 // with a change, resets the wall thickness to the least one for the pipe
 // and announces itself with `geometriaAlterada`.
 
-#include "JanelaEntrada.h"
+#include "JanelaGeometria.h"
 #include "ProjetoRedwan.h"
 
-class QComboBox;
-class QLabel;
-
-class TFgeometria : public JanelaEntrada {
+class TFgeometria : public JanelaGeometria {
     Q_OBJECT
 public:
     TFgeometria(ProjetoRedwan& projeto, QWidget* parent = nullptr);
 
-    QComboBox* CmbBxFinalidade;
-    QComboBox* CmbBxTipoTubo;
     QComboBox* CmbBxDi;
     QComboBox* ComboBoxCompr;
-    QLabel* Image1;
-
-    // The picture of the cross-section, (re)loaded by a new project.
-    void carregarFigura();
 
 signals:
     void geometriaAlterada();
 
 protected:
-    void FormShow() override;
-    bool FormCloseQuery() override;
-    void restaurarInstantaneo() override;
+    EscolhaGeometria geometriaDoProjeto() const override;
+    bool geometriaConfirmada() const override;
+    void gravarGeometria(const EscolhaGeometria& escolha, bool mudou) override;
 
 private:
-    void CmbBxFinalidadeChange();
-    GeometriaRedwan lerControles() const;
     ProjetoRedwan& projeto_;
-    GeometriaRedwan instantaneo_;
 };

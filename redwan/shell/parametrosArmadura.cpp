@@ -83,6 +83,10 @@ const std::vector<CampoTextoArmadura>& camposArmadura()
 
 const char* const avisoPositivo = "Este parâmetro deve ser um número positivo.";
 const char* const avisoUnidade = "Este parâmetro deve ser maior que a unidade.";
+const char* const avisoPosicoesParede =
+    "A soma das posições das armaduras interna e externa deve ser menor que a espessura da parede.";
+
+bool posicoesCabemNaParede(double dInt, double dExt, double h) { return (dInt + dExt) * 10.0 < h; }
 
 std::string perguntaFckMinimo()
 {
@@ -234,9 +238,8 @@ ConferenciaArmadura conferirParametros(ParametrosArmadura& p, double di, int fin
         return recusa(CampoArmadura::Espessura,
                       "A espessura da parede deve ser maior que zero e de no máximo 1000 mm.");
     // The two cages need an effective depth between them.
-    if (p.tipo == armaduraDupla && (valor(p.dInt) + valor(p.dExt)) * 10.0 >= valor(p.h))
-        return recusa(CampoArmadura::DInt,
-                      "A soma das posições das armaduras interna e externa deve ser menor que a espessura da parede.");
+    if (p.tipo == armaduraDupla && !posicoesCabemNaParede(valor(p.dInt), valor(p.dExt), valor(p.h)))
+        return recusa(CampoArmadura::DInt, avisoPosicoesParede);
 
     ConferenciaArmadura r;
     r.aceita = true;

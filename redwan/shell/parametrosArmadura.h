@@ -59,6 +59,11 @@ std::string perguntaEspessura(const std::string& minima);
 extern const char* const avisoPositivo;
 extern const char* const avisoUnidade;
 
+// Whether two cages at these positions (cm from the faces) leave an
+// effective depth in a wall of `h` mm, and the refusal when they do not.
+bool posicoesCabemNaParede(double dInt, double dExt, double h);
+extern const char* const avisoPosicoesParede;
+
 enum class CampoArmadura { Fck, DInt, DExt, Espessura, GamaS, GamaC };
 
 // The fields the close check reads, in its order: the text, whether only two

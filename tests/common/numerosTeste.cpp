@@ -1,6 +1,7 @@
 #include "leituraSecoes.h"
 #include "numeros.h"
 #include "windows1252.h"
+#include "textoUtf8.h"
 #include "layoutResumo.h"
 #include "desenhoSecao.h"
 #include "escalaJanela.h"
@@ -108,6 +109,33 @@ TEST(Windows1252, CadaByteVoltaIgual)
         EXPECT_EQ(paraWindows1252(texto), std::string(1, b));
     }
     EXPECT_FALSE(cabeEmWindows1252("\u0080")) << "a control character the code page does not hold";
+}
+
+// Each maximal ill-formed subpart is one U+FFFD (the Unicode examples).
+TEST(TextoUtf8, SequenciasMalFormadasEControles)
+{
+    const std::string f = "\uFFFD";
+    struct Caso {
+        std::string bytes, esperado;
+    } casos[] = {
+        {"Jos\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", "Jos\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80"},
+        {"a\tb\r\nc", "a\tb\r\nc"},
+        {"\x80\xBF", f + f},                       // lone continuation bytes
+        {"\xC0\xAF", f + f},                       // overlong '/'
+        {"\xE0\x80\xAF", f + f + f},               // overlong, three bytes
+        {"\xED\xA0\x80", f + f + f},               // a surrogate
+        {"\xF4\x90\x80\x80", f + f + f + f},       // above U+10FFFF
+        {"\xE2\x82", f},                           // cut at the end: one subpart
+        {"\xE2\x82" "A\xF0\x9F\x98", f + "A" + f},
+        {"\xF5\xFF", f + f},
+        {std::string("x") + '\0' + "\x1B[0m\x7F", "x" + f + f + "[0m" + f},
+    };
+    for (const Caso& c : casos) {
+        EXPECT_EQ(utf8Saneado(c.bytes), c.esperado);
+        // Controls are well-formed UTF-8; only the ill-formed bytes count here.
+        EXPECT_EQ(utf8BemFormado(c.bytes), c.esperado.find(f) == std::string::npos || c.bytes[0] == 'x');
+        EXPECT_TRUE(utf8BemFormado(utf8Saneado(c.bytes)));
+    }
 }
 
 TEST(LayoutResumo, GeometriaDoQuadro)

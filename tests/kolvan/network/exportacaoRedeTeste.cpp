@@ -3,12 +3,17 @@
 #include "colunasRede.h"
 #include "exportacaoRede.h"
 #include "leituraRede.h"
+#include "planilhaXlsx.h"
 #include "saidaRede.h"
 #include "relatorioRede.h"
 
 #include <algorithm>
 
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <pugixml.hpp>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -109,6 +114,37 @@ TEST(RelatorioRede, TextosLongosQuebramNaCelula)
     EXPECT_TRUE(sobrecarga);
     EXPECT_FALSE(l.cabecalhoNaPrimeiraPagina);
     EXPECT_FALSE(l.cabecalhoPagina.textos.empty());
+}
+
+// A CSV saved with a byte-order mark but with bytes of another code page
+// still gives a spreadsheet whose shared strings are well-formed XML.
+TEST(ExportacaoRede, PlanilhaDeBytesMalFormadosEXmlBemFormado)
+{
+    const LeituraRede l = lerCsvRede("\xEF\xBB\xBFtrecho;montante;jusante;comprimento;di;hs_montante;hs_jusante\n"
+                                     "Trecho Jo\xE3o;PV\x01;PV-2;10;300;1,5;1,6\n");
+    ASSERT_TRUE(l.ok) << l.erro;
+    RedeTubulacoes rede;
+    rede.entradas = l.trechos;
+    rede.resultados = classificarRede(ProjetoTubo{}, rede.entradas);
+    const std::filesystem::path xlsx = std::filesystem::temp_directory_path() / "teste_rede_bytes.xlsx";
+    ASSERT_EQ(gravarXlsx(planilhaRede(rede), xlsx.string()), "");
+
+    std::string textos;
+    if (FILE* p = popen(("unzip -p '" + xlsx.string() + "' xl/sharedStrings.xml").c_str(), "r")) {
+        char bloco[4096];
+        for (std::size_t n; (n = fread(bloco, 1, sizeof bloco, p)) > 0;)
+            textos.append(bloco, n);
+        pclose(p);
+    }
+    std::filesystem::remove(xlsx);
+    pugi::xml_document documento;
+    const pugi::xml_parse_result lido = documento.load_string(textos.c_str());
+    ASSERT_TRUE(lido) << lido.description() << "\n" << textos;
+    std::vector<std::string> celulas;
+    for (const pugi::xpath_node si : documento.select_nodes("//*[local-name()='t']"))
+        celulas.push_back(si.node().child_value());
+    EXPECT_NE(std::find(celulas.begin(), celulas.end(), "Trecho Jo\uFFFDo"), celulas.end());
+    EXPECT_NE(std::find(celulas.begin(), celulas.end(), "PV\uFFFD"), celulas.end());
 }
 
 TEST(SaidaRede, Argumentos)

@@ -44,6 +44,13 @@ TEST(LeituraCsvRede, DialetosCodificacoesEColunas)
         {"linhas em branco e campo entre aspas com quebra de linha",
          "\n\ntrecho;comprimento;di;hs_montante;hs_jusante\n\n\"T\n4\";10;300;1;1\n;;;;\n",
          {"T\n4", "", "", "10", "300", "1", "1"}},
+        // After a byte-order mark each ill-formed sequence is one U+FFFD: a
+        // lone continuation byte, a cut sequence, an overlong '/', a surrogate;
+        // an escape becomes one too, so that no name drives the terminal.
+        {"UTF-8 mal formado depois do BOM",
+         "\xEF\xBB\xBFtrecho;montante;jusante;comprimento;di;hs_montante;hs_jusante\n"
+         "T\x80" "1;PV\xC3;\xC0\xAF\xED\xA0\x80\x1B[2J;10;300;1;1\n",
+         {"T\uFFFD" "1", "PV\uFFFD", "\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD[2J", "10", "300", "1", "1"}},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nome);
@@ -65,6 +72,10 @@ TEST(LeituraCsvRede, ArquivosRecusadosELinhasMarcadas)
          "\"fundo_montante\", \"terreno_jusante\" e \"fundo_jusante\"."},
         {"trecho;comprimento;di;hs_montante;hs_jusante\nT;1;300;1;1\n\"T2;1;300;1;1\n",
          "Linha 3: aspas abertas que não se fecham."},
+        {std::string("trecho;comprimento;di;hs_montante;hs_jusante\nT;1;300;1;1\nT") + '\0' + "2;1;300;1;1\n",
+         "Linha 3: o arquivo tem um caractere nulo, que nenhum nome ou número pode ter."},
+        {std::string("\xFF\xFEt") + '\0' + 'r' + '\0',
+         "O arquivo está em UTF-16: salve-o como \"CSV UTF-8\" ou \"CSV (separado por vírgulas)\"."},
     };
     for (const Caso& c : recusados) {
         const LeituraRede r = lerCsvRede(c.bytes);
@@ -167,6 +178,9 @@ TEST(LeituraLandXmlRede, ArquivosRecusadosETubosMarcados)
         {"<LandXML><Units><Metric linearUnit=\"cubit\"/></Units></LandXML>", "<Metric> linearUnit=\"cubit\": unidade desconhecida."},
         {"<LandXML><Units>" + unidades + "</Units></LandXML>", "O arquivo não tem o elemento <PipeNetworks>."},
         {landXml(unidades, "", ""), "O arquivo não tem nenhum elemento <Pipe> em <PipeNetworks>."},
+        {"<LandXML>\n<Units>" + unidades + "</Units>\n<PipeNetworks><Pipe name=\"T" + std::string(1, '\0') +
+             "1\"/></PipeNetworks></LandXML>",
+         "Linha 3: o arquivo tem um caractere nulo, que nenhum nome ou número pode ter."},
     };
     for (const Caso& c : recusados) {
         const LeituraRede r = lerLandXmlRede(c.xml);
@@ -189,4 +203,13 @@ TEST(LeituraLandXmlRede, ArquivosRecusadosETubosMarcados)
     EXPECT_EQ(r.trechos[2].problemaLeitura, "Tubo \"T3\": a estrutura \"B\" não tem elevRim.");
     EXPECT_EQ(r.trechos[3].problemaLeitura, "Tubo \"T4\": a estrutura \"A\" não tem <Invert> com a cota deste tubo.");
     EXPECT_EQ(r.trechos[3].di, "0");
+
+    // pugixml leaves the bytes of names alone: they come out well-formed.
+    const LeituraRede bytes = lerLandXmlRede(landXml(
+        unidades, "<Struct name=\"P\xE9\" elevRim=\"10\"><Invert elev=\"8\" refPipe=\"T\xFF\"/></Struct>",
+        "<Pipe name=\"T\xFF\" refStart=\"P\xE9\" refEnd=\"Q\" length=\"5\"><CircPipe diameter=\"300\"/></Pipe>"));
+    ASSERT_TRUE(bytes.ok) << bytes.erro;
+    EXPECT_EQ(bytes.trechos[0].trecho, "T\uFFFD");
+    EXPECT_EQ(bytes.trechos[0].montante, "P\uFFFD");
+    EXPECT_EQ(bytes.trechos[0].problemaLeitura, "Tubo \"T\uFFFD\": a estrutura \"Q\" não existe.");
 }

@@ -71,7 +71,9 @@ private slots:
         f.write("di;h\r\n300;60\r\n");
         f.close();
         const Execucao e = redwanCalc({QStringLiteral("--tabela"), QStringLiteral("--finalidade"), QStringLiteral("esgoto"),
-                                       QStringLiteral("--armadura"), QStringLiteral("dupla"), QStringLiteral("--junta"),
+                                       QStringLiteral("--armadura"), QStringLiteral("dupla"), QStringLiteral("--dint"),
+                                       QStringLiteral("2"), QStringLiteral("--dext"), QStringLiteral("1,5"),
+                                       QStringLiteral("--junta"),
                                        QStringLiteral("PB"), QStringLiteral("--espessuras"), espessuras,
                                        QStringLiteral("--parede-minima"), QStringLiteral("--csv")});
         QCOMPARE(e.status, 0);
@@ -121,8 +123,10 @@ private slots:
         QTemporaryDir pasta;
         const QString xlsx = pasta.filePath(QStringLiteral("linha.xlsx"));
         const QString pdf = pasta.filePath(QStringLiteral("relatorios"));
+        // Two cages 1,5 cm from each face fit the least wall of every diameter.
         const Execucao e = redwanCalc({QStringLiteral("--tabela"), QStringLiteral("--armadura"), QStringLiteral("dupla"),
-                                       QStringLiteral("--xlsx"), xlsx, QStringLiteral("--pdf"), pdf});
+                                       QStringLiteral("--dint"), QStringLiteral("1,5"), QStringLiteral("--dext"),
+                                       QStringLiteral("1,5"), QStringLiteral("--xlsx"), xlsx, QStringLiteral("--pdf"), pdf});
         QCOMPARE(e.status, 0);
         QFile planilha(xlsx);
         QVERIFY(planilha.open(QIODevice::ReadOnly));

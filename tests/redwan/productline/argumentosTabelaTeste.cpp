@@ -60,7 +60,7 @@ TEST_P(ArgumentosErrados, DizemOQueEstaErrado)
 
 INSTANTIATE_TEST_SUITE_P(
     Casos, ArgumentosErrados,
-    testing::Values(CasoErrado{{"--tabela", "--fck", "3.5"}, "--fck: \"3.5\" não é um número"},
+    testing::Values(CasoErrado{{"--tabela", "--fck", "3.5,1"}, "--fck: \"3.5,1\" não é um número"},
                     CasoErrado{{"--tabela", "--finalidade", "chuva"},
                                "opção desconhecida ou valor inválido: --finalidade chuva"},
                     CasoErrado{{"--tabela", "--gc"}, "--gc pede um valor"},
