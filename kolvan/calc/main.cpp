@@ -1,15 +1,18 @@
 // kolvan-calc: the class of many Kolvan projects at once.
 //   kolvan-calc [--csv] [--memoria] [--pdf PASTA] ARQUIVO.kvn|PASTA...
 //   kolvan-calc --rede REDE.csv|REDE.xml --projeto BASE.kvn [--csv] [--pdf PASTA] [--xlsx ARQUIVO]
+//   kolvan-calc --recobrimentos --projeto BASE.kvn [--csv] [--pdf PASTA] [--xlsx ARQUIVO]
 #include "Calculadora.h"
 #include "ExportacaoPdf.h"
 #include "TextoQt.h"
 #include "calculoArquivoKolvan.h"
 #include "calculoRede.h"
+#include "calculoRecobrimentos.h"
 #include "inicioKolvan.h"
 #include "memoriaClasse.h"
 #include "relatorioClasse.h"
 #include "saidaRede.h"
+#include "saidaRecobrimentos.h"
 
 #include <QDateTime>
 #include <cstdio>
@@ -20,10 +23,15 @@ int main(int argc, char* argv[])
     for (int i = 1; i < argc; ++i)
         if (std::string(argv[i]) == "--rede")
             return executarCalculoRede(argc, argv);
+    for (int i = 1; i < argc; ++i)
+        if (std::string(argv[i]) == "--recobrimentos")
+            return executarCalculoRecobrimentos(argc, argv);
 
     LinhaComandoCalculadora linha({"kolvan-calc", "Classe de resistência dos tubos de concreto de projetos do Kolvan.",
                                    versaoKolvan, ".kvn"});
-    linha.app.footer(std::string("Uma rede de tubulações inteira (--rede --help mostra as suas opções):\n  ") + usoRede);
+    linha.app.footer(std::string("Uma rede de tubulações inteira (--rede --help mostra as suas opções):\n  ") + usoRede +
+                     "\nA tabela de recobrimentos de um projeto (--recobrimentos --help mostra as suas opções):\n  " +
+                     usoRecobrimentos);
     if (const auto fim = linha.ler(argc, argv))
         return *fim;
 
