@@ -228,7 +228,7 @@ void TFormRecobrimentos::preencherTabelas()
                 item->setBackground(corQt(corClasse(classe, true)));
             item->setToolTip(p.classificado ? QStringLiteral("hs = %1 m: R = %2 kN/m")
                                                   .arg(qt(formatar2(cm / 100.0)), qt(formatar2(p.R)))
-                                            : QStringLiteral("hs = %1 m: %2").arg(qt(formatar2(cm / 100.0)), qt(p.mensagem)));
+                                            : qt(p.mensagem)); // it names its cover
             tabelaCoberturas_->setItem(r, c, item);
         }
     }
