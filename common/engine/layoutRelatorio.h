@@ -68,9 +68,10 @@ struct BandaRelatorio {
     int altura = 0;
     std::vector<ItemTexto> textos;
     std::vector<ItemImagem> imagens;
+    bool quebraPagina = false; // the band after this one starts a new page
+    // A drawing's rectangles and lines, painted under the images and texts.
     std::vector<ItemRetangulo> retangulos;
     std::vector<ItemLinha> linhas;
-    bool quebraPagina = false; // the band after this one starts a new page
 };
 
 struct MargensPagina {

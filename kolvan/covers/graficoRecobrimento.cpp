@@ -28,12 +28,12 @@ double passoEscala(double ate, int partes)
     return 10.0 * potencia;
 }
 
-GraficoRecobrimento montarGraficoRecobrimento(const DiametroRecobrimento& d, double largura, double altura)
+GraficoRecobrimento montarGraficoRecobrimento(const DiametroRecobrimento& d, double largura, double altura, bool titulo)
 {
     GraficoRecobrimento g;
     g.largura = largura;
     g.altura = altura;
-    const double esq = 58, dir = largura - 72, topo = 34, base = altura - 42;
+    const double esq = 58, dir = largura - 72, topo = titulo ? 42 : 22, base = altura - 42;
 
     double maiorCarga = 0.0, maiorR = 0.0;
     for (const ClasseRecobrimento& c : d.classes)
@@ -131,8 +131,9 @@ GraficoRecobrimento montarGraficoRecobrimento(const DiametroRecobrimento& d, dou
     for (const LinhaGrafico& l : {LinhaGrafico{esq, topo, dir, topo, preto}, LinhaGrafico{dir, topo, dir, base, preto},
                                   LinhaGrafico{esq, base, dir, base, preto}, LinhaGrafico{esq, topo, esq, base, preto}})
         g.linhas.push_back(l);
-    g.textos.push_back({esq, 10, "DI " + std::to_string(d.di) + " mm: resistência necessária R e cargas das classes",
-                        AlinhamentoGrafico::esquerda, 12, true});
+    if (titulo)
+        g.textos.push_back({esq, 10, "DI " + std::to_string(d.di) + " mm: resistência necessária R e cargas das classes",
+                            AlinhamentoGrafico::esquerda, 12, true});
     g.textos.push_back({esq - 6, topo - 12, "R (kN/m)", AlinhamentoGrafico::esquerda, 10, true});
     g.textos.push_back({(esq + dir) / 2, base + 27, "Altura de terra hs (m)", AlinhamentoGrafico::centro, 10, true});
     return g;

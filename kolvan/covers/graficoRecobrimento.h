@@ -44,7 +44,9 @@ struct GraficoRecobrimento {
     double cargaMaxima = 0; // kN/m at the top of the plot
 };
 
-GraficoRecobrimento montarGraficoRecobrimento(const DiametroRecobrimento& d, double largura, double altura);
+// `titulo`: the chart names its diameter above the plot (a report heading may do it instead).
+GraficoRecobrimento montarGraficoRecobrimento(const DiametroRecobrimento& d, double largura, double altura,
+                                              bool titulo = true);
 
 // A step of 1, 2 or 5 times a power of ten that cuts `ate` into at most `partes` parts.
 double passoEscala(double ate, int partes);

@@ -135,11 +135,11 @@ std::vector<BandaRelatorio> bandasCoberturasPorClasse(const TabelaRecobrimentos&
                    classeDe(d, colunas[c]) ? CorRgb{255, 255, 255} : CorRgb{235, 235, 235}, true);
         bandas.push_back(std::move(b));
     }
-    BandaRelatorio nota{linha + 6};
-    adicionarTexto(nota, 0, 8,
-                   "Carga dos armados: Qd·di/1000 sem arredondamento; dos simples: a da tabela. "
-                   "\"—\": a classe não atende em nenhuma altura; célula cinza: a classe não existe para o diâmetro.",
-                   {10, false});
+    BandaRelatorio nota{linha + 12};
+    adicionarCaixaTexto(nota, 0, 6, larguraUtil(l), 0,
+                        "Carga dos armados: Qd·di/1000 sem arredondamento; dos simples: a da tabela. \"—\": a classe "
+                        "não atende em nenhuma altura; célula cinza: a classe não existe para o diâmetro.",
+                        {10, false});
     bandas.push_back(std::move(nota));
     return bandas;
 }
@@ -172,10 +172,10 @@ BandaRelatorio bandaClassePorCobertura(const TabelaRecobrimentos& t, const Layou
             }
         }
     }
-    adicionarTexto(b, 0, linha + 2 * alturaBloco - 6,
-                   "\"Especial\": nenhuma classe armada atende; \"—\": o ponto não tem R (verificações da instalação "
-                   "ou da sobrecarga) ou não há tubo armado do diâmetro.",
-                   {10, false});
+    adicionarCaixaTexto(b, 0, linha + 2 * alturaBloco - 6, larguraUtil(l), 0,
+                        "\"Especial\": nenhuma classe armada atende; \"—\": o ponto não tem R (verificações da "
+                        "instalação ou da sobrecarga) ou não há tubo armado do diâmetro.",
+                        {10, false});
     b.quebraPagina = true;
     return b;
 }
@@ -234,14 +234,14 @@ LayoutRelatorio montarRelatorioRecobrimentos(const ProjetoTubo& projeto, const T
                 bandaObra(projeto.obra), bandaCliente(projeto.cliente), bandaParametros(projeto), bandaRegra(l)};
     for (BandaRelatorio& b : bandasCoberturasPorClasse(tabela, l))
         l.bandas.push_back(std::move(b));
-    l.bandas.back().quebraPagina = true;
     l.bandas.push_back(bandaClassePorCobertura(tabela, l));
     if (indiceGrafico >= 0 && indiceGrafico < static_cast<int>(tabela.diametros.size())) {
         const int largura = larguraUtil(l);
-        const GraficoRecobrimento g =
-            montarGraficoRecobrimento(tabela.diametros[static_cast<std::size_t>(indiceGrafico)], largura, 520);
-        BandaRelatorio b{linha + 530};
-        adicionarTexto(b, 0, 0, "Resistência necessária R e cargas das classes:", estiloTitulo);
+        const DiametroRecobrimento& d = tabela.diametros[static_cast<std::size_t>(indiceGrafico)];
+        const GraficoRecobrimento g = montarGraficoRecobrimento(d, largura, 600, false);
+        BandaRelatorio b{linha + 610};
+        adicionarTexto(b, 0, 0, "Resistência necessária R e cargas das classes, DI " + std::to_string(d.di) + " mm:",
+                       estiloTitulo);
         adicionarGrafico(b, g, 0, linha + 4);
         l.bandas.push_back(std::move(b));
     }
