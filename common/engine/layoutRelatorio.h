@@ -50,11 +50,28 @@ struct ItemImagem {
     bool manterProporcao = true; // fitted and centred in the box, not stretched
 };
 
+// A straight line of a drawing (a chart), in the band's pixels.
+struct ItemLinha {
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    CorRgb cor = corPreta;
+    double espessura = 1.0;
+    bool tracejada = false;
+};
+
+// A filled rectangle without outline; painted under the lines, images and texts.
+struct ItemRetangulo {
+    double x = 0, y = 0, largura = 0, altura = 0;
+    CorRgb cor;
+};
+
 struct BandaRelatorio {
     int altura = 0;
     std::vector<ItemTexto> textos;
     std::vector<ItemImagem> imagens;
     bool quebraPagina = false; // the band after this one starts a new page
+    // A drawing's rectangles and lines, painted under the images and texts.
+    std::vector<ItemRetangulo> retangulos;
+    std::vector<ItemLinha> linhas;
 };
 
 struct MargensPagina {

@@ -7,10 +7,12 @@
 
 std::string formatarDecimais(double valor, int decimais)
 {
+    // As "%10.*f" with its leading blanks dropped; to_chars writes the same
+    // correctly rounded digits several times faster, which the cover table's
+    // tens of thousands of points feel.
     char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%10.*f", decimais, valor);
-    std::string texto(buffer);
-    texto.erase(0, texto.find_first_not_of(' '));
+    const auto fim = std::to_chars(buffer, buffer + sizeof buffer, valor, std::chars_format::fixed, decimais);
+    std::string texto(buffer, fim.ec == std::errc() ? fim.ptr : buffer);
     for (char& c : texto)
         if (c == '.')
             c = ',';

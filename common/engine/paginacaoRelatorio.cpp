@@ -14,7 +14,10 @@ int fimDoTexto(int x, int largura, int larguraTexto, Alinhamento alinhamento)
     return x + (largura + larguraTexto) / 2;
 }
 
-bool vazia(const BandaRelatorio& banda) { return banda.textos.empty() && banda.imagens.empty(); }
+bool vazia(const BandaRelatorio& banda)
+{
+    return banda.textos.empty() && banda.imagens.empty() && banda.retangulos.empty() && banda.linhas.empty();
+}
 
 void colocar(const BandaResolvida& banda, int x, int y, PaginaRelatorio& pagina)
 {
@@ -27,6 +30,18 @@ void colocar(const BandaResolvida& banda, int x, int y, PaginaRelatorio& pagina)
         i.x += x;
         i.y += y;
         pagina.imagens.push_back(std::move(i));
+    }
+    for (ItemRetangulo r : banda.retangulos) {
+        r.x += x;
+        r.y += y;
+        pagina.retangulos.push_back(r);
+    }
+    for (ItemLinha l : banda.linhas) {
+        l.x1 += x;
+        l.x2 += x;
+        l.y1 += y;
+        l.y2 += y;
+        pagina.linhas.push_back(l);
     }
 }
 // "Página N de M" under the last band's room, at the right margin.
@@ -51,6 +66,8 @@ BandaResolvida resolverBanda(const BandaRelatorio& banda, const MedidorTexto& me
     BandaResolvida r;
     r.altura = banda.altura;
     r.imagens = banda.imagens;
+    r.retangulos = banda.retangulos;
+    r.linhas = banda.linhas;
     int fimAnterior = 0; // right end of the previous text, for `aposAnterior`
     for (const ItemTexto& item : banda.textos) {
         const int x = item.aposAnterior ? fimAnterior + item.x : item.x;

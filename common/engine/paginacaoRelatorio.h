@@ -14,6 +14,8 @@
 struct PaginaRelatorio {
     std::vector<ItemTexto> textos;
     std::vector<ItemImagem> imagens;
+    std::vector<ItemRetangulo> retangulos;
+    std::vector<ItemLinha> linhas;
 };
 
 struct RelatorioPaginado {
@@ -27,6 +29,8 @@ struct BandaResolvida {
     int altura = 0;
     std::vector<ItemTexto> textos;
     std::vector<ItemImagem> imagens;
+    std::vector<ItemRetangulo> retangulos;
+    std::vector<ItemLinha> linhas;
 };
 BandaResolvida resolverBanda(const BandaRelatorio& banda, const MedidorTexto& medidor);
 

@@ -42,6 +42,18 @@ void pintarImagem(QPainter& pintor, const ItemImagem& item)
     const Retangulo r = encaixarImagem(item, imagem.width(), imagem.height());
     pintor.drawImage(QRectF(r.x, r.y, r.largura, r.altura), imagem);
 }
+void pintarRetangulo(QPainter& pintor, const ItemRetangulo& r)
+{
+    pintor.fillRect(QRectF(r.x, r.y, r.largura, r.altura), QColor(r.cor.r, r.cor.g, r.cor.b));
+}
+
+void pintarLinha(QPainter& pintor, const ItemLinha& l)
+{
+    QPen caneta(QColor(l.cor.r, l.cor.g, l.cor.b), l.espessura, l.tracejada ? Qt::DashLine : Qt::SolidLine);
+    caneta.setCapStyle(Qt::FlatCap);
+    pintor.setPen(caneta);
+    pintor.drawLine(QLineF(l.x1, l.y1, l.x2, l.y2));
+}
 } // namespace
 
 QImage carregarImagemRelatorio(const std::string& caminho)
@@ -65,6 +77,10 @@ void pintarPaginaRelatorio(QPainter& pintor, const PaginaRelatorio& pagina)
     pintor.setRenderHint(QPainter::Antialiasing, true);
     pintor.setRenderHint(QPainter::TextAntialiasing, true);
     pintor.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    for (const ItemRetangulo& r : pagina.retangulos)
+        pintarRetangulo(pintor, r);
+    for (const ItemLinha& l : pagina.linhas)
+        pintarLinha(pintor, l);
     for (const ItemImagem& i : pagina.imagens)
         pintarImagem(pintor, i);
     for (const ItemTexto& t : pagina.textos)

@@ -2,15 +2,18 @@
 //   kolvan-calc [--csv] [--memoria] [--pdf PASTA] ARQUIVO.kvn|PASTA...
 //   kolvan-calc --rede REDE.csv|REDE.xml --projeto BASE.kvn [--csv] [--pdf PASTA] [--xlsx ARQUIVO]
 //               [--perfis PASTA [--svg] [--dxf]]
+//   kolvan-calc --recobrimentos --projeto BASE.kvn [--csv] [--pdf PASTA] [--xlsx ARQUIVO]
 #include "Calculadora.h"
 #include "ExportacaoPdf.h"
 #include "TextoQt.h"
 #include "calculoArquivoKolvan.h"
 #include "calculoRede.h"
+#include "calculoRecobrimentos.h"
 #include "inicioKolvan.h"
 #include "memoriaClasse.h"
 #include "relatorioClasse.h"
 #include "saidaRede.h"
+#include "saidaRecobrimentos.h"
 
 #include <QDateTime>
 #include <cstdio>
@@ -21,6 +24,9 @@ int main(int argc, char* argv[])
     for (int i = 1; i < argc; ++i)
         if (std::string(argv[i]) == "--rede")
             return executarCalculoRede(argc, argv);
+    for (int i = 1; i < argc; ++i)
+        if (std::string(argv[i]) == "--recobrimentos")
+            return executarCalculoRecobrimentos(argc, argv);
 
     if (const std::string erro = pedidoDeRedeSemRede(argumentosDe(argc, argv)); !erro.empty()) {
         escrever(stderr, "kolvan-calc: " + erro + "\n");
@@ -29,7 +35,9 @@ int main(int argc, char* argv[])
 
     LinhaComandoCalculadora linha({"kolvan-calc", "Classe de resistência dos tubos de concreto de projetos do Kolvan.",
                                    versaoKolvan, ".kvn"});
-    linha.app.footer(std::string("Uma rede de tubulações inteira (--rede --help mostra as suas opções):\n  ") + usoRede);
+    linha.app.footer(std::string("Uma rede de tubulações inteira (--rede --help mostra as suas opções):\n  ") + usoRede +
+                     "\nA tabela de recobrimentos de um projeto (--recobrimentos --help mostra as suas opções):\n  " +
+                     usoRecobrimentos);
     if (const auto fim = linha.ler(argc, argv))
         return *fim;
 

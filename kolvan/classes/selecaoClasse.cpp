@@ -18,6 +18,23 @@ std::string textoCarga(const std::string& classe, double carga)
 
 } // namespace
 
+bool cargaCobre(double carga, double R) { return R <= carga + folga; }
+
+std::vector<CargaClasse> cargasClasses(int di, int finalidade)
+{
+    std::vector<CargaClasse> cargas;
+    if (di != diametroSemArmado)
+        for (const ColunaTabelaClasse& c : TabelaA4().colunas)
+            if (c.finalidade == finalidade && c.tipo == TipoCargaClasse::Ruptura)
+                cargas.push_back({c.classe, true, c.qd * di / 1000.0});
+    const TabelaClasse& a3 = TabelaA3();
+    if (const LinhaTabelaClasse* linha = a3.linha(di))
+        for (std::size_t i = 0; i < a3.colunas.size(); ++i)
+            if (a3.colunas[i].finalidade == finalidade)
+                cargas.push_back({a3.colunas[i].classe, false, static_cast<double>(linha->cargas[i])});
+    return cargas;
+}
+
 SelecaoClasse selecionarClasses(double R, int di, int finalidade)
 {
     SelecaoClasse s;
@@ -31,7 +48,7 @@ SelecaoClasse selecionarClasses(double R, int di, int finalidade)
             // The tables live as long as the program: their class names are symbols of the trace.
             const double carga = m.grandeza({"Carga mínima de ruptura", c.classe.c_str(), c.qd * di / 1000.0, "kN/m",
                                              std::to_string(c.qd) + "·{di}/1000", 2});
-            if (s.classeArmado == classeEspecial && R <= carga + folga) {
+            if (s.classeArmado == classeEspecial && cargaCobre(carga, R)) {
                 s.classeArmado = c.classe;
                 s.cargaArmado = carga;
             }
@@ -52,7 +69,7 @@ SelecaoClasse selecionarClasses(double R, int di, int finalidade)
                 continue;
             m.grandeza({"Carga mínima de ruptura", a3.colunas[i].classe.c_str(),
                         static_cast<double>(linha->cargas[i]), "kN/m", "", 2});
-            if (s.classeSimples.empty() && R <= linha->cargas[i] + folga) {
+            if (s.classeSimples.empty() && cargaCobre(linha->cargas[i], R)) {
                 s.classeSimples = a3.colunas[i].classe;
                 s.cargaSimples = linha->cargas[i];
             }

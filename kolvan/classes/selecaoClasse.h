@@ -8,6 +8,7 @@
 #include "memoriaCalculo.h"
 
 #include <string>
+#include <vector>
 
 struct Resultado;
 
@@ -24,6 +25,21 @@ struct SelecaoClasse {
     double cargaSimples = 0.0;
     MemoriaCalculo memoria; // the loads of the diameter's classes and the choice
 };
+
+// Whether a class of this load covers R (kN/m). R computed from decimal
+// inputs may land a hair above a load it equals: that load still covers it.
+bool cargaCobre(double carga, double R);
+
+// The rupture load of one class for a diameter, as the selection compares it.
+struct CargaClasse {
+    std::string classe;
+    bool armado = false;
+    double carga = 0.0; // kN/m: Qd·di/1000 unrounded for a reinforced class, the table's load for a simple one
+};
+// The classes of a diameter and purpose in the order the selection tries
+// them: the reinforced ones (none for 200 mm), then the simple ones (none
+// above 600 mm).
+std::vector<CargaClasse> cargasClasses(int di, int finalidade);
 
 // R in kN/m, di in mm, finalidade 0 stormwater, 1 sewage.
 SelecaoClasse selecionarClasses(double R, int di, int finalidade);

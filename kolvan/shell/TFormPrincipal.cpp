@@ -27,6 +27,7 @@
 #include <QFileInfo>
 #include "VisualizacaoRelatorio.h"
 #include "TFormRede.h"
+#include "TFormRecobrimentos.h"
 #include <QDateTime>
 #include "TFsobre.h"
 #include "TextoQt.h"
@@ -54,7 +55,8 @@ const std::vector<ComandoJanela>& comandosKolvan()
         {"Bcla", "Resultado da classe do tubo", "Resultados", "Classe do Tudo", false, true, false, "F6"},
         {"BrelC", "Relatório", "Resultados", "Relatorio", false, true, false, "F7"},
         {"BmemC", "Memória de cálculo", "Resultados", "Memória de cálculo", false, true, false, "F8"},
-        {"Brede", "Rede de tubulações", "Resultados", "Rede de tubulações", false, true, true, "F9"},
+        {"Brede", "Rede de tubulações", "Resultados", "Rede de tubulações", false, true, false, "F9"},
+        {"Brecob", "Tabela de recobrimentos", "Resultados", "Tabela de recobrimentos", false, true, true, "F10"},
         {"BsobreC", "Autores e Responsáveis", "Sobre", "Autores e Responsaveis", true, true, false},
     };
     return comandos;
@@ -117,6 +119,11 @@ void TFormPrincipal::ligarComandos()
     connect(comando(QStringLiteral("BrelC")), &QAction::triggered, this, &TFormPrincipal::BrelCClick);
     connect(comando(QStringLiteral("BmemC")), &QAction::triggered, this, &TFormPrincipal::BmemCClick);
     connect(comando(QStringLiteral("Brede")), &QAction::triggered, this, &TFormPrincipal::BredeClick);
+    // The cover table needs what the network needs: it is enabled with it.
+    comando(QStringLiteral("Brecob"))->setIcon(iconeTabelaRecobrimentos());
+    connect(comando(QStringLiteral("Brede")), &QAction::changed, this,
+            [this] { comando(QStringLiteral("Brecob"))->setEnabled(comando(QStringLiteral("Brede"))->isEnabled()); });
+    connect(comando(QStringLiteral("Brecob")), &QAction::triggered, this, &TFormPrincipal::BrecobClick);
     connect(comando(QStringLiteral("BA3")), &QAction::triggered, this, [this] {
         if (janelas_.tabelaA3)
             executarModal(*janelas_.tabelaA3);
@@ -373,6 +380,19 @@ void TFormPrincipal::avisarRede()
 {
     if (janelas_.rede)
         janelas_.rede->projetoAlterado();
+    if (recobrimentos_)
+        recobrimentos_->projetoAlterado();
+}
+
+// Made the first time it is asked for; like the network window it stays
+// beside the main window and follows the project.
+void TFormPrincipal::BrecobClick()
+{
+    if (!recobrimentos_)
+        recobrimentos_ = new TFormRecobrimentos(projeto_, this);
+    recobrimentos_->show();
+    recobrimentos_->raise();
+    recobrimentos_->activateWindow();
 }
 
 void TFormPrincipal::BsobreCClick()

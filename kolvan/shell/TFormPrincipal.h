@@ -29,6 +29,7 @@ class TFobra;
 class TFsairSN;
 class TFsobre;
 class TFormRede;
+class TFormRecobrimentos;
 
 // The windows the main window opens; all live from start-up to exit.
 struct JanelasKolvan {
@@ -88,6 +89,7 @@ private:
     void BrelCClick();
     void BmemCClick();
     void BredeClick();
+    void BrecobClick();
     void BsobreCClick();
     // The network window classes its stretches again with the project as it is now.
     void avisarRede();
@@ -106,4 +108,5 @@ private:
     JanelasKolvan janelas_;
     PainelResumo* painel_;
     EstadoSobrecarga estadoSobrecarga_;
+    TFormRecobrimentos* recobrimentos_ = nullptr;
 };

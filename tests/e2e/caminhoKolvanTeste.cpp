@@ -135,7 +135,7 @@ private slots:
             {"Bnov", "Ctrl+N"}, {"Babr", "Ctrl+O"}, {"Bsal", "Ctrl+S"}, {"Bsai", "Ctrl+Q"},
             {"BA3", ""},        {"BA4", ""},        {"Bpro", ""},       {"Bobr", ""},
             {"Bgeo", "F2"},     {"Bins", "F3"},     {"Bsob", "F4"},     {"Bfat", "F5"},
-            {"Bcla", "F6"},     {"BrelC", "F7"},    {"BmemC", "F8"},    {"Brede", "F9"},    {"BsobreC", ""}};
+            {"Bcla", "F6"},     {"BrelC", "F7"},    {"BmemC", "F8"},    {"Brede", "F9"},    {"Brecob", "F10"},  {"BsobreC", ""}};
         for (const auto& [nome, teclas] : atalhos)
             QCOMPARE(cmd(nome)->shortcut(), QKeySequence(QLatin1String(teclas)));
         // The menu items read as they always did (beside the recent files).
@@ -147,7 +147,8 @@ private slots:
         QCOMPARE(itens, (QStringList{"Novo", "Abrir", "Salvar", "Sair", "Compressão diametral de tubos simples",
                                      "Compressão diametral de tubos armados", "Projetista", "Obra/Cliente",
                                      "Geometria", "Instalação", "Sobrecarga", "Tipo de base", "Classe do Tudo",
-                                     "Relatorio", "Memória de cálculo", "Rede de tubulações", "Autores e Responsaveis"}));
+                                     "Relatorio", "Memória de cálculo", "Rede de tubulações", "Tabela de recobrimentos",
+                                     "Autores e Responsaveis"}));
         // A step not yet enabled does nothing by its key.
         modal->mostradas.clear();
         atalho(QKeySequence(Qt::Key_F3));

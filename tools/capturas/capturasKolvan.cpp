@@ -12,6 +12,8 @@
 #include "TFormPrincipal.h"
 #include "ModeloRede.h"
 #include "TFormRede.h"
+#include "TFormRecobrimentos.h"
+#include <QTabWidget>
 #include "inicioKolvan.h"
 
 #include <QAction>
@@ -174,6 +176,19 @@ int main(int argc, char* argv[])
     cap.quandoAbrir(QStringLiteral("rede-perfis"), [](QDialog& d) { d.reject(); });
     kolvan->rede->BperfisClick();
     kolvan->rede->close();
+
+    // The cover table of the same project, the chart of its diameter, the
+    // class per cover, and its report.
+    comando("Brecob");
+    if (auto* recobrimentos = kolvan->principal->findChild<TFormRecobrimentos*>()) {
+        recobrimentos->setGeometry(20, 20, 1240, 900);
+        cap.foto(QStringLiteral("recobrimentos"));
+        recobrimentos->findChild<QTabWidget*>(QStringLiteral("Abas"))->setCurrentIndex(1);
+        cap.foto(QStringLiteral("recobrimentos-classe-por-altura"));
+        cap.quandoAbrir(QStringLiteral("recobrimentos-relatorio"), [](QDialog& d) { d.reject(); });
+        recobrimentos->BrelatorioClick();
+        recobrimentos->close();
+    }
 
     // An embankment: its bedding computes the factor from the installation.
     cap.quandoAbrir(QStringLiteral("instalacao-aterro"), [](QDialog& d) {
