@@ -45,13 +45,14 @@ BandaRelatorio bandaCabecalhoRelatorio(const LayoutRelatorio& l, const MomentoRe
 namespace {
 
 // A band with its heading and rows of caption/value pairs under it.
-BandaRelatorio bandaPares(const char* titulo, const std::vector<std::vector<ParLegendaValor>>& linhas)
+BandaRelatorio bandaPares(const char* titulo, const std::vector<std::vector<ParLegendaValor>>& linhas,
+                          int direita = larguraA4 - 76)
 {
     BandaRelatorio b{static_cast<int>(linhas.size() + 1) * linha + 10};
     adicionarTexto(b, 0, 0, titulo, estiloTitulo);
     int y = linha;
     for (const auto& pares : linhas) {
-        adicionarLinhaPares(b, y, pares);
+        adicionarLinhaPares(b, y, pares, estiloLegenda, estiloValor, espacoLegendaValor, direita);
         y += linha;
     }
     return b;
@@ -113,7 +114,8 @@ BandaRelatorio bandaInstalacao(const Instalacao& i)
         {{0, "Aterro com boas condições de compactação: ",
           i.tipo == ProjecaoNegativa ? (i.aterroCompactado ? "Sim" : "Não") : nada}},
     };
-    BandaRelatorio b = bandaPares("Dados da Instalação:", linhas);
+    // The values stop short of the picture beside them.
+    BandaRelatorio b = bandaPares("Dados da Instalação:", linhas, 432);
     adicionarImagem(b, 440, linha, 270, 200, figuraInstalacao(i.tipo, i.aterroCompactado));
     return b;
 }
@@ -245,5 +247,18 @@ LayoutRelatorio montarRelatorioClasse(const ProjetoTubo& p, const MomentoRelator
                 bandaFatores(base),
                 bandaResultado(p.resultado),
                 bandaObservacao(l)};
+    adicionarAssinatura(l, assinaturaProjetista(p, momento));
     return l;
+}
+
+DadosAssinatura assinaturaProjetista(const ProjetoTubo& p, const MomentoRelatorio& m)
+{
+    const DadosProjetista& d = p.projetista;
+    std::string local = localAssinatura(d.cidade, d.estado);
+    if (local.empty())
+        local = localAssinatura(p.obra.cidade, p.obra.estado);
+    return {{{"Projetista:", d.nome}, {"CREA:", d.crea}},
+            local,
+            m.data,
+            {d.nome.empty() ? "Projetista" : d.nome, d.crea.empty() ? "CREA nº ______________" : "CREA " + d.crea}};
 }

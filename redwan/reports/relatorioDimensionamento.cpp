@@ -52,7 +52,8 @@ BandaRelatorio bandaPares(const char* titulo, const std::vector<std::vector<ParL
     adicionarTexto(b, 0, 0, titulo, estiloTitulo);
     int y = m.passo;
     for (const auto& pares : linhas) {
-        adicionarLinhaPares(b, y, pares);
+        // Each value keeps to its room: a long one prints smaller.
+        adicionarLinhaPares(b, y, pares, estiloLegenda, estiloValor, espacoLegendaValor, larguraA4 - 76);
         y += m.passo;
     }
     return b;
@@ -237,5 +238,6 @@ LayoutRelatorio montarRelatorioDimensionamento(const DadosRelatorioDimensionamen
     l.bandas.push_back(bandaVerificacoes(d.resultados, m));
     l.bandas.push_back(bandaMinimas(d.resultados, m));
     l.bandas.push_back(bandaObservacao(l, m));
+    adicionarAssinatura(l, assinaturaFabricante(d));
     return l;
 }
