@@ -22,6 +22,9 @@ struct DadosAssinatura {
 // "Cidade - UF" of what is filled in.
 std::string localAssinatura(const std::string& cidade, const std::string& estado);
 
-// The block as one band, kept whole on a page.
-BandaRelatorio bandaAssinatura(const LayoutRelatorio& layout, const DadosAssinatura& dados);
+// The block at the end of `layout`, kept whole on a page.
 void adicionarAssinatura(LayoutRelatorio& layout, const DadosAssinatura& dados);
+
+// The same in one short band, the data on the left and the line to sign on
+// the right: for a report whose pages are counted in advance.
+void adicionarAssinaturaCompacta(LayoutRelatorio& layout, const DadosAssinatura& dados);

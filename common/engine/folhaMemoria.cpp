@@ -141,42 +141,32 @@ void adicionarVereditoFolha(LayoutRelatorio& folha, const std::string& texto, bo
 void adicionarMemoria(LayoutRelatorio& folha, const MemoriaCalculo& memoria)
 {
     const int largura = larguraUtil(folha);
-    // A heading goes in the band of the step under it, so that it never
-    // stays alone at the foot of a page.
-    bool comTitulo = false;
-    std::string titulo;
     std::size_t grandezasAntes = 0; // bands of quantities since the last heading or note
     for (std::size_t i = 0; i < memoria.passos.size(); ++i) {
         const PassoMemoria& p = memoria.passos[i];
         if (p.tipo == TipoPassoMemoria::Titulo) {
-            if (comTitulo)
-                folha.bandas.push_back(bandaCaixa(0, largura, titulo, estiloTituloPasso, 10));
-            comTitulo = true;
-            titulo = p.nome.str();
+            // A heading never stays alone at the foot of a page.
+            BandaRelatorio t = bandaCaixa(0, largura, p.nome.str(), estiloTituloPasso, 10);
+            t.manterComSeguinte = true;
+            folha.bandas.push_back(std::move(t));
             grandezasAntes = 0;
             continue;
         }
         BandaRelatorio b{0};
-        int y = 0;
-        if (comTitulo) {
-            adicionarCaixaTexto(b, 0, 10, largura, 0, titulo, estiloTituloPasso);
-            // One line of heading; a longer one shares the room of the step.
-            y = 32;
-            comTitulo = false;
-        }
         if (p.tipo == TipoPassoMemoria::Nota) {
-            adicionarCaixaTexto(b, colunaLinha, y + 2, largura - colunaLinha, 0, p.nome.str(), estiloNota);
+            adicionarCaixaTexto(b, colunaLinha, 2, largura - colunaLinha, 0, p.nome.str(), estiloNota);
             // A note concludes the quantities just before it: they stay on its page.
             for (std::size_t k = 1; k <= 6 && k <= grandezasAntes; ++k)
                 folha.bandas[folha.bandas.size() - k].manterComSeguinte = true;
             grandezasAntes = 0;
         } else {
             ++grandezasAntes;
-            adicionarCaixaTexto(b, colunaNome, y + 2, larguraNome, 0, p.nome.str(), estiloNome);
-            adicionarCaixaTexto(b, colunaLinha, y + 1, largura - colunaLinha, 0, linhaMemoria(memoria, i), estiloLinha);
+            adicionarCaixaTexto(b, colunaNome, 2, larguraNome, 0, p.nome.str(), estiloNome);
+            adicionarCaixaTexto(b, colunaLinha, 1, largura - colunaLinha, 0, linhaMemoria(memoria, i), estiloLinha);
         }
         folha.bandas.push_back(std::move(b));
     }
-    if (comTitulo)
-        folha.bandas.push_back(bandaCaixa(0, largura, titulo, estiloTituloPasso, 10));
+    // A trace that ends on a heading leaves it as it is.
+    if (!folha.bandas.empty() && !memoria.passos.empty() && memoria.passos.back().tipo == TipoPassoMemoria::Titulo)
+        folha.bandas.back().manterComSeguinte = false;
 }

@@ -40,7 +40,8 @@ struct ItemTexto {
     bool multilinha = false;
     int altura = 0;
     // A box of fixed `altura` whose text does not fit prints in a smaller
-    // font (down to 7 pixels) rather than losing lines.
+    // font (down to 7 pixels) rather than losing lines; below that it
+    // keeps them all, past its height.
     bool encolher = false;
     // `x` then counts from the end of the band's previous text, so a value
     // follows its caption whatever the caption's width in the printed font.

@@ -54,6 +54,8 @@ public:
     void BincluirClick();
     void BexcluirClick();
     void BrelatorioClick();
+    // The network's calculation sheet, with the selected stretch's own.
+    void BmemoriaClick();
 
 private:
     void atualizarQuantitativos();

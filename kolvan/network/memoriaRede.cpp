@@ -31,8 +31,8 @@ void celula(BandaRelatorio& b, const Coluna& c, const std::string& texto, const 
 {
     EstiloTexto e = estilo;
     e.alinhamento = c.numero ? Alinhamento::direita : Alinhamento::esquerda;
-    // A long name prints smaller and on two lines within its cell.
-    adicionarCaixaTexto(b, c.x, 2, c.largura, 2 * alturaLinha - 4, texto, e).encolher = true;
+    // A long name wraps within its cell, and its row grows.
+    adicionarCaixaTexto(b, c.x, 2, c.largura, 0, texto, e);
 }
 
 BandaRelatorio bandaTitulos()

@@ -29,6 +29,8 @@ ArgumentosRede lerArgumentosRede(const std::vector<std::string>& argumentos)
             *destino = argumentos[++i];
         } else if (arg == "--csv") {
             a.csv = true;
+        } else if (arg == "--memoria") {
+            a.memoria = true;
         } else {
             a.erro = (arg.size() > 1 && arg[0] == '-' ? "opção desconhecida: " : "argumento a mais: ") + arg;
             return a;

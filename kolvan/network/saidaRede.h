@@ -1,6 +1,6 @@
 #pragma once
 // The network through kolvan-calc:
-//   kolvan-calc --rede REDE.csv|REDE.xml --projeto BASE.kvn [--csv] [--pdf PASTA] [--xlsx ARQUIVO]
+//   kolvan-calc --rede REDE.csv|REDE.xml --projeto BASE.kvn [--csv] [--memoria] [--pdf PASTA] [--xlsx ARQUIVO]
 // one block of "chave: valor" lines per stretch (or one CSV row), then the
 // quantities.
 
@@ -17,6 +17,7 @@ struct ArgumentosRede {
     bool csv = false;
     std::string pastaPdf; // empty: no report
     std::string xlsx;     // empty: no spreadsheet
+    bool memoria = false; // the network's calculation sheet, REDE-memoria-rede.pdf
     bool ajuda = false;   // -h or --help: the usage, and nothing else
     std::string erro;
 };
@@ -25,16 +26,18 @@ struct ArgumentosRede {
 bool pedeRede(const std::vector<std::string>& argumentos);
 ArgumentosRede lerArgumentosRede(const std::vector<std::string>& argumentos);
 inline constexpr const char* usoRede =
-    "kolvan-calc --rede REDE.csv|REDE.xml --projeto BASE.kvn [--csv] [--pdf PASTA] [--xlsx ARQUIVO]";
+    "kolvan-calc --rede REDE.csv|REDE.xml --projeto BASE.kvn [--csv] [--memoria] [--pdf PASTA] [--xlsx ARQUIVO]";
 // What --rede --help prints.
 inline constexpr const char* ajudaRede =
     "Classe de resistência de cada trecho de uma rede de tubulações, com os parâmetros de um projeto do Kolvan.\n"
-    "uso: kolvan-calc --rede REDE.csv|REDE.xml --projeto BASE.kvn [--csv] [--pdf PASTA] [--xlsx ARQUIVO]\n"
+    "uso: kolvan-calc --rede REDE.csv|REDE.xml --projeto BASE.kvn [--csv] [--memoria] [--pdf PASTA] [--xlsx ARQUIVO]\n"
     "\n"
     "Opções:\n"
     "  --rede ARQUIVO          a rede: CSV (';' com vírgula decimal ou ',' com ponto) ou LandXML\n"
     "  --projeto BASE.kvn      o projeto de onde vêm a instalação, a sobrecarga, a base e o coeficiente de segurança\n"
     "  --csv                   uma linha por trecho, campos separados por ';'\n"
+    "  --memoria               grava a memória de cálculo da rede, REDE-memoria-rede.pdf, na pasta de --pdf\n"
+    "                          (ou na pasta atual)\n"
     "  --pdf PASTA             grava o relatório da rede nesta pasta\n"
     "  --xlsx ARQUIVO          grava a planilha dos trechos e dos quantitativos\n"
     "  -h,--help               mostra este uso e sai\n";

@@ -224,6 +224,8 @@ void adicionarCorpoMemoriaClasse(LayoutRelatorio& folha, const ProjetoTubo& p, c
     adicionarMemoria(folha, calculo.memoria);
     adicionarVerificacoesFolha(folha, "Verificações da instalação", verificacoes(p, calculo));
     if (calculo.calculada()) {
+        // The results never open a page alone.
+        folha.bandas.back().manterComSeguinte = true;
         const Resultado& r = p.resultado;
         adicionarGrupoFolha(folha, {"Resultados - Classe",
                                     {{"Resistência necessária (calculada) =", r.textoValor},

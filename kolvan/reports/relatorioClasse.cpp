@@ -12,7 +12,12 @@ constexpr EstiloTexto estiloTitulo{16, true};
 constexpr EstiloTexto estiloPagina{11, true, corPreta, Alinhamento::direita};
 // Columns of the rows with two and three pairs.
 constexpr int coluna2 = 420;
-constexpr int coluna3 = 560;
+// The address rows give the district and the city their room; the contact
+// row gives the e-mail, the longest of its texts, the most.
+constexpr int colunaNumero = 330;
+constexpr int colunaBairro = 450;
+constexpr int colunaCelular = 240;
+constexpr int colunaEmail = 440;
 
 std::string item(const std::vector<std::string>& lista, int indice)
 {
@@ -64,26 +69,26 @@ BandaRelatorio bandaProjetista(const DadosProjetista& d)
 {
     return bandaPares("Dados do Projetista:",
                       {{{0, "Nome:", d.nome}, {coluna2, "CREA:", d.crea}},
-                       {{0, "Endereço:", d.endereco}, {coluna2, "Número:", d.numero}, {coluna3, "Bairro:", d.bairro}},
-                       {{0, "Cidade:", d.cidade}, {coluna2, "Estado:", d.estado}, {coluna3, "CEP:", d.cep}},
-                       {{0, "Telefone:", d.telefone}, {coluna2, "Celular:", d.celular}, {coluna3, "E - mail:", d.email}}});
+                       {{0, "Endereço:", d.endereco}, {colunaNumero, "Número:", d.numero}, {colunaBairro, "Bairro:", d.bairro}},
+                       {{0, "Cidade:", d.cidade}, {colunaNumero, "Estado:", d.estado}, {colunaBairro, "CEP:", d.cep}},
+                       {{0, "Telefone:", d.telefone}, {colunaCelular, "Celular:", d.celular}, {colunaEmail, "E - mail:", d.email}}});
 }
 
 BandaRelatorio bandaObra(const DadosObra& d)
 {
     return bandaPares("Dados da Obra:",
                       {{{0, "Especificação dos Serviços Prestados:", d.servicos}},
-                       {{0, "Endereço:", d.endereco}, {coluna2, "Número:", d.numero}, {coluna3, "Bairro:", d.bairro}},
-                       {{0, "Cidade:", d.cidade}, {coluna2, "Estado:", d.estado}, {coluna3, "CEP:", d.cep}}});
+                       {{0, "Endereço:", d.endereco}, {colunaNumero, "Número:", d.numero}, {colunaBairro, "Bairro:", d.bairro}},
+                       {{0, "Cidade:", d.cidade}, {colunaNumero, "Estado:", d.estado}, {colunaBairro, "CEP:", d.cep}}});
 }
 
 BandaRelatorio bandaCliente(const DadosCliente& d)
 {
     return bandaPares("Dados do Cliente:",
                       {{{0, "Nome:", d.nome}},
-                       {{0, "Endereço:", d.endereco}, {coluna2, "Número:", d.numero}, {coluna3, "Bairro:", d.bairro}},
-                       {{0, "Cidade:", d.cidade}, {coluna2, "Estado:", d.estado}, {coluna3, "CEP:", d.cep}},
-                       {{0, "Telefone:", d.telefone}, {coluna2, "Celular:", d.celular}, {coluna3, "E - mail:", d.email}}});
+                       {{0, "Endereço:", d.endereco}, {colunaNumero, "Número:", d.numero}, {colunaBairro, "Bairro:", d.bairro}},
+                       {{0, "Cidade:", d.cidade}, {colunaNumero, "Estado:", d.estado}, {colunaBairro, "CEP:", d.cep}},
+                       {{0, "Telefone:", d.telefone}, {colunaCelular, "Celular:", d.celular}, {colunaEmail, "E - mail:", d.email}}});
 }
 
 namespace {
@@ -192,9 +197,9 @@ BandaRelatorio bandaFatores(const BaseAssentamento& base)
     adicionarLinhaPares(b, 0, {{0, "Fator de equivalência =", base.fator}});
     // γ with the index f.
     adicionarTexto(b, 0, linha, "γ", estiloLegenda);
-    adicionarTexto(b, 8, linha + 5, "f", {10, true});
-    adicionarTexto(b, 16, linha, "=", estiloLegenda);
-    adicionarTexto(b, 30, linha, base.coefSeguranca);
+    adicionarTextoApos(b, 1, linha + 5, "f", {10, true});
+    adicionarTextoApos(b, 3, linha, "=", estiloLegenda);
+    adicionarTextoApos(b, 6, linha, base.coefSeguranca);
     return b;
 }
 
@@ -247,7 +252,8 @@ LayoutRelatorio montarRelatorioClasse(const ProjetoTubo& p, const MomentoRelator
                 bandaFatores(base),
                 bandaResultado(p.resultado),
                 bandaObservacao(l)};
-    adicionarAssinatura(l, assinaturaProjetista(p, momento));
+    // The report's pages are numbered in advance: the block fits on the last.
+    adicionarAssinaturaCompacta(l, assinaturaProjetista(p, momento));
     return l;
 }
 

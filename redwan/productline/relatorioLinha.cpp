@@ -48,7 +48,7 @@ BandaRelatorio bandaTitulo(const LayoutRelatorio& l, const DadosRelatorioLinha& 
     adicionarTexto(b, 0, 0, "Tabela de armaduras", {13, true, corPreta, Alinhamento::centro}, larguraUtil(l));
     adicionarTexto(b, 0, 18, "DIMENSIONAMENTO DA ARMADURA DE TUBOS DE CONCRETO ARMADO",
                    {17, true, corVermelha, Alinhamento::centro}, larguraUtil(l));
-    adicionarLinhaGerado(b, 44, d.data, d.hora);
+    adicionarLinhaGerado(b, 44, d.data, d.hora, false);
     return b;
 }
 
@@ -167,5 +167,9 @@ LayoutRelatorio montarRelatorioLinha(const DadosRelatorioLinha& d)
     for (const CelulaLinha& c : d.tabela.celulas)
         comParede = comParede || c.paredeBuscada;
     l.bandas.push_back(bandaObservacao(l, comParede));
+    DadosRelatorioDimensionamento quem;
+    quem.fabricante = fabricante;
+    quem.data = d.data;
+    adicionarAssinatura(l, assinaturaFabricante(quem));
     return l;
 }

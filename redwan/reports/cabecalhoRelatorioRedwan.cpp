@@ -19,9 +19,13 @@ BandaRelatorio bandaFabricante(const DadosFabricante& f, const std::string& logo
     return b;
 }
 
-void adicionarLinhaGerado(BandaRelatorio& b, int y, const std::string& data, const std::string& hora)
+void adicionarLinhaGerado(BandaRelatorio& b, int y, const std::string& data, const std::string& hora, bool comoRelatorio)
 {
     const EstiloTexto gerado{11, true, corVermelha};
+    if (!comoRelatorio) {
+        adicionarTexto(b, 230, y, "Gerado em " + data + " às " + hora, gerado);
+        return;
+    }
     adicionarTexto(b, 230, y, "Gerado no Dia:", gerado);
     adicionarTextoApos(b, 5, y, data, gerado);
     adicionarTextoApos(b, 5, y, "ás", gerado);

@@ -5,6 +5,7 @@
 #include "calculoClasse.h"
 #include "limitesTextos.h"
 #include "memoriaClasse.h"
+#include "memoriaRede.h"
 #include "paginasLimpas.h"
 #include "relatorioClasse.h"
 
@@ -60,6 +61,11 @@ private slots:
         QFETCH(bool, compactado);
         const ProjetoTubo p = projetoLongo(tipo, natureza, compactado);
         const MomentoRelatorio momento{"07/12/2026", "14:30"};
+        // A network with a long name and a stretch that gets no class.
+        RedeTubulacoes rede;
+        rede.entradas = {{textoLongo(40, 'T'), "PV-1", "PV-2", "60,00", "1500", "1,20", "12,35"},
+                         {"T-02", "PV-2", "PV-3", "45,00", "600", "0,40", "0,90"}};
+        rede.resultados = classificarRede(p, rede.entradas);
         const MedidorTexto medidor = medidorQt();
         const struct {
             const char* nome;
@@ -67,6 +73,7 @@ private slots:
         } documentos[] = {
             {"relatório", montarRelatorioClasse(p, momento)},
             {"memória", memoriaClasseDoProjeto(p, momento)},
+            {"memória da rede", montarMemoriaRede(p, rede, momento, 0)},
         };
         for (const auto& d : documentos) {
             const RelatorioPaginado r = paginarRelatorio(d.layout, medidor);
