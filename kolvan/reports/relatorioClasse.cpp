@@ -197,9 +197,9 @@ BandaRelatorio bandaFatores(const BaseAssentamento& base)
     adicionarLinhaPares(b, 0, {{0, "Fator de equivalência =", base.fator}});
     // γ with the index f.
     adicionarTexto(b, 0, linha, "γ", estiloLegenda);
-    adicionarTextoApos(b, 1, linha + 5, "f", {10, true});
-    adicionarTextoApos(b, 3, linha, "=", estiloLegenda);
-    adicionarTextoApos(b, 6, linha, base.coefSeguranca);
+    adicionarTexto(b, 9, linha + 5, "f", {10, true});
+    adicionarTexto(b, 17, linha, "=", estiloLegenda);
+    adicionarTexto(b, 31, linha, base.coefSeguranca);
     return b;
 }
 

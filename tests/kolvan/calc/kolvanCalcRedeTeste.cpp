@@ -65,7 +65,7 @@ private slots:
         const QString folha = QString::fromUtf8(memoria.readAllStandardOutput()).simplified();
         for (const char* esperado : {"MEMÓRIA DE CÁLCULO DA REDE", "Regra de classificação dos trechos",
                                      "múltiplo de 0,05 m", "30 trechos; sem classe: 5 trechos.", "T-01", "T-30",
-                                     "Sem classe: hs = ", "hs gov.", "R (kN/m)", "Projetista:", "ART nº"})
+                                     "Sem classe: hs = ", "hs gov.", "(kN/m)", "Projetista:", "ART nº"})
             QVERIFY2(folha.contains(QString::fromUtf8(esperado)), esperado);
 
         const Execucao xml = kolvanCalc({QStringLiteral("--csv"), QStringLiteral("--rede"), exemploXml,
