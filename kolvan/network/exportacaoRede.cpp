@@ -1,7 +1,7 @@
 #include "exportacaoRede.h"
 
 #include "colunasRede.h"
-#include "memoriaClasse.h"
+#include "memoriaRede.h"
 #include "numeros.h"
 #include "planilhaCsv.h"
 
@@ -112,7 +112,7 @@ FolhaPlanilha folhaParametros(const ProjetoTubo& projeto)
     FolhaPlanilha f;
     f.nome = "Parâmetros";
     f.linhas.push_back({texto("Parâmetro"), texto("Valor")});
-    for (const auto& [legenda, valor] : dadosProjetoClasse(projeto).linhas) {
+    for (const auto& [legenda, valor] : parametrosBaseRede(projeto).linhas) {
         std::string nome = legenda;
         // "Kμ =", "Base:": the caption without its sign.
         while (!nome.empty() && (nome.back() == ' ' || nome.back() == '=' || nome.back() == ':'))

@@ -91,6 +91,20 @@ std::vector<std::string> regra()
 
 } // namespace
 
+GrupoFolha parametrosBaseRede(const ProjetoTubo& projeto)
+{
+    GrupoFolha base = dadosProjetoClasse(projeto);
+    base.titulo = "Parâmetros do projeto base:";
+    // Each stretch has its own diameter, length, cover and trench width.
+    std::erase_if(base.linhas, [](const auto& par) {
+        for (const char* proprio : {"Diâmetro interno", "Comprimento", "Altura de terra", "Largura da vala"})
+            if (par.first.rfind(proprio, 0) == 0)
+                return true;
+        return false;
+    });
+    return base;
+}
+
 std::string contarTrechos(std::size_t n) { return std::to_string(n) + (n == 1 ? " trecho" : " trechos"); }
 
 LayoutRelatorio montarMemoriaRede(const ProjetoTubo& projeto, const RedeTubulacoes& rede,
@@ -104,9 +118,7 @@ LayoutRelatorio montarMemoriaRede(const ProjetoTubo& projeto, const RedeTubulaco
         folha.bandas.push_back(std::move(b));
     }
     adicionarTextosFolha(folha, "Regra de classificação dos trechos", regra());
-    GrupoFolha base = dadosProjetoClasse(projeto);
-    base.titulo = "Parâmetros do projeto base:";
-    adicionarGrupoFolha(folha, base);
+    adicionarGrupoFolha(folha, parametrosBaseRede(projeto));
 
     const std::size_t n = rede.entradas.size();
     const int semClasse = trechosComProblema(rede.resultados);
