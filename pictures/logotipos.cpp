@@ -1,4 +1,4 @@
-// Manufacturer logo placeholder, the blank logo and the three emblems of
+// The manufacturer logo a new installation starts with (blank), the blank logo and the three emblems of
 // the splash and about windows.
 #include "figuras.h"
 
@@ -7,18 +7,6 @@
 namespace fig {
 
 namespace {
-
-void logoFabricante(QPainter& p, const QSize& s)
-{
-    const QRectF moldura(3.5, 3.5, s.width() - 7, s.height() - 7);
-    p.setPen(QPen(QColor(150, 155, 165), 1.2, Qt::DashLine));
-    p.setBrush(QColor(246, 247, 249));
-    p.drawRoundedRect(moldura, 6, 6);
-    rotulo(p, QPointF(s.width() / 2.0, 31), QStringLiteral("Logotipo do"), fonte(13, true),
-           Qt::AlignCenter, QColor(90, 96, 110));
-    rotulo(p, QPointF(s.width() / 2.0, 49), QStringLiteral("fabricante"), fonte(13, true),
-           Qt::AlignCenter, QColor(90, 96, 110));
-}
 
 QPointF polar(QPointF c, double raio, double graus)
 {
@@ -90,7 +78,8 @@ void emblemaLosango(QPainter& p, const QSize&)
 ListaFiguras figurasLogotipos()
 {
     return {
-        {QStringLiteral("logofabri.bmp"), QSize(160, 80), logoFabricante},
+        // No logo yet: blank, so a report prints nothing where a logo would go.
+        {QStringLiteral("logofabri.bmp"), QSize(160, 80), [](QPainter&, const QSize&) {}},
         {QStringLiteral("logobran.bmp"), QSize(160, 80), [](QPainter&, const QSize&) {}},
         {QStringLiteral("qzmr.bmp"), QSize(80, 80), emblemaAneis},
         {QStringLiteral("wvkp.bmp"), QSize(80, 80), emblemaDivisas},

@@ -28,6 +28,14 @@ ItemTexto& adicionarCaixaTexto(BandaRelatorio& banda, int x, int y, int largura,
     return item;
 }
 
+ItemTexto& adicionarValorAte(BandaRelatorio& banda, int espaco, int y, int direita, std::string texto,
+                             const EstiloTexto& estilo)
+{
+    ItemTexto& item = adicionarCaixaTexto(banda, espaco, y, direita, 0, std::move(texto), estilo);
+    item.aposAnterior = true;
+    return item;
+}
+
 ItemImagem& adicionarImagem(BandaRelatorio& banda, int x, int y, int largura, int altura, std::string caminho,
                             bool manterProporcao)
 {
@@ -35,10 +43,20 @@ ItemImagem& adicionarImagem(BandaRelatorio& banda, int x, int y, int largura, in
 }
 
 void adicionarLinhaPares(BandaRelatorio& banda, int y, const std::vector<ParLegendaValor>& pares,
-                         const EstiloTexto& legenda, const EstiloTexto& valor, int espaco)
+                         const EstiloTexto& legenda, const EstiloTexto& valor, int espaco, int limitarAte)
 {
-    for (const ParLegendaValor& par : pares) {
+    for (std::size_t i = 0; i < pares.size(); ++i) {
+        const ParLegendaValor& par = pares[i];
         adicionarTexto(banda, par.x, y, par.legenda, legenda);
-        adicionarTextoApos(banda, espaco, y, par.valor, valor);
+        int direita = par.direita;
+        if (direita <= 0 && limitarAte > 0)
+            direita = i + 1 < pares.size() ? pares[i + 1].x - 8 : limitarAte;
+        if (direita <= 0) {
+            adicionarTextoApos(banda, espaco, y, par.valor, valor);
+            continue;
+        }
+        ItemTexto& v = adicionarCaixaTexto(banda, espaco, y, direita, alturaValorLimitado, par.valor, valor);
+        v.aposAnterior = true;
+        v.encolher = true;
     }
 }

@@ -14,6 +14,8 @@ constexpr int colunaNome = 0;
 constexpr int larguraNome = 230;
 constexpr int colunaLinha = 240;
 constexpr int linhaPar = 20;
+constexpr CorRgb corAtende{0, 0, 128};
+constexpr CorRgb corNaoAtende{200, 0, 0};
 
 BandaRelatorio bandaCaixa(int x, int largura, const std::string& texto, const EstiloTexto& estilo, int espacoAntes)
 {
@@ -54,12 +56,8 @@ LayoutRelatorio novaFolhaMemoria(const std::string& titulo, const CabecalhoFolha
     BandaRelatorio cabecalho{64};
     adicionarTexto(cabecalho, 0, 0, "MEMÓRIA DE CÁLCULO", estiloTituloFolha, largura);
     adicionarTexto(cabecalho, 0, 24, c.programa, {13, true, corVermelha, Alinhamento::centro}, largura);
-    const EstiloTexto gerado{11, true, corVermelha};
-    adicionarTexto(cabecalho, 250, 44, "Gerado no Dia:", gerado);
-    adicionarTextoApos(cabecalho, 5, 44, c.data, gerado);
-    adicionarTextoApos(cabecalho, 5, 44, "ás", gerado);
-    adicionarTextoApos(cabecalho, 5, 44, c.hora, gerado);
-    adicionarTextoApos(cabecalho, 5, 44, "hs", gerado);
+    adicionarTexto(cabecalho, 0, 44, "Gerado em " + c.data + " às " + c.hora,
+                   {11, true, corVermelha, Alinhamento::centro}, largura);
     folha.bandas.push_back(std::move(cabecalho));
     for (const GrupoFolha& g : c.grupos)
         adicionarGrupoFolha(folha, g);
@@ -70,54 +68,105 @@ void adicionarGrupoFolha(LayoutRelatorio& folha, const GrupoFolha& grupo)
 {
     const int largura = larguraUtil(folha);
     const int meia = largura / 2;
-    BandaRelatorio b{0};
-    adicionarTexto(b, 0, 6, grupo.titulo, estiloGrupo);
-    int y = 30;
-    for (std::size_t i = 0; i < grupo.linhas.size(); ++i) {
-        // Two pairs a row, left and right.
-        const int x = i % 2 == 0 ? 0 : meia;
+    BandaRelatorio titulo{30};
+    adicionarTexto(titulo, 0, 6, grupo.titulo, estiloGrupo);
+    titulo.manterComSeguinte = !grupo.linhas.empty();
+    folha.bandas.push_back(std::move(titulo));
+    // Two pairs a row, left and right; a pair marked by `linhaInteira` (an
+    // empty second caption) takes the whole row. Each row is a band of its
+    // own, so a value that wraps pushes the rows under it down.
+    std::size_t i = 0;
+    while (i < grupo.linhas.size()) {
+        BandaRelatorio b{linhaPar};
         const auto& [legenda, valor] = grupo.linhas[i];
-        adicionarTexto(b, x, y, legenda, estiloLegenda);
-        adicionarTextoApos(b, espacoLegendaValor, y, valor, estiloValor);
-        if (i % 2 == 1 || i + 1 == grupo.linhas.size())
-            y += linhaPar;
+        const bool longo = grupo.inteiras.count(i) > 0;
+        adicionarTexto(b, 0, 0, legenda, estiloLegenda);
+        adicionarValorAte(b, espacoLegendaValor, 0, longo ? largura : meia - 12, valor, estiloValor);
+        ++i;
+        if (!longo && i < grupo.linhas.size() && grupo.inteiras.count(i) == 0) {
+            const auto& [legenda2, valor2] = grupo.linhas[i];
+            adicionarTexto(b, meia, 0, legenda2, estiloLegenda);
+            adicionarValorAte(b, espacoLegendaValor, 0, largura, valor2, estiloValor);
+            ++i;
+        }
+        folha.bandas.push_back(std::move(b));
     }
-    b.altura = y + 4;
+    if (!folha.bandas.empty())
+        folha.bandas.back().altura += 4;
+}
+
+void adicionarTextosFolha(LayoutRelatorio& folha, const std::string& titulo, const std::vector<std::string>& paragrafos)
+{
+    const int largura = larguraUtil(folha);
+    BandaRelatorio t{30};
+    adicionarTexto(t, 0, 6, titulo, estiloGrupo);
+    t.manterComSeguinte = !paragrafos.empty();
+    folha.bandas.push_back(std::move(t));
+    for (const std::string& p : paragrafos) {
+        BandaRelatorio b{0};
+        adicionarTexto(b, 0, 2, "•", estiloLinha);
+        adicionarCaixaTexto(b, 14, 2, largura - 14, 0, p, estiloLinha);
+        b.altura = 4;
+        folha.bandas.push_back(std::move(b));
+    }
+}
+
+void adicionarVerificacoesFolha(LayoutRelatorio& folha, const std::string& titulo,
+                                const std::vector<LinhaVerificacao>& linhas)
+{
+    const int largura = larguraUtil(folha);
+    BandaRelatorio t{30};
+    adicionarTexto(t, 0, 6, titulo, estiloGrupo);
+    t.manterComSeguinte = !linhas.empty();
+    folha.bandas.push_back(std::move(t));
+    for (const LinhaVerificacao& l : linhas) {
+        BandaRelatorio b{0};
+        EstiloTexto estilo = estiloLinha;
+        estilo.cor = l.atende ? corAtende : corNaoAtende;
+        adicionarCaixaTexto(b, colunaLinha, 2, largura - colunaLinha, 0, l.texto, estilo);
+        adicionarCaixaTexto(b, colunaNome, 3, larguraNome, 0, l.nome, estiloNome);
+        folha.bandas.push_back(std::move(b));
+    }
+}
+
+void adicionarVereditoFolha(LayoutRelatorio& folha, const std::string& texto, bool atende)
+{
+    BandaRelatorio b{0};
+    adicionarCaixaTexto(b, 0, 10, larguraUtil(folha), 0, texto,
+                        {15, true, atende ? corAtende : corNaoAtende, Alinhamento::esquerda});
+    b.altura = 10;
     folha.bandas.push_back(std::move(b));
 }
 
 void adicionarMemoria(LayoutRelatorio& folha, const MemoriaCalculo& memoria)
 {
     const int largura = larguraUtil(folha);
-    // A heading goes in the band of the step under it, so that it never
-    // stays alone at the foot of a page.
-    bool comTitulo = false;
-    std::string titulo;
+    std::size_t grandezasAntes = 0; // bands of quantities since the last heading or note
     for (std::size_t i = 0; i < memoria.passos.size(); ++i) {
         const PassoMemoria& p = memoria.passos[i];
         if (p.tipo == TipoPassoMemoria::Titulo) {
-            if (comTitulo)
-                folha.bandas.push_back(bandaCaixa(0, largura, titulo, estiloTituloPasso, 10));
-            comTitulo = true;
-            titulo = p.nome.str();
+            // A heading never stays alone at the foot of a page.
+            BandaRelatorio t = bandaCaixa(0, largura, p.nome.str(), estiloTituloPasso, 10);
+            t.manterComSeguinte = true;
+            folha.bandas.push_back(std::move(t));
+            grandezasAntes = 0;
             continue;
         }
         BandaRelatorio b{0};
-        int y = 0;
-        if (comTitulo) {
-            adicionarCaixaTexto(b, 0, 10, largura, 0, titulo, estiloTituloPasso);
-            // One line of heading; a longer one shares the room of the step.
-            y = 32;
-            comTitulo = false;
-        }
         if (p.tipo == TipoPassoMemoria::Nota) {
-            adicionarCaixaTexto(b, colunaLinha, y + 2, largura - colunaLinha, 0, p.nome.str(), estiloNota);
+            adicionarCaixaTexto(b, colunaLinha, 2, largura - colunaLinha, 0, p.nome.str(), estiloNota);
+            // A note concludes the quantities just before it: they stay on its page.
+            for (std::size_t k = 1; k <= 6 && k <= grandezasAntes; ++k)
+                folha.bandas[folha.bandas.size() - k].manterComSeguinte = true;
+            grandezasAntes = 0;
         } else {
-            adicionarCaixaTexto(b, colunaNome, y + 2, larguraNome, 0, p.nome.str(), estiloNome);
-            adicionarCaixaTexto(b, colunaLinha, y + 1, largura - colunaLinha, 0, linhaMemoria(memoria, i), estiloLinha);
+            ++grandezasAntes;
+            adicionarCaixaTexto(b, colunaNome, 2, larguraNome, 0, p.nome.str(), estiloNome);
+            adicionarCaixaTexto(b, colunaLinha, 1, largura - colunaLinha, 0, linhaMemoria(memoria, i), estiloLinha);
         }
         folha.bandas.push_back(std::move(b));
     }
-    if (comTitulo)
-        folha.bandas.push_back(bandaCaixa(0, largura, titulo, estiloTituloPasso, 10));
+    // A trace that ends on a heading leaves it as it is.
+    if (!folha.bandas.empty() && !memoria.passos.empty() && memoria.passos.back().tipo == TipoPassoMemoria::Titulo)
+        folha.bandas.back().manterComSeguinte = false;
 }

@@ -10,6 +10,7 @@
 #include "memoriaCalculo.h"
 
 #include <initializer_list>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,6 +19,15 @@
 struct GrupoFolha {
     std::string titulo;
     std::vector<std::pair<std::string, std::string>> linhas;
+    // Rows whose pair takes the whole width (a long text: services, an address).
+    std::set<std::size_t> inteiras = {};
+};
+
+// A check shown with its verdict: "hs = 2,50 m ≥ 0,60 m: atende".
+struct LinhaVerificacao {
+    std::string nome;  // "Altura de terra mínima"
+    std::string texto;
+    bool atende = true; // a failed check prints in red
 };
 
 struct CabecalhoFolha {
@@ -34,6 +44,16 @@ LayoutRelatorio novaFolhaMemoria(const std::string& titulo, const CabecalhoFolha
 
 // A group of caption/value rows in two columns.
 void adicionarGrupoFolha(LayoutRelatorio& folha, const GrupoFolha& grupo);
+
+// Paragraphs under a title, one bullet each: references and assumptions.
+void adicionarTextosFolha(LayoutRelatorio& folha, const std::string& titulo, const std::vector<std::string>& paragrafos);
+
+// Checks under a title, each with its verdict; a failure in red.
+void adicionarVerificacoesFolha(LayoutRelatorio& folha, const std::string& titulo,
+                                const std::vector<LinhaVerificacao>& linhas);
+
+// The closing verdict of the sheet, in navy when it passes, in red when not.
+void adicionarVereditoFolha(LayoutRelatorio& folha, const std::string& texto, bool atende);
 
 // Every step of the trace, in order.
 void adicionarMemoria(LayoutRelatorio& folha, const MemoriaCalculo& memoria);

@@ -39,8 +39,14 @@ struct ItemTexto {
     // otherwise the lines that do not fit in `altura` are left out.
     bool multilinha = false;
     int altura = 0;
+    // A box of fixed `altura` whose text does not fit prints in a smaller
+    // font (down to 7 pixels) rather than losing lines; below that it
+    // keeps them all, past its height.
+    bool encolher = false;
     // `x` then counts from the end of the band's previous text, so a value
     // follows its caption whatever the caption's width in the printed font.
+    // A text box placed so has `largura` as its right edge in the band: the
+    // value wraps between the end of its caption and there.
     bool aposAnterior = false;
 };
 
@@ -69,6 +75,10 @@ struct BandaRelatorio {
     std::vector<ItemTexto> textos;
     std::vector<ItemImagem> imagens;
     bool quebraPagina = false; // the band after this one starts a new page
+    // Printed on the same page as the band after it (a heading and its
+    // block, the quantities and the note that concludes them), unless the
+    // two together do not fit on any page.
+    bool manterComSeguinte = false;
     // A drawing's rectangles and lines, painted under the images and texts.
     std::vector<ItemRetangulo> retangulos;
     std::vector<ItemLinha> linhas;

@@ -1,5 +1,6 @@
 #include "memoriaCalculo.h"
 
+#include "avaliacaoFormula.h"
 #include "numeros.h"
 #include "saidaCalculadora.h"
 
@@ -114,15 +115,54 @@ std::string formulaSimbolica(const MemoriaCalculo& m, std::size_t indice)
     return substituir(m.passos.at(indice).formula, [](const std::string& s) { return s; });
 }
 
-std::string formulaComValores(const MemoriaCalculo& m, std::size_t indice)
+namespace {
+
+// `valor` with `casas` decimals, or up to `extra` more where they are not zeros.
+std::string comCasas(double valor, int casas, int extra)
+{
+    std::string v = formatarDecimais(valor, casas + extra);
+    if (extra <= 0)
+        return v;
+    const std::size_t virgula = v.find(',');
+    if (virgula == std::string::npos)
+        return v;
+    std::size_t fim = v.size();
+    const std::size_t minimo = casas > 0 ? virgula + 1 + static_cast<std::size_t>(casas) : virgula;
+    while (fim > minimo && v[fim - 1] == '0')
+        --fim;
+    if (fim == virgula + 1)
+        fim = virgula;
+    return v.substr(0, fim);
+}
+
+std::string comValores(const MemoriaCalculo& m, std::size_t indice, int extra)
 {
     return substituir(m.passos.at(indice).formula, [&](const std::string& s) {
         const PassoMemoria* p = ultimo(m.passos, indice, &PassoMemoria::simbolo, s);
         if (!p)
             return s;
-        const std::string v = valorMemoria(*p);
+        const std::string v = comCasas(p->valor, p->casas, extra);
         return p->valor < 0.0 ? "(" + v + ")" : v;
     });
+}
+
+} // namespace
+
+std::string formulaComValores(const MemoriaCalculo& m, std::size_t indice)
+{
+    // The inputs get the decimals the result needs: the fewest with which
+    // the line, worked out as printed, gives the printed result.
+    const PassoMemoria& p = m.passos.at(indice);
+    const std::string resultado = valorMemoria(p);
+    for (int extra = 0; extra <= 6; ++extra) {
+        std::string linha = comValores(m, indice, extra);
+        const std::optional<double> v = avaliarFormula(linha);
+        if (!v)
+            return linha;
+        if (formatarDecimais(*v, p.casas) == resultado)
+            return linha;
+    }
+    return comValores(m, indice, 0);
 }
 
 std::string linhaMemoria(const MemoriaCalculo& m, std::size_t indice)

@@ -74,8 +74,12 @@ BandaResolvida resolverBanda(const BandaRelatorio& banda, const MedidorTexto& me
         const int alturaLinha = medidor.alturaLinha(item.estilo);
         const int larguraTexto = static_cast<int>(std::ceil(medidor.largura(item.texto, item.estilo)));
 
+        // A box after its caption ends at the edge `largura` gives.
+        const int larguraCaixa =
+            item.multilinha && item.aposAnterior ? std::max(40, item.largura - x) : item.largura;
         ItemTexto linha = item;
         linha.x = x;
+        linha.largura = larguraCaixa;
         linha.multilinha = false;
         linha.aposAnterior = false;
         linha.altura = alturaLinha;
@@ -86,23 +90,37 @@ BandaResolvida resolverBanda(const BandaRelatorio& banda, const MedidorTexto& me
             r.textos.push_back(std::move(linha));
             continue;
         }
-        std::vector<std::string> linhas = quebrarLinhas(item.texto, item.largura, item.estilo, medidor);
-        if (item.altura > 0)
-            linhas.resize(std::min(linhas.size(), static_cast<std::size_t>(std::max(1, item.altura / alturaLinha))));
-        else
-            r.altura = std::max(r.altura, item.y + static_cast<int>(linhas.size()) * alturaLinha);
+        std::vector<std::string> linhas = quebrarLinhas(item.texto, larguraCaixa, item.estilo, medidor);
+        if (item.encolher && item.altura > 0) {
+            // The largest font whose lines all fit the box.
+            auto cabe = [&](const std::vector<std::string>& ls, const EstiloTexto& e) {
+                return static_cast<int>(ls.size()) * medidor.alturaLinha(e) <= item.altura;
+            };
+            while (!cabe(linhas, linha.estilo) && linha.estilo.tamanho > 7) {
+                --linha.estilo.tamanho;
+                linhas = quebrarLinhas(item.texto, larguraCaixa, linha.estilo, medidor);
+            }
+        }
+        const int alturaLinhaCaixa = medidor.alturaLinha(linha.estilo);
+        linha.altura = alturaLinhaCaixa;
+        // A shrinking box loses no line: one that still does not fit shows as
+        // an overlap, which the layout tests look for.
+        if (item.altura > 0 && !item.encolher)
+            linhas.resize(std::min(linhas.size(), static_cast<std::size_t>(std::max(1, item.altura / alturaLinhaCaixa))));
+        else if (item.altura <= 0)
+            r.altura = std::max(r.altura, item.y + static_cast<int>(linhas.size()) * alturaLinhaCaixa);
         int maisLarga = 0;
         for (std::size_t k = 0; k < linhas.size(); ++k) {
             ItemTexto l = linha;
             l.texto = std::move(linhas[k]);
-            l.y = item.y + static_cast<int>(k) * alturaLinha;
+            l.y = item.y + static_cast<int>(k) * alturaLinhaCaixa;
             const int larguraLinha = static_cast<int>(std::ceil(medidor.largura(l.texto, l.estilo)));
             maisLarga = std::max(maisLarga, larguraLinha);
             if (l.largura <= 0)
                 l.largura = larguraLinha;
             r.textos.push_back(std::move(l));
         }
-        fimAnterior = x + (item.largura > 0 ? item.largura : maisLarga);
+        fimAnterior = x + (larguraCaixa > 0 ? larguraCaixa : maisLarga);
     }
     return r;
 }
@@ -116,12 +134,32 @@ RelatorioPaginado paginarRelatorio(const LayoutRelatorio& layout, const MedidorT
     const bool temCabecalho = !vazia(layout.cabecalhoPagina);
     const BandaResolvida cabecalho = resolverBanda(layout.cabecalhoPagina, medidor);
 
+    std::vector<BandaResolvida> resolvidas;
+    resolvidas.reserve(layout.bandas.size());
+    for (const BandaRelatorio& banda : layout.bandas)
+        resolvidas.push_back(resolverBanda(banda, medidor));
+    // The height of band k with the bands it keeps with.
+    auto alturaGrupo = [&](std::size_t k) {
+        int h = resolvidas[k].altura;
+        while (layout.bandas[k].manterComSeguinte && !layout.bandas[k].quebraPagina && k + 1 < resolvidas.size())
+            h += resolvidas[++k].altura;
+        return h;
+    };
+    const int alturaPagina = fundo - m.topo - (temCabecalho ? cabecalho.altura : 0);
+
     int y = m.topo;
     bool paginaSemBandas = true; // only the header so far: any band goes here
     bool pedirPagina = true;     // no page yet, or the previous band broke it
-    for (const BandaRelatorio& banda : layout.bandas) {
-        const BandaResolvida r = resolverBanda(banda, medidor);
-        if (pedirPagina || (!paginaSemBandas && y + r.altura > fundo)) {
+    bool mantidaAnterior = false; // the previous band keeps with this one
+    for (std::size_t k = 0; k < resolvidas.size(); ++k) {
+        const BandaResolvida& r = resolvidas[k];
+        int altura = r.altura;
+        if (!mantidaAnterior && layout.bandas[k].manterComSeguinte) {
+            const int grupo = alturaGrupo(k);
+            if (grupo <= alturaPagina)
+                altura = grupo;
+        }
+        if (pedirPagina || (!paginaSemBandas && y + altura > fundo)) {
             relatorio.paginas.emplace_back();
             y = m.topo;
             if (temCabecalho && (layout.cabecalhoNaPrimeiraPagina || relatorio.paginas.size() > 1)) {
@@ -133,7 +171,8 @@ RelatorioPaginado paginarRelatorio(const LayoutRelatorio& layout, const MedidorT
         colocar(r, m.esquerda, y, relatorio.paginas.back());
         y += r.altura;
         paginaSemBandas = false;
-        pedirPagina = banda.quebraPagina;
+        pedirPagina = layout.bandas[k].quebraPagina;
+        mantidaAnterior = layout.bandas[k].manterComSeguinte && !pedirPagina;
     }
     if (layout.numerarPaginas)
         numerarPaginas(relatorio, layout, medidor);

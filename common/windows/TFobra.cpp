@@ -1,5 +1,7 @@
 #include "TFobra.h"
 
+#include "limitesTextos.h"
+
 #include "TextoQt.h"
 #include "ValidadorWindows1252.h"
 
@@ -46,13 +48,14 @@ TFobra::TFobra(DadosObra& obra, DadosCliente& cliente, ModoObra modo, QWidget* p
     permitirAltF4(modo == ModoObra::ComProtocolo);
 
     int numero = 0;
-    auto grupo = [&](const QString& titulo, const Posicao* posicoes, int quantos) {
+    auto grupo = [&](const QString& titulo, const Posicao* posicoes, int quantos, const int* limites) {
         auto* caixa = new QGroupBox(titulo, this);
         auto* grade = new QGridLayout(caixa);
         for (int i = 0; i < quantos; ++i) {
             const Posicao& p = posicoes[i];
             auto* campo = new QLineEdit(caixa);
             campo->setObjectName(QStringLiteral("Edit%1").arg(numero + 1));
+            campo->setMaxLength(limites[i]);
             ValidadorWindows1252::instalar(campo);
             Edit[numero++] = campo;
             auto* legenda = new QLabel(QString::fromUtf8(p.legenda), caixa);
@@ -65,8 +68,8 @@ TFobra::TFobra(DadosObra& obra, DadosCliente& cliente, ModoObra modo, QWidget* p
         grade->setColumnStretch(2, 2);
         return caixa;
     };
-    auto* caixaObra = grupo(QStringLiteral("Dados da Obra:"), posicoesObra, 7);
-    auto* caixaCliente = grupo(QStringLiteral("Dados do Cliente:"), posicoesCliente, 10);
+    auto* caixaObra = grupo(QStringLiteral("Dados da Obra:"), posicoesObra, 7, limitesObra.data());
+    auto* caixaCliente = grupo(QStringLiteral("Dados do Cliente:"), posicoesCliente, 10, limitesCliente.data());
 
     auto* botoes = criarLinhaBotoes();
 

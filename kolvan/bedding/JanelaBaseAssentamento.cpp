@@ -13,6 +13,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+
+#include <algorithm>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -36,6 +38,7 @@ JanelaBaseAssentamento::JanelaBaseAssentamento(ProjetoTubo& projeto, bool aterro
     LabelDescricao->setAlignment(Qt::AlignCenter);
     LabelDescricao->setTextInteractionFlags(Qt::TextSelectableByMouse);
     LabelDescricao->setMinimumHeight(150);
+    LabelDescricao->setMinimumWidth(larguraDescricao);
     auto* observacao = new QVBoxLayout(grupoObservacao);
     observacao->addWidget(LabelDescricao);
 
@@ -105,7 +108,7 @@ void JanelaBaseAssentamento::carregar(const BaseAssentamento& base)
     if (QAbstractButton* item = RadioGroup1->button(base.classe))
         item->setChecked(true);
     Image1->setPixmap(carregarFigura(qt(figura(base.classe))));
-    LabelDescricao->setText(qt(descricao(base.classe)));
+    mostrarDescricao(qt(descricao(base.classe)));
     LabelAlfaEq->setText(qt(base.fator));
     Edit7->setText(qt(base.coefSeguranca));
 }
@@ -150,3 +153,14 @@ bool JanelaBaseAssentamento::FormCloseQuery()
 }
 
 void JanelaBaseAssentamento::restaurarInstantaneo() { carregar(instantaneo_); }
+
+void JanelaBaseAssentamento::mostrarDescricao(const QString& texto)
+{
+    LabelDescricao->setText(texto);
+    // A wrapped label does not ask for the lines it needs: the longest note
+    // (class B) would lose its last one.
+    const int largura = std::max(LabelDescricao->width(), larguraDescricao);
+    LabelDescricao->setMinimumHeight(std::max(150, LabelDescricao->heightForWidth(largura) + 8));
+    if (isVisible())
+        adjustSize();
+}

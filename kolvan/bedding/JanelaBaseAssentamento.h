@@ -49,6 +49,8 @@ protected:
 
 private:
     void RadioGroup1Click(int classe);
+    void mostrarDescricao(const QString& texto);
+    static constexpr int larguraDescricao = 360;
     bool aterro_;
     BaseAssentamento instantaneo_;
 };

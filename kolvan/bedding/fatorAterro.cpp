@@ -31,7 +31,7 @@ double interpolarX(int classe, double p, MemoriaCalculo* m)
         m->grandeza({"Fim da faixa de p", "p1", p1, "", "", 1});
         m->grandeza({"x da tabela em p0", "x0", linha[i], "", "", 3});
         m->grandeza({"x da tabela em p1", "x1", linha[i + 1], "", "", 3});
-        m->grandeza({"x interpolado na tabela", "x", x, "", "{x0} + ({x1} − {x0})·({p} − {p0})/({p1} − {p0})", 4,
+        m->grandeza({"Coeficiente x da área projetada, interpolado na tabela", "x", x, "", "{x0} + ({x1} − {x0})·({p} − {p0})/({p1} − {p0})", 4,
                      "fatorX"});
     }
     return x;
@@ -52,8 +52,9 @@ FatorAterro fatorProjecaoPositiva(int classe, int tipoInstalacao, double p, doub
     f.Cc = m.grandeza({"Coeficiente de carga da projeção positiva", "Cc", Cc, "", "", 4});
     f.N = m.grandeza({"Coeficiente da classe da base", "N", coeficienteNBase(classe), "", "", 3, "fatorN"});
     f.x = interpolarX(classe, p, &m);
-    f.K = m.grandeza({tipoInstalacao == ProjecaoPositiva ? "Coeficiente da projeção positiva"
-                                                         : "Coeficiente da projeção negativa compactada",
+    f.K = m.grandeza({tipoInstalacao == ProjecaoPositiva ? "Razão entre as pressões lateral e vertical do solo"
+                                                         : "Razão entre as pressões lateral e vertical do solo "
+                                                           "(projeção negativa compactada)",
                       "K", coeficienteK(tipoInstalacao), "", "", 2});
     if (!(Cc > 0.0) || !(D > 0.0) || f.N <= 0.0) {
         m.nota("Sem coeficiente de carga ou diâmetro: não há fator.");

@@ -8,6 +8,7 @@
 #include "exportacaoRede.h"
 #include "leituraRede.h"
 #include "PintorPerfil.h"
+#include "memoriaRede.h"
 #include "planilhaXlsx.h"
 #include "relatorioRede.h"
 #include "saidaRede.h"
@@ -83,15 +84,16 @@ int executarCalculoRede(int argc, char* argv[])
     int status = trechosComProblema(rede.resultados) > 0 ? AlgumFalhou : TodosCalculados;
 
     if (!a.xlsx.empty()) {
-        if (const std::string erro = gravarXlsx(planilhaRede(rede), a.xlsx); !erro.empty())
+        if (const std::string erro = gravarXlsx(planilhaRede(rede, projeto.projeto), a.xlsx); !erro.empty())
             status = falha(erro);
     }
+    const QDateTime agora = QDateTime::currentDateTime();
+    const MomentoRelatorio momento{std8(agora.toString(QStringLiteral("dd/MM/yyyy"))),
+                                   std8(agora.toString(QStringLiteral("hh:mm")))};
+    const QString nomeRede = QFileInfo(qt(a.rede)).completeBaseName();
     if (!a.pastaPdf.empty()) {
         QDir().mkpath(qt(a.pastaPdf));
-        const QString pdf = QDir(qt(a.pastaPdf)).filePath(QFileInfo(qt(a.rede)).completeBaseName() + QStringLiteral(".pdf"));
-        const QDateTime agora = QDateTime::currentDateTime();
-        const MomentoRelatorio momento{std8(agora.toString(QStringLiteral("dd/MM/yyyy"))),
-                                       std8(agora.toString(QStringLiteral("hh:mm")))};
+        const QString pdf = QDir(qt(a.pastaPdf)).filePath(nomeRede + QStringLiteral(".pdf"));
         if (QString motivo; !exportarPdf(montarRelatorioRede(projeto.projeto, rede, momento), pdf, &motivo))
             status = falha("não foi possível gravar o relatório " + std8(pdf) + ": " + std8(motivo));
     }
@@ -111,6 +113,12 @@ int executarCalculoRede(int argc, char* argv[])
             erro = exportarPerfisDxf(perfis, pasta.path());
         if (!erro.isEmpty())
             status = falha(std8(erro));
+    }
+    if (a.memoria) {
+        const QString pasta = a.pastaPdf.empty() ? QDir::currentPath() : qt(a.pastaPdf);
+        const QString pdf = QDir(pasta).filePath(nomeRede + QStringLiteral("-memoria-rede.pdf"));
+        if (QString motivo; !exportarPdf(montarMemoriaRede(projeto.projeto, rede, momento), pdf, &motivo))
+            status = falha("não foi possível gravar a memória de cálculo " + std8(pdf) + ": " + std8(motivo));
     }
     return status;
 }

@@ -1,6 +1,6 @@
 // kolvan-calc: the class of many Kolvan projects at once.
 //   kolvan-calc [--csv] [--memoria] [--pdf PASTA] ARQUIVO.kvn|PASTA...
-//   kolvan-calc --rede REDE.csv|REDE.xml --projeto BASE.kvn [--csv] [--pdf PASTA] [--xlsx ARQUIVO]
+//   kolvan-calc --rede REDE.csv|REDE.xml --projeto BASE.kvn [--csv] [--memoria] [--pdf PASTA] [--xlsx ARQUIVO]
 //               [--perfis PASTA [--svg] [--dxf]]
 //   kolvan-calc --recobrimentos --projeto BASE.kvn [--csv] [--pdf PASTA] [--xlsx ARQUIVO]
 #include "Calculadora.h"

@@ -39,7 +39,8 @@ SelecaoClasse selecionarClasses(double R, int di, int finalidade)
 {
     SelecaoClasse s;
     MemoriaCalculo& m = s.memoria;
-    m.titulo("Classe do tubo armado: carga mínima de ruptura Qd·di/1000 de cada classe");
+    m.titulo("Classe do tubo armado: carga mínima de ruptura de cada classe, taxa da classe (kN/m por metro de "
+             "diâmetro)·di/1000");
     if (di != diametroSemArmado) {
         s.classeArmado = classeEspecial;
         for (const ColunaTabelaClasse& c : TabelaA4().colunas) {

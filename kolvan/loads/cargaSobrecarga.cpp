@@ -106,26 +106,26 @@ ResultadoSobrecarga cargaDistribuida(double hs, double D, const DadosSobrecarga&
     MemoriaCalculo& m = r.memoria;
     const bool duasAreas = d.distribuicao == 1;
     m.titulo(duasAreas ? "Força parcialmente distribuída em duas áreas" : "Força parcialmente distribuída em uma área");
-    m.grandeza({"Força de cada área", "Q", d.carga, "kN", "", 2});
-    m.grandeza({"Lado da área ao longo do tubo", "a", d.a, "m", "", 2});
-    estado.bs = m.grandeza({"Lado da área através do tubo", "b", d.b, "m", "", 2});
+    m.grandeza({"Força de cada área", "F", d.carga, "kN", "", 2});
+    m.grandeza({"Lado da área ao longo do tubo", "la", d.a, "m", "", 2});
+    estado.bs = m.grandeza({"Lado da área através do tubo", "lt", d.b, "m", "", 2});
     if (duasAreas)
         m.grandeza({"Distância entre as áreas", "c", d.c, "m", "", 2});
     const double L = m.grandeza({"Comprimento carregado ao longo do tubo", "L", 1.4 * hs + d.a + 1.05 * D, "m",
-                                 "1,4·{hs} + {a} + 1,05·{D}", 3});
+                                 "1,4·{hs} + {la} + 1,05·{D}", 3});
     const double forca = duasAreas ? 2.0 * d.carga : d.carga;
     const double B = duasAreas ? m.grandeza({"Largura do espraiamento", "B", 2.0 * d.b + d.c + 1.4 * hs, "m",
-                                             "2·{b} + {c} + 1,4·{hs}", 3})
-                               : m.grandeza({"Largura do espraiamento", "B", 1.4 * hs + d.b, "m", "1,4·{hs} + {b}", 3});
+                                             "2·{lt} + {c} + 1,4·{hs}", 3})
+                               : m.grandeza({"Largura do espraiamento", "B", 1.4 * hs + d.b, "m", "1,4·{hs} + {lt}", 3});
     r.cargaInteira = D > B;
     if (r.cargaInteira) {
         m.nota("D > B: toda a força espraiada cai sobre o tubo.");
         r.qs = m.grandeza({"Carga da sobrecarga no tubo", "qs", forca / L, "kN/m",
-                           duasAreas ? "2·{Q}/{L}" : "{Q}/{L}", 2, "qs"});
+                           duasAreas ? "2·{F}/{L}" : "{F}/{L}", 2, "qs"});
     } else {
         m.nota("D ≤ B: o tubo recebe a parte D/B da força espraiada.");
         r.qs = m.grandeza({"Carga da sobrecarga no tubo", "qs", forca * D / (B * L), "kN/m",
-                           duasAreas ? "2·{Q}·{D}/({B}·{L})" : "{Q}·{D}/({B}·{L})", 2, "qs"});
+                           duasAreas ? "2·{F}·{D}/({B}·{L})" : "{F}·{D}/({B}·{L})", 2, "qs"});
     }
     return r;
 }

@@ -36,7 +36,7 @@ ResultadoVala cargaVala(double gama, double kMi, double hs, double bv)
         m.nota("Sem largura de vala: sem carga.");
         return r;
     }
-    const double a = m.grandeza({"Coeficiente de atrito nas paredes", "a", 2.0 * kMi, "", "2·{Kμ}", 3});
+    const double a = m.grandeza({"Parâmetro da exponencial de Marston (2·Kμ)", "a", 2.0 * kMi, "", "2·{Kμ}", 3});
     const double hBv = m.grandeza({"Altura relativa à largura da vala", "hs/bv", hs / bv, "", "{hs}/{bv}"});
     r.Cd = m.grandeza({"Coeficiente de carga da vala", "Cd", razaoExponencial(-a, hBv), "",
                        "(1 − e^(−{a}·{hs/bv}))/{a}", 4, "Cd"});
@@ -55,27 +55,28 @@ ResultadoProjecao cargaProjecaoPositiva(double gama, double kMi, double hs, doub
         m.nota("Sem diâmetro externo: sem carga.");
         return r;
     }
-    const double a = m.grandeza({"Coeficiente de atrito", "a", 2.0 * kMi, "", "2·{Kμ}", 3});
+    const double a = m.grandeza({"Parâmetro da exponencial de Marston (2·Kμ)", "a", 2.0 * kMi, "", "2·{Kμ}", 3});
     const double hBc = m.grandeza({"Altura relativa ao diâmetro externo", "H/Bc", hs / D, "", "{hs}/{D}"});
     const double p = m.grandeza({"Razão de projeção", "p", ha / D, "", "{ha}/{D}", 4, "p"});
     const double apr = m.grandeza({"Termo do recalque", "a·p·rsd", a * p * rsd, "", "{a}·{p}·{rsd}"});
     const auto F = [a, apr](double x) { return std::exp(a * x) - a * x - apr - 1.0; };
 
     const ResultadoPlanoRecalque plano = resolverPlanoRecalque(F, hBc);
-    m.nota("Plano de igual recalque: F(x) = e^(a·x) − a·x − a·p·rsd − 1 = 0, resolvida por bissecção a partir "
-           "do intervalo [0; k·H/Bc] em que F muda de sinal.");
+    m.nota("Plano de igual recalque: xe = He/D é a raiz de F(xe) = e^(a·xe) − a·xe − a·p·rsd − 1 = 0, achada por "
+           "bissecção no intervalo [0; k·H/Bc], k o primeiro inteiro 1, 2, … em que F muda de sinal (aqui k = "
+           + std::to_string(plano.passosIntervalo) + ").");
     r.hRelativa = hBc;
     r.p = p;
-    r.x = m.grandeza({"Altura relativa do plano de igual recalque", "x", plano.x, "", "raiz de F(x)", 4, "x"});
-    r.He = m.grandeza({"Altura do plano de igual recalque", "He", plano.x * D, "m", "{x}·{D}", 3, "He"});
+    r.x = m.grandeza({"Altura relativa do plano de igual recalque", "xe", plano.x, "", "raiz de F(xe)", 4, "x"});
+    r.He = m.grandeza({"Altura do plano de igual recalque", "He", plano.x * D, "m", "{xe}·{D}", 3, "He"});
     r.bissecoes = plano.bissecoes;
     r.semSolucao = plano.semSolucao;
     if (r.semSolucao)
-        m.nota("Solução não encontrada: a carga segue com o último valor de x.");
+        m.nota("Solução não encontrada: a carga segue com o último valor de xe.");
     if (hs > r.He) { // the plane of equal settlement lies below the top of the fill
         m.nota("hs > He: o plano de igual recalque fica abaixo do topo do aterro.");
         r.C = m.grandeza({"Coeficiente de carga", "Cc", razaoExponencial(a, r.x) + std::exp(a * r.x) * (hBc - r.x),
-                          "", "(e^({a}·{x}) − 1)/{a} + e^({a}·{x})·({H/Bc} − {x})", 4, "Cc"});
+                          "", "(e^({a}·{xe}) − 1)/{a} + e^({a}·{xe})·({H/Bc} − {xe})", 4, "Cc"});
     } else {
         m.nota("hs ≤ He: o plano de igual recalque atinge o topo do aterro.");
         r.C = m.grandeza({"Coeficiente de carga", "Cc", razaoExponencial(a, hBc), "", "(e^({a}·{H/Bc}) − 1)/{a}", 4,
@@ -98,27 +99,28 @@ ResultadoProjecao cargaProjecaoNegativa(double gama, double kMi, double hs, doub
         m.nota("Sem largura de vala: sem carga.");
         return r;
     }
-    const double a = m.grandeza({"Coeficiente de atrito", "a", 2.0 * kMi, "", "2·{Kμ}", 3});
+    const double a = m.grandeza({"Parâmetro da exponencial de Marston (2·Kμ)", "a", 2.0 * kMi, "", "2·{Kμ}", 3});
     const double hBd = m.grandeza({"Altura relativa à largura da vala", "H/Bd", hs / bv, "", "{hs}/{bv}"});
-    const double p = m.grandeza({"Razão de projeção", "p", ha / bv, "", "{ha}/{bv}"});
-    const double apr = m.grandeza({"Termo do recalque", "a·p·rsd", a * p * rsd, "", "{a}·{p}·{rsd}"});
+    const double p = m.grandeza({"Razão de projeção na vala", "p'", ha / bv, "", "{ha}/{bv}"});
+    const double apr = m.grandeza({"Termo do recalque", "a·p'·rsd", a * p * rsd, "", "{a}·{p'}·{rsd}"});
     const auto F = [a, apr](double x) { return std::exp(-a * x) + a * x + apr - 1.0; };
 
     const ResultadoPlanoRecalque plano = resolverPlanoRecalque(F, hBd);
-    m.nota("Plano de igual recalque: F(x) = e^(−a·x) + a·x + a·p·rsd − 1 = 0, resolvida por bissecção a partir "
-           "do intervalo [0; k·H/Bd] em que F muda de sinal.");
+    m.nota("Plano de igual recalque: xe = He/bv é a raiz de F(xe) = e^(−a·xe) + a·xe + a·p'·rsd − 1 = 0, achada por "
+           "bissecção no intervalo [0; k·H/Bd], k o primeiro inteiro 1, 2, … em que F muda de sinal (aqui k = "
+           + std::to_string(plano.passosIntervalo) + ").");
     r.hRelativa = hBd;
     r.p = p;
-    r.x = m.grandeza({"Altura relativa do plano de igual recalque", "x", plano.x, "", "raiz de F(x)"});
-    r.He = m.grandeza({"Altura do plano de igual recalque", "He", plano.x * bv, "m", "{x}·{bv}", 3});
+    r.x = m.grandeza({"Altura relativa do plano de igual recalque", "xe", plano.x, "", "raiz de F(xe)"});
+    r.He = m.grandeza({"Altura do plano de igual recalque", "He", plano.x * bv, "m", "{xe}·{bv}", 3});
     r.bissecoes = plano.bissecoes;
     r.semSolucao = plano.semSolucao;
     if (r.semSolucao)
-        m.nota("Solução não encontrada: a carga segue com o último valor de x.");
+        m.nota("Solução não encontrada: a carga segue com o último valor de xe.");
     if (hs > r.He) {
         m.nota("hs > He: o plano de igual recalque fica abaixo do topo do aterro.");
         r.C = m.grandeza({"Coeficiente de carga", "Cn", razaoExponencial(-a, r.x) + std::exp(-a * r.x) * (hBd - r.x),
-                          "", "(1 − e^(−{a}·{x}))/{a} + e^(−{a}·{x})·({H/Bd} − {x})", 4, "Cn"});
+                          "", "(1 − e^(−{a}·{xe}))/{a} + e^(−{a}·{xe})·({H/Bd} − {xe})", 4, "Cn"});
     } else { // the plane reaches the top of the fill: a plain trench
         m.nota("hs ≤ He: o plano de igual recalque atinge o topo do aterro; vale o coeficiente da vala.");
         r.C = m.grandeza({"Coeficiente de carga", "Cn", razaoExponencial(-a, hBd), "", "(1 − e^(−{a}·{H/Bd}))/{a}", 4,

@@ -8,6 +8,7 @@
 #include "colunasRede.h"
 #include "TextoQt.h"
 #include "VisualizacaoRelatorio.h"
+#include "memoriaRede.h"
 #include "exportacaoRede.h"
 #include "leituraRede.h"
 #include "numeros.h"
@@ -229,6 +230,9 @@ TFormRede::TFormRede(const ProjetoTubo& projeto, QWidget* parent)
     auto* incluir = botao("Incluir trecho", "Bincluir", this);
     auto* excluir = botao("Excluir trecho", "Bexcluir", this);
     auto* relatorio = botao("Relatório da rede", "Brelatorio", this);
+    auto* memoria = botao("Memória de cálculo", "Bmemoria", this);
+    memoria->setToolTip(QStringLiteral("Memória de cálculo da rede, com a do trecho selecionado na sua altura de "
+                                       "terra governante"));
     auto* fechar = botao("Fechar", "Bfechar", this);
 
     tabela_ = new QTableView(this);
@@ -262,7 +266,7 @@ TFormRede::TFormRede(const ProjetoTubo& projeto, QWidget* parent)
     resumo_->setObjectName(QStringLiteral("ResumoRede"));
 
     auto* botoes = new QHBoxLayout;
-    for (QPushButton* b : {importar, exportar, incluir, excluir, relatorio})
+    for (QPushButton* b : {importar, exportar, incluir, excluir, relatorio, memoria})
         botoes->addWidget(b);
     criarBotoesPerfis(botoes);
     botoes->addStretch();
@@ -305,6 +309,7 @@ TFormRede::TFormRede(const ProjetoTubo& projeto, QWidget* parent)
     connect(incluir, &QPushButton::clicked, this, &TFormRede::BincluirClick);
     connect(excluir, &QPushButton::clicked, this, &TFormRede::BexcluirClick);
     connect(relatorio, &QPushButton::clicked, this, &TFormRede::BrelatorioClick);
+    connect(memoria, &QPushButton::clicked, this, &TFormRede::BmemoriaClick);
     connect(fechar, &QPushButton::clicked, this, &QWidget::close);
     connect(modelo_, &ModeloRede::redeAlterada, this, &TFormRede::atualizarQuantitativos);
     connect(modelo_, &ModeloRede::entradasAlteradas, this, [this] {
@@ -510,7 +515,7 @@ bool TFormRede::exportarCsv(const QString& caminho)
 
 bool TFormRede::exportarXlsx(const QString& caminho)
 {
-    const std::string erro = gravarXlsx(planilhaRede(modelo_->rede()), std8(caminho));
+    const std::string erro = gravarXlsx(planilhaRede(modelo_->rede(), projeto_), std8(caminho));
     if (!erro.empty())
         mensagens().mensagem(qt(erro));
     return erro.empty();
@@ -580,4 +585,13 @@ void TFormRede::BrelatorioClick()
     const MomentoRelatorio momento{std8(agora.toString(QStringLiteral("dd/MM/yyyy"))),
                                    std8(agora.toString(QStringLiteral("hh:mm")))};
     visualizarRelatorio(montarRelatorioRede(projeto_, modelo_->rede(), momento), this);
+}
+
+void TFormRede::BmemoriaClick()
+{
+    const QDateTime agora = QDateTime::currentDateTime();
+    const MomentoRelatorio momento{std8(agora.toString(QStringLiteral("dd/MM/yyyy"))),
+                                   std8(agora.toString(QStringLiteral("hh:mm")))};
+    const QModelIndex atual = tabela_->currentIndex();
+    visualizarRelatorio(montarMemoriaRede(projeto_, modelo_->rede(), momento, atual.isValid() ? atual.row() : -1), this);
 }

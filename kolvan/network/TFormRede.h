@@ -81,6 +81,8 @@ public:
     void BincluirClick();
     void BexcluirClick();
     void BrelatorioClick();
+    // The network's calculation sheet, with the selected stretch's own.
+    void BmemoriaClick();
     // The longitudinal profiles of the network (TFormRedePerfis.cpp).
     void BperfisClick();
     void BescalasPerfisClick();

@@ -271,3 +271,22 @@ ResultadoTrecho classificarTrecho(const ProjetoTubo& projeto, const EntradaTrech
     atualizarVala(r, projeto, vala);
     return r;
 }
+
+std::optional<ProjetoTubo> projetoNoTrecho(const ProjetoTubo& projeto, const EntradaTrecho& e,
+                                           const ResultadoTrecho& r)
+{
+    if (!r.classificado)
+        return std::nullopt;
+    const auto& diametros = listaDiametros();
+    const auto achado = std::find(diametros.begin(), diametros.end(), std::to_string(r.di));
+    if (achado == diametros.end())
+        return std::nullopt;
+    ProjetoTubo p = projeto;
+    p.geometria.indiceDi = static_cast<int>(achado - diametros.begin());
+    if (!aplicarSobrecargaTrecho(p.sobrecarga, e.sobrecarga))
+        return std::nullopt;
+    p.instalacao.alturaTerra = textoCobertura(centimetros(r.hsGovernante));
+    if (r.usaLargura)
+        p.instalacao.larguraVala = formatar2(r.bv);
+    return p;
+}

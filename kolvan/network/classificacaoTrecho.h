@@ -21,6 +21,7 @@
 #include "trechoRede.h"
 #include "valaRede.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,3 +67,9 @@ std::vector<int> pontosCobertura(int montante, int jusante);
 
 // The trench width a stretch takes when it gives none.
 double larguraValaPadrao(int di, double hsMaior);
+
+// The single project a classed stretch stands for at its governing cover:
+// its diameter, surcharge, cover and trench width on the parameters of
+// `projeto`. None for a stretch without a class.
+std::optional<ProjetoTubo> projetoNoTrecho(const ProjetoTubo& projeto, const EntradaTrecho& e,
+                                           const ResultadoTrecho& r);

@@ -1,6 +1,7 @@
 #include "exportacaoRede.h"
 
 #include "colunasRede.h"
+#include "memoriaRede.h"
 #include "numeros.h"
 #include "planilhaCsv.h"
 
@@ -26,15 +27,35 @@ bool colunaTexto(int c)
            coluna == ColunaTrecho::Sobrecarga;
 }
 
+// The spreadsheet's headings: what each column holds, with its unit. The
+// CSV keeps the file's column names, which its reader knows.
+const std::vector<std::string>& titulosPlanilha()
+{
+    static const std::vector<std::string> titulos{
+        "Trecho", "Poço a montante", "Poço a jusante", "Comprimento (m)", "Diâmetro interno (mm)",
+        "hs montante (m)", "hs jusante (m)", "Cota do terreno a montante (m)", "Cota do fundo a montante (m)",
+        "Cota do terreno a jusante (m)", "Cota do fundo a jusante (m)", "Largura da vala (m)", "Sobrecarga",
+        "hs montante calculada (m)", "hs jusante calculada (m)", "hs governante (m)", "Largura da vala adotada (m)",
+        "Carga de terra W (kN/m)", "Carga da sobrecarga qs (kN/m)", "Fator de equivalência fe",
+        "Resistência necessária R (kN/m)", "Classe armado", "Carga armado (kN/m)", "Classe simples",
+        "Carga simples (kN/m)", "Classe ou motivo"};
+    return titulos;
+}
+
 FolhaPlanilha trechos(const RedeTubulacoes& rede, bool numeros)
 {
     FolhaPlanilha f;
     f.nome = "Trechos";
     LinhaPlanilha cabecalho;
-    for (const std::string& nome : nomesColunasTrecho())
-        cabecalho.push_back(texto(nome));
-    for (const std::string& nome : nomesColunasResultado())
-        cabecalho.push_back(texto(nome));
+    if (numeros) {
+        for (const std::string& titulo : titulosPlanilha())
+            cabecalho.push_back(texto(titulo));
+    } else {
+        for (const std::string& nome : nomesColunasTrecho())
+            cabecalho.push_back(texto(nome));
+        for (const std::string& nome : nomesColunasResultado())
+            cabecalho.push_back(texto(nome));
+    }
     f.linhas.push_back(std::move(cabecalho));
     for (std::size_t i = 0; i < rede.entradas.size() && i < rede.resultados.size(); ++i) {
         LinhaPlanilha linha;
@@ -145,11 +166,34 @@ FolhaPlanilha folhaEscavacao(const RedeTubulacoes& rede, const QuantitativosRede
     return f;
 }
 
+FolhaPlanilha folhaParametros(const ProjetoTubo& projeto)
+{
+    FolhaPlanilha f;
+    f.nome = "Parâmetros";
+    f.linhas.push_back({texto("Parâmetro"), texto("Valor")});
+    for (const auto& [legenda, valor] : parametrosBaseRede(projeto).linhas) {
+        std::string nome = legenda;
+        // "Kμ =", "Base:": the caption without its sign.
+        while (!nome.empty() && (nome.back() == ' ' || nome.back() == '=' || nome.back() == ':'))
+            nome.pop_back();
+        f.linhas.push_back({texto(nome), texto(valor)});
+    }
+    f.linhas.push_back({texto("Regra dos trechos"), texto(regraClassificacaoRede())});
+    return f;
+}
+
 Planilha planilhaRede(const RedeTubulacoes& rede)
 {
     Planilha p;
     const QuantitativosRede q = quantitativosRede(rede.entradas, rede.resultados);
     p.folhas = {folhaTrechos(rede), folhaQuantitativos(q), folhaEscavacao(rede, q)};
+    return p;
+}
+
+Planilha planilhaRede(const RedeTubulacoes& rede, const ProjetoTubo& projeto)
+{
+    Planilha p = planilhaRede(rede);
+    p.folhas.push_back(folhaParametros(projeto));
     return p;
 }
 

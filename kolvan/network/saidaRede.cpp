@@ -53,6 +53,8 @@ ArgumentosRede lerArgumentosRede(const std::vector<std::string>& argumentos)
             a.csv = true;
         } else if (arg == "--svg" || arg == "--dxf") {
             (arg == "--svg" ? a.perfisSvg : a.perfisDxf) = true;
+        } else if (arg == "--memoria") {
+            a.memoria = true;
         } else {
             a.erro = (arg.size() > 1 && arg[0] == '-' ? "opção desconhecida: " : "argumento a mais: ") + arg;
             return a;

@@ -22,6 +22,7 @@ struct ArgumentosRede {
     bool perfisSvg = false, perfisDxf = false; // and perfil-N.svg, coletor-N.dxf
     ParametrosVala vala;  // --lastro, --escoramento-acima, --empolamento
     std::string projetoDaRede; // the .kvn given as --rede: `rede` is the network saved beside it
+    bool memoria = false; // the network's calculation sheet, REDE-memoria-rede.pdf
     bool ajuda = false;   // -h or --help: the usage, and nothing else
     std::string erro;
 };
@@ -30,13 +31,13 @@ struct ArgumentosRede {
 bool pedeRede(const std::vector<std::string>& argumentos);
 ArgumentosRede lerArgumentosRede(const std::vector<std::string>& argumentos);
 inline constexpr const char* usoRede =
-    "kolvan-calc --rede REDE.csv|REDE.xml|REDE.inp --projeto BASE.kvn [--csv] [--pdf PASTA] [--xlsx ARQUIVO] "
+    "kolvan-calc --rede REDE.csv|REDE.xml|REDE.inp --projeto BASE.kvn [--csv] [--memoria] [--pdf PASTA] [--xlsx ARQUIVO] "
     "[--lastro E] [--escoramento-acima H] [--empolamento F] [--perfis PASTA [--svg] [--dxf]]\n"
     "       kolvan-calc --rede NOME.kvn [opções]";
 // What --rede --help prints.
 inline constexpr const char* ajudaRede =
     "Classe de resistência de cada trecho de uma rede de tubulações, com os parâmetros de um projeto do Kolvan.\n"
-    "uso: kolvan-calc --rede REDE.csv|REDE.xml|REDE.inp --projeto BASE.kvn [--csv] [--pdf PASTA] [--xlsx ARQUIVO]\n"
+    "uso: kolvan-calc --rede REDE.csv|REDE.xml|REDE.inp --projeto BASE.kvn [--csv] [--memoria] [--pdf PASTA] [--xlsx ARQUIVO]\n"
     "                 [--lastro E] [--escoramento-acima H] [--empolamento F] [--perfis PASTA [--svg] [--dxf]]\n"
     "     kolvan-calc --rede NOME.kvn [opções]   (a rede salva ao lado do projeto, em NOME-rede.csv)\n"
     "\n"
@@ -45,6 +46,8 @@ inline constexpr const char* ajudaRede =
     "                          ou um projeto .kvn com a rede salva ao seu lado\n"
     "  --projeto BASE.kvn      o projeto de onde vêm a instalação, a sobrecarga, a base e o coeficiente de segurança\n"
     "  --csv                   uma linha por trecho, campos separados por ';'\n"
+    "  --memoria               grava a memória de cálculo da rede, REDE-memoria-rede.pdf, na pasta de --pdf\n"
+    "                          (ou na pasta atual)\n"
     "  --pdf PASTA             grava o relatório da rede nesta pasta\n"
     "  --xlsx ARQUIVO          grava a planilha dos trechos e dos quantitativos\n"
     "  --lastro E              espessura do lastro da base classe B, em m (0,10)\n"

@@ -12,7 +12,12 @@ constexpr EstiloTexto estiloTitulo{16, true};
 constexpr EstiloTexto estiloPagina{11, true, corPreta, Alinhamento::direita};
 // Columns of the rows with two and three pairs.
 constexpr int coluna2 = 420;
-constexpr int coluna3 = 560;
+// The address rows give the district and the city their room; the contact
+// row gives the e-mail, the longest of its texts, the most.
+constexpr int colunaNumero = 330;
+constexpr int colunaBairro = 450;
+constexpr int colunaCelular = 240;
+constexpr int colunaEmail = 440;
 
 std::string item(const std::vector<std::string>& lista, int indice)
 {
@@ -45,13 +50,14 @@ BandaRelatorio bandaCabecalhoRelatorio(const LayoutRelatorio& l, const MomentoRe
 namespace {
 
 // A band with its heading and rows of caption/value pairs under it.
-BandaRelatorio bandaPares(const char* titulo, const std::vector<std::vector<ParLegendaValor>>& linhas)
+BandaRelatorio bandaPares(const char* titulo, const std::vector<std::vector<ParLegendaValor>>& linhas,
+                          int direita = larguraA4 - 76)
 {
     BandaRelatorio b{static_cast<int>(linhas.size() + 1) * linha + 10};
     adicionarTexto(b, 0, 0, titulo, estiloTitulo);
     int y = linha;
     for (const auto& pares : linhas) {
-        adicionarLinhaPares(b, y, pares);
+        adicionarLinhaPares(b, y, pares, estiloLegenda, estiloValor, espacoLegendaValor, direita);
         y += linha;
     }
     return b;
@@ -63,26 +69,26 @@ BandaRelatorio bandaProjetista(const DadosProjetista& d)
 {
     return bandaPares("Dados do Projetista:",
                       {{{0, "Nome:", d.nome}, {coluna2, "CREA:", d.crea}},
-                       {{0, "Endereço:", d.endereco}, {coluna2, "Número:", d.numero}, {coluna3, "Bairro:", d.bairro}},
-                       {{0, "Cidade:", d.cidade}, {coluna2, "Estado:", d.estado}, {coluna3, "CEP:", d.cep}},
-                       {{0, "Telefone:", d.telefone}, {coluna2, "Celular:", d.celular}, {coluna3, "E - mail:", d.email}}});
+                       {{0, "Endereço:", d.endereco}, {colunaNumero, "Número:", d.numero}, {colunaBairro, "Bairro:", d.bairro}},
+                       {{0, "Cidade:", d.cidade}, {colunaNumero, "Estado:", d.estado}, {colunaBairro, "CEP:", d.cep}},
+                       {{0, "Telefone:", d.telefone}, {colunaCelular, "Celular:", d.celular}, {colunaEmail, "E - mail:", d.email}}});
 }
 
 BandaRelatorio bandaObra(const DadosObra& d)
 {
     return bandaPares("Dados da Obra:",
                       {{{0, "Especificação dos Serviços Prestados:", d.servicos}},
-                       {{0, "Endereço:", d.endereco}, {coluna2, "Número:", d.numero}, {coluna3, "Bairro:", d.bairro}},
-                       {{0, "Cidade:", d.cidade}, {coluna2, "Estado:", d.estado}, {coluna3, "CEP:", d.cep}}});
+                       {{0, "Endereço:", d.endereco}, {colunaNumero, "Número:", d.numero}, {colunaBairro, "Bairro:", d.bairro}},
+                       {{0, "Cidade:", d.cidade}, {colunaNumero, "Estado:", d.estado}, {colunaBairro, "CEP:", d.cep}}});
 }
 
 BandaRelatorio bandaCliente(const DadosCliente& d)
 {
     return bandaPares("Dados do Cliente:",
                       {{{0, "Nome:", d.nome}},
-                       {{0, "Endereço:", d.endereco}, {coluna2, "Número:", d.numero}, {coluna3, "Bairro:", d.bairro}},
-                       {{0, "Cidade:", d.cidade}, {coluna2, "Estado:", d.estado}, {coluna3, "CEP:", d.cep}},
-                       {{0, "Telefone:", d.telefone}, {coluna2, "Celular:", d.celular}, {coluna3, "E - mail:", d.email}}});
+                       {{0, "Endereço:", d.endereco}, {colunaNumero, "Número:", d.numero}, {colunaBairro, "Bairro:", d.bairro}},
+                       {{0, "Cidade:", d.cidade}, {colunaNumero, "Estado:", d.estado}, {colunaBairro, "CEP:", d.cep}},
+                       {{0, "Telefone:", d.telefone}, {colunaCelular, "Celular:", d.celular}, {colunaEmail, "E - mail:", d.email}}});
 }
 
 namespace {
@@ -113,7 +119,8 @@ BandaRelatorio bandaInstalacao(const Instalacao& i)
         {{0, "Aterro com boas condições de compactação: ",
           i.tipo == ProjecaoNegativa ? (i.aterroCompactado ? "Sim" : "Não") : nada}},
     };
-    BandaRelatorio b = bandaPares("Dados da Instalação:", linhas);
+    // The values stop short of the picture beside them.
+    BandaRelatorio b = bandaPares("Dados da Instalação:", linhas, 432);
     adicionarImagem(b, 440, linha, 270, 200, figuraInstalacao(i.tipo, i.aterroCompactado));
     return b;
 }
@@ -190,9 +197,9 @@ BandaRelatorio bandaFatores(const BaseAssentamento& base)
     adicionarLinhaPares(b, 0, {{0, "Fator de equivalência =", base.fator}});
     // γ with the index f.
     adicionarTexto(b, 0, linha, "γ", estiloLegenda);
-    adicionarTexto(b, 8, linha + 5, "f", {10, true});
-    adicionarTexto(b, 16, linha, "=", estiloLegenda);
-    adicionarTexto(b, 30, linha, base.coefSeguranca);
+    adicionarTexto(b, 9, linha + 5, "f", {10, true});
+    adicionarTexto(b, 17, linha, "=", estiloLegenda);
+    adicionarTexto(b, 31, linha, base.coefSeguranca);
     return b;
 }
 
@@ -245,5 +252,19 @@ LayoutRelatorio montarRelatorioClasse(const ProjetoTubo& p, const MomentoRelator
                 bandaFatores(base),
                 bandaResultado(p.resultado),
                 bandaObservacao(l)};
+    // The report's pages are numbered in advance: the block fits on the last.
+    adicionarAssinaturaCompacta(l, assinaturaProjetista(p, momento));
     return l;
+}
+
+DadosAssinatura assinaturaProjetista(const ProjetoTubo& p, const MomentoRelatorio& m)
+{
+    const DadosProjetista& d = p.projetista;
+    std::string local = localAssinatura(d.cidade, d.estado);
+    if (local.empty())
+        local = localAssinatura(p.obra.cidade, p.obra.estado);
+    return {{{"Projetista:", d.nome}, {"CREA:", d.crea}},
+            local,
+            m.data,
+            {d.nome.empty() ? "Projetista" : d.nome, d.crea.empty() ? "CREA nº ______________" : "CREA " + d.crea}};
 }

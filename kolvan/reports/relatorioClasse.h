@@ -3,6 +3,7 @@
 // whom, the inputs of every step and the class result. Values are taken as
 // the windows hold them; nothing is computed here.
 
+#include "assinaturaRelatorio.h"
 #include "dadosObraCliente.h"
 #include "layoutRelatorio.h"
 
@@ -26,3 +27,7 @@ BandaRelatorio bandaCabecalhoRelatorio(const LayoutRelatorio& l, const MomentoRe
 BandaRelatorio bandaProjetista(const DadosProjetista& d);
 BandaRelatorio bandaObra(const DadosObra& d);
 BandaRelatorio bandaCliente(const DadosCliente& d);
+
+// Who signs a Kolvan document: the designer, with the CREA, at the
+// designer's city (the work's when the designer has none).
+DadosAssinatura assinaturaProjetista(const ProjetoTubo& p, const MomentoRelatorio& m);

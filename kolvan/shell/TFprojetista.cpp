@@ -1,5 +1,7 @@
 #include "TFprojetista.h"
 
+#include "limitesTextos.h"
+
 #include "TextoQt.h"
 #include "ValidadorWindows1252.h"
 
@@ -27,6 +29,7 @@ TFprojetista::TFprojetista(ProjetoTubo& projeto, QWidget* parent) : JanelaEntrad
                 continue;
             auto* campo = new QLineEdit(this);
             campo->setObjectName(QStringLiteral("Edit%1").arg(k + 1));
+            campo->setMaxLength(limitesPessoa[static_cast<std::size_t>(k)]);
             ValidadorWindows1252::instalar(campo);
             Edit[static_cast<std::size_t>(k)] = campo;
             grade->addWidget(new QLabel(QString::fromUtf8(legendas[k]), this), 2 * l, c);

@@ -184,7 +184,7 @@ int executarTabela(int argc, char* argv[])
 
     int status = TodosCalculados;
     if (!a.arquivoXlsx.empty()) {
-        const std::string erro = gravarXlsx(Planilha{{folhaLinha(tabela)}}, a.arquivoXlsx);
+        const std::string erro = gravarXlsx(planilhaLinha(tabela), a.arquivoXlsx);
         if (!erro.empty()) {
             escrever(stderr, "redwan-calc: " + erro + "\n");
             status = AlgumFalhou;

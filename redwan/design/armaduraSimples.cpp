@@ -2,6 +2,7 @@
 
 #include "arredondamento.h"
 #include "memoriaCalculo.h"
+#include "numeros.h"
 #include "secao.h"
 
 #include <cmath>
@@ -82,8 +83,14 @@ void armaduraSimples(EstadoDimensionamento& e)
     const PosicaoArmadura& p = e.posicoes[static_cast<std::size_t>(e.posicaoEscolhida - 1)];
     m.grandeza({"Posição escolhida", "k", static_cast<double>(e.posicaoEscolhida), "", "", 0, "posicaoEscolhida"});
     m.grandeza({"Distância da armadura à face interna", "d'k", p.flanco.d, "cm", "{d'1} − 0,01·({k} − 1)", 2});
-    m.nota("Entre as posições com o coroamento e o flanco fora do domínio 4, a de menor |As,c − As,s|; "
-           "num empate, a mais próxima do meio da parede.");
+    int admissiveis = 0;
+    for (const PosicaoArmadura& q : e.posicoes)
+        admissiveis += q.domC < 4 && q.domS < 4 ? 1 : 0;
+    m.nota("Das " + std::to_string(e.nPos) + " posições tentadas, de d'1 a d'n, " + std::to_string(admissiveis)
+           + (admissiveis == 1 ? " tem" : " têm") + " o coroamento e o flanco fora do domínio 4; entre elas fica a de "
+           "menor |As,c − As,s| (num empate, a mais próxima do meio da parede): a posição k = "
+           + std::to_string(e.posicaoEscolhida) + ", com |As,c − As,s| = " + formatar4(std::abs(p.AsC - p.AsS))
+           + " cm²/m.");
     m.titulo("Coroamento na posição escolhida (tração na face interna)");
     anotarSecao(m, p.coroamento, "100·{Mc}", "xiC");
     m.titulo("Flanco na posição escolhida (tração na face externa)");
@@ -123,15 +130,30 @@ namespace {
 // The two sections with the crown depth at Dcoro: the scanned position of
 // that depth (the last one when several match), or, when the scan never
 // reached it, both sections designed there.
-PosicaoArmadura secoesEm(const EstadoDimensionamento& e, double Dcoro)
+PosicaoArmadura secoesEm(const EstadoDimensionamento& e, double Dcoro, bool& naVarredura)
 {
     const PosicaoArmadura* achada = nullptr;
     for (const PosicaoArmadura& p : e.posicoes)
         if (std::abs(p.dC - Dcoro) < 1e-5)
             achada = &p;
+    naVarredura = achada != nullptr;
     if (achada)
         return *achada;
     return projetarPosicao(e, e.geometria.hcm - Dcoro);
+}
+
+// Where the scan never reached Dcoro, the sheet shows both sections designed there.
+void anotarForaDaVarredura(MemoriaCalculo& m, const PosicaoArmadura& w, bool naVarredura)
+{
+    if (naVarredura) {
+        m.nota("Esta altura útil é uma das posições varridas: valem as suas seções.");
+        return;
+    }
+    m.nota("Esta altura útil fica fora das posições varridas: o coroamento e o flanco são dimensionados nela.");
+    m.titulo("Coroamento na altura útil prática (tração na face interna)");
+    anotarSecao(m, w.coroamento, "100·{Mc}", "");
+    m.titulo("Flanco na altura útil prática (tração na face externa)");
+    anotarSecao(m, w.flanco, "100·{Ms} + {Nsd}·({d} − {hcm}/2)", "");
 }
 
 double maior(double a, double b) { return a > b ? a : b; }
@@ -157,7 +179,9 @@ void posicaoPratica(EstadoDimensionamento& e)
     m.grandeza({"Altura útil do coroamento na posição escolhida", "dC", e.dC, "cm", "", 2});
     e.Dcoro = m.grandeza({"Altura útil prática (fração até 0,25 desce, de 0,75 sobe, entre elas vai a 0,5)", "Dcoro",
                           arredondarDcoro(e.dC), "cm", "", 1, "DcoroInicial"});
-    PosicaoArmadura w = secoesEm(e, e.Dcoro);
+    bool naVarredura = true;
+    PosicaoArmadura w = secoesEm(e, e.Dcoro, naVarredura);
+    anotarForaDaVarredura(m, w, naVarredura);
     e.AsP_Prat = maior(w.AsC, w.AsS);
     anotarPratica(m, w, e.AsP_Prat);
     const int dominio = w.domC > w.domS ? w.domC : w.domS;
@@ -170,7 +194,8 @@ void posicaoPratica(EstadoDimensionamento& e)
     m.nota("Domínio 4 nesta altura útil: tenta-se o outro vizinho de dC na grade.");
     e.Dcoro = m.grandeza({"Altura útil prática tentada de novo", "Dcoro", e.Dcoro + (e.dC - e.Dcoro >= 0.0 ? 0.5 : -0.5),
                           "cm", e.dC - e.Dcoro >= 0.0 ? "{Dcoro} + 0,5" : "{Dcoro} − 0,5", 1});
-    w = secoesEm(e, e.Dcoro);
+    w = secoesEm(e, e.Dcoro, naVarredura);
+    anotarForaDaVarredura(m, w, naVarredura);
     e.AsP_Prat = maior(w.AsC, w.AsS);
     anotarPratica(m, w, e.AsP_Prat);
     // On equal domains the springline's stress governs.

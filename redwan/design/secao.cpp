@@ -142,14 +142,22 @@ SecaoFlexao dimensionarSecao(const Materiais& m, double Msd, double Nsd, double 
 void anotarSecao(MemoriaCalculo& m, const SecaoFlexao& s, const char* formulaMsd, const char* chaveXi,
                  const char* chaveAs)
 {
+    const bool comprimida = s.AsLinha > 0.0;
     m.grandeza({"Altura útil", "d", s.d, "cm", "", 2});
-    m.grandeza({"Posição da armadura comprimida", "d'", s.dLinha, "cm", "", 2});
-    m.grandeza({"Armadura comprimida", "As'", s.AsLinha, "cm²/m", "", 4});
-    m.grandeza({"Força normal de cálculo (compressão)", "Nsd", s.Nsd, "kN", "", 2});
-    m.grandeza({"Momento de cálculo referido à armadura tracionada", "Msd", s.Msd, "kN·cm", formulaMsd, 2});
+    if (comprimida) {
+        m.grandeza({"Posição da armadura comprimida", "d'", s.dLinha, "cm", "", 2});
+        m.grandeza({"Armadura comprimida", "As'", s.AsLinha, "cm²/m", "", 4});
+    }
+    m.grandeza({"Força normal de cálculo (compressão)", "Nsd", s.Nsd, "kN/m", "", 2});
+    m.grandeza({"Momento de cálculo referido à armadura tracionada", "Msd", s.Msd, "kN·cm/m", formulaMsd, 2});
     m.grandeza({"Momento reduzido", "μ", s.mi, "", "{Msd}/({b}·{d}²·{fcd})", 5});
-    m.nota("ξ é a raiz de 0,85·ψ·ξ·(1 − κ·ξ) + ω'·(σs2/fyd)·(1 − δ) = μ, por bissecção em [0,0001; 0,99999]: "
-           "o equilíbrio de momentos em torno da armadura tracionada.");
+    m.nota(comprimida ? "ξ é a raiz de 0,85·ψ·ξ·(1 − κ·ξ) + ω'·(σs2/fyd)·(1 − δ) = μ, com ω' = As'·fyd/(b·d·fcd) e "
+                        "δ = d'/d, achada por bissecção em [0,0001; 0,99999]: o equilíbrio de momentos em torno da "
+                        "armadura tracionada. ψ e κ, dados abaixo, são o coeficiente de área e a posição da "
+                        "resultante do bloco comprimido."
+                      : "ξ é a raiz de 0,85·ψ·ξ·(1 − κ·ξ) = μ, achada por bissecção em [0,0001; 0,99999]: o "
+                        "equilíbrio de momentos em torno da armadura tracionada. ψ e κ, dados abaixo, são o "
+                        "coeficiente de área e a posição da resultante do bloco comprimido.");
     m.grandeza({"Linha neutra relativa", "ξ", s.xi, "", "", 6, chaveXi});
     m.grandeza({"Linha neutra", "x", s.xi * s.d, "cm", "{ξ}·{d}", 2});
     m.grandeza({"Domínio de deformação", "domínio", static_cast<double>(s.dominio), "", "", 0});
@@ -157,7 +165,11 @@ void anotarSecao(MemoriaCalculo& m, const SecaoFlexao& s, const char* formulaMsd
     m.grandeza({"Posição da resultante do bloco", "κ", s.kappa, "", "", 5});
     m.grandeza({"Deformação da armadura tracionada", "εs1", s.epsS1, "", "", 6});
     m.grandeza({"Tensão na armadura tracionada", "σs1", s.sigmaS1, "kN/cm²", "", 2});
-    m.grandeza({"Tensão na armadura comprimida", "σs2", s.sigmaS2, "kN/cm²", "", 2});
-    m.grandeza({"Armadura tracionada", "As", s.As, "cm²/m", "(0,85·{fcd}·{ψ}·{b}·{x} + {As'}·{σs2} − {Nsd})/{σs1}", 4,
+    if (comprimida)
+        m.grandeza({"Tensão na armadura comprimida", "σs2", s.sigmaS2, "kN/cm²", "", 2});
+    m.grandeza({"Armadura tracionada", "As", s.As, "cm²/m",
+                comprimida ? "(0,85·{fcd}·{ψ}·{b}·{x} + {As'}·{σs2} − {Nsd})/{σs1}"
+                           : "(0,85·{fcd}·{ψ}·{b}·{x} − {Nsd})/{σs1}",
+                4,
                 chaveAs});
 }

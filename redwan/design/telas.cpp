@@ -3,6 +3,8 @@
 #include "memoriaCalculo.h"
 #include "numeros.h"
 
+#include <string_view>
+
 namespace {
 
 void tomar(const TelaSoldada& tela, double& A, double& D, std::string& nome)
@@ -31,10 +33,16 @@ void anotarFace(MemoriaCalculo& m, const std::string& face, const char* simbolo,
     std::string nomes = prefixo + f.nome1;
     if (!f.nome2.empty())
         nomes += " + " + prefixo + f.nome2;
-    m.grandeza({"Área a atingir na face " + face, "0,98·R", fracaoTelas * R, "cm²/m", "", 4});
+    const bool interna = std::string_view(simbolo) == "Aint";
+    m.grandeza({"Área a atingir na face " + face + ": até 2 % abaixo da requerida",
+                interna ? "0,98·AsIntReq" : "0,98·AsExtReq", fracaoTelas * R, "cm²/m",
+                interna ? "0,98·{AsIntReq}" : "0,98·{AsExtReq}", 4});
     m.grandeza({"Área da primeira tela", "A1", f.A1, "cm²/m", "", 2});
-    if (!f.nome2.empty())
+    m.grandeza({"Diâmetro do fio da primeira tela", "φ1", f.D1, "mm", "", 2});
+    if (!f.nome2.empty()) {
         m.grandeza({"Área da segunda tela", "A2", f.A2, "cm²/m", "", 2});
+        m.grandeza({"Diâmetro do fio da segunda tela", "φ2", f.D2, "mm", "", 2});
+    }
     m.grandeza({"Área das telas da face " + face, simbolo, f.A1 + f.A2, "cm²/m",
                 f.nome2.empty() ? "{A1}" : "{A1} + {A2}", 2});
     m.nota("Tela " + face + ": " + nomes

@@ -1,6 +1,7 @@
 #include "verificacoes.h"
 
 #include "memoriaCalculo.h"
+#include "numeros.h"
 #include "secao.h"
 
 #include <cmath>
@@ -31,6 +32,13 @@ double areaEnvolvente(double phiM, double cobrimento, MemoriaCalculo* m)
     const double altura = cobrimento <= 0.75 * phiM ? 0.75 * phiM + cobrimento : 1.5 * phiM;
     if (m) {
         m->grandeza({"Distância da armadura à face interna", "c", cobrimento, "cm", "{hcm} − {dk}", 2});
+        // The product of the printed φm, exact with five decimals.
+        const std::string tres =
+            "0,75·φm = 0,75·" + formatar4(phiM) + " = " + formatarDecimais(0.75 * converterNumero(formatar4(phiM)), 5);
+        m->nota(0.75 * phiM < 10.0 ? tres + " < 10: bcr = 1,5·φm (15 diâmetros, φm em mm dá cm)."
+                                   : tres + " ≥ 10: bcr = 10 cm, o espaçamento entre fios.");
+        m->nota(cobrimento <= 0.75 * phiM ? "c = " + formatar2(cobrimento) + " ≤ 0,75·φm: hcr = 0,75·φm + c."
+                                          : "c = " + formatar2(cobrimento) + " > 0,75·φm: hcr = 1,5·φm.");
         m->grandeza({"Largura da região de um fio", "bcr", bcr, "cm", 0.75 * phiM < 10.0 ? "1,5·{φm}" : "10", 4});
         m->grandeza({"Altura da região de um fio", "hcr", altura, "cm",
                      cobrimento <= 0.75 * phiM ? "0,75·{φm} + {c}" : "1,5·{φm}", 4});
@@ -56,8 +64,18 @@ void verificarCobrimento(EstadoDimensionamento& e)
                                   dupla ? "{d'int}" : "{hcm} − {Dcoro}", 2}); // cm
     const double Aint = m.grandeza({"Armadura interna colocada", "Aint", e.telas.Aint1 + e.telas.Aint2, "cm²/m",
                                     "", 2});
-    const double phiM = m.grandeza({"Diâmetro médio dos fios internos", "φm", diametroMedioInterno(e.telas), "mm",
-                                    "(A1·D1 + A2·D2)/Aint", 4});
+    const SelecaoTelas& t = e.telas;
+    m.grandeza({"Área da primeira tela interna", "A1,int", t.Aint1, "cm²/m", "", 2});
+    m.grandeza({"Diâmetro do fio da primeira tela interna", "φ1,int", t.Dint1, "mm", "", 2});
+    const bool duas = t.Aint2 > 0.0;
+    if (duas) {
+        m.grandeza({"Área da segunda tela interna", "A2,int", t.Aint2, "cm²/m", "", 2});
+        m.grandeza({"Diâmetro do fio da segunda tela interna", "φ2,int", t.Dint2, "mm", "", 2});
+    }
+    const double phiM = m.grandeza({"Diâmetro médio dos fios internos, ponderado pelas áreas", "φm",
+                                    diametroMedioInterno(t), "mm",
+                                    duas ? "({A1,int}·{φ1,int} + {A2,int}·{φ2,int})/{Aint}" : "{A1,int}·{φ1,int}/{Aint}",
+                                    4});
     const double rs = m.grandeza({"Raio da armadura interna", "rs", 10.0 * ci + e.geometria.di / 2.0 - 0.5 * phiM, "mm",
                                   "10·{ci} + {di}/2 − 0,5·{φm}", 2}); // mm
     const double Frt = m.grandeza({"Fator do diâmetro", "Frt", fatorDiametro(e.geometria.di), "",
@@ -66,7 +84,9 @@ void verificarCobrimento(EstadoDimensionamento& e)
     e.AsMax = m.grandeza({"Armadura máxima", "AsMax",
                           (std::sqrt(e.materiais.fck) / 600.0) * (rs * 1.0 * Frt * (1.0 / 1.11)) * 0.9 / 0.95, "cm²/m",
                           "(√{fck}/600)·({rs}·{Frt}/1,11)·0,9/0,95", 4});
-    m.nota(Aint <= e.AsMax ? "Aint ≤ AsMax: atende." : "Aint > AsMax: não atende.");
+    m.nota(Aint <= e.AsMax ? "Aint = " + formatar2(Aint) + " cm²/m ≤ AsMax = " + formatar4(e.AsMax) + " cm²/m: atende."
+                           : "Aint = " + formatar2(Aint) + " cm²/m > AsMax = " + formatar4(e.AsMax)
+                                 + " cm²/m: não atende.");
 }
 
 void verificarCortante(EstadoDimensionamento& e)
@@ -93,7 +113,9 @@ void verificarCortante(EstadoDimensionamento& e)
     e.Vu = m.grandeza({"Força cortante última", "Vu",
                        std::sqrt(e.materiais.fck) * 83.0 * 0.9 * (dk / 100.0) * 1.0 * (1.1 + 63.0 * rho) * Fd * 1.0 / Fc,
                        "kN/m", "√{fck}·83·0,9·({dk}/100)·(1,1 + 63·{ρ})·{Fd}/{Fc}", 2});
-    m.nota(0.5 * e.P <= e.Vu ? "0,5·P ≤ Vu: atende." : "0,5·P > Vu: não atende.");
+    const std::string meiaCarga = "0,5·P = 0,5·" + formatar2(e.P) + " = " + formatar3(0.5 * e.P) + " kN/m";
+    m.nota(0.5 * e.P <= e.Vu ? meiaCarga + " ≤ Vu = " + formatar2(e.Vu) + " kN/m: atende."
+                             : meiaCarga + " > Vu = " + formatar2(e.Vu) + " kN/m: não atende.");
 }
 
 void verificarFissuras(EstadoDimensionamento& e)
@@ -116,18 +138,19 @@ void verificarFissuras(EstadoDimensionamento& e)
         return;
     }
     const double rhoR = m.grandeza({"Taxa de um fio na sua região", "ρr", 0.1 * Aint / Acr, "", "0,1·{Aint}/{Acr}", 6});
-    const double sigmaS = m.grandeza({"Tensão de serviço da armadura interna", "σs",
+    const double sigmaS = m.grandeza({"Tensão de serviço da armadura interna", "σs,serv",
                                       0.293 * e.Pserv * e.geometria.rm * 100.0 / (0.9 * dk * Aint), "kN/cm²",
                                       "0,293·{Pserv}·{rm}·100/(0,9·{dk}·{Aint})", 4});
     const double eta1 = m.grandeza({"Coeficiente de aderência dos fios", "η1", 2.25, "", "", 2});
     const double Es = e.materiais.Es;
     e.w1 = m.grandeza({"Abertura pela taxa de armadura", "w1", phiM * sigmaS * (4.0 / rhoR + 45.0) / (12.5 * eta1 * Es),
-                       "mm", "{φm}·{σs}·(4/{ρr} + 45)/(12,5·{η1}·{Es})", 4, "w1"});
+                       "mm", "{φm}·{σs,serv}·(4/{ρr} + 45)/(12,5·{η1}·{Es})", 4, "w1"});
     e.w2 = m.grandeza({"Abertura pela tração do concreto", "w2",
                        phiM * sigmaS * 3.0 * sigmaS / (12.5 * eta1 * Es * e.fctm), "mm",
-                       "{φm}·{σs}·3·{σs}/(12,5·{η1}·{Es}·{fctm})", 4, "w2"});
+                       "{φm}·{σs,serv}·3·{σs,serv}/(12,5·{η1}·{Es}·{fctm})", 4, "w2"});
     e.w = m.grandeza({"Abertura da fissura", "w", e.w1 > e.w2 ? e.w2 : e.w1, "mm", "mín({w1}; {w2})", 4});
-    m.nota(e.w <= aberturaFissuraLimite ? "w ≤ 0,25 mm: atende." : "w > 0,25 mm: não atende.");
+    m.nota(e.w <= aberturaFissuraLimite ? "w = " + formatar4(e.w) + " mm ≤ 0,25 mm: atende."
+                                        : "w = " + formatar4(e.w) + " mm > 0,25 mm: não atende.");
 }
 
 void verificar(EstadoDimensionamento& e)

@@ -9,8 +9,7 @@
 
 std::string exportarPlanilhaLinha(const TabelaLinha& tabela, const QString& caminho)
 {
-    const FolhaPlanilha folha = folhaLinha(tabela);
     if (QFileInfo(caminho).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0)
-        return gravarArquivoTexto(montarCsv(folha), std8(caminho));
-    return gravarXlsx(Planilha{{folha}}, std8(caminho));
+        return gravarArquivoTexto(montarCsv(folhaLinha(tabela)), std8(caminho));
+    return gravarXlsx(planilhaLinha(tabela), std8(caminho));
 }

@@ -1,6 +1,9 @@
 #include "planilhaLinha.h"
 
+#include "parametrosArmadura.h"
 #include "saidaCalculadora.h"
+
+#include <map>
 
 namespace {
 int casasDecimais(const std::string& chave)
@@ -51,14 +54,58 @@ bool menorCustoBuscadoEmAlguma(const TabelaLinha& t)
     return false;
 }
 
-FolhaPlanilha folhaLinha(const TabelaLinha& t)
+std::string tituloCampoLinha(const std::string& chave)
+{
+    static const std::map<std::string, std::string> titulos{
+        {"di", "Diâmetro interno (mm)"},
+        {"classe", "Classe"},
+        {"P", "Carga mínima de ruptura P (kN/m)"},
+        {"h", "Espessura da parede (mm)"},
+        {"Mc", "Momento no coroamento Mc (kN·m/m)"},
+        {"Ms", "Momento no flanco Ms (kN·m/m)"},
+        {"dC", "Altura útil do coroamento (cm)"},
+        {"xC", "Linha neutra do coroamento (cm)"},
+        {"domC", "Domínio do coroamento"},
+        {"AsC", "Armadura do coroamento (cm²/m)"},
+        {"dS", "Altura útil do flanco (cm)"},
+        {"xS", "Linha neutra do flanco (cm)"},
+        {"domS", "Domínio do flanco"},
+        {"AsS", "Armadura do flanco (cm²/m)"},
+        {"Dcoro", "Altura útil prática do coroamento (cm)"},
+        {"AsP_Prat", "Armadura de tração prática (cm²/m)"},
+        {"AsMin", "Armadura mínima (cm²/m)"},
+        {"AsIntMin", "Armadura interna mínima transitória (cm²/m)"},
+        {"AsExtMin", "Armadura externa mínima transitória (cm²/m)"},
+        {"telaInterna", "Tela interna"},
+        {"telaExterna", "Tela externa"},
+        {"AsMax", "Armadura máxima (cm²/m)"},
+        {"Vu", "Força cortante última (kN/m)"},
+        {"w", "Abertura da fissura (mm)"},
+        {"verificacaoCobrimento", "Verificação do cobrimento"},
+        {"verificacaoCortante", "Verificação da força cortante"},
+        {"verificacaoFissuras", "Verificação das fissuras"},
+        {"hMinimaViavel", "Espessura mínima viável (mm)"},
+        {"acoInterno", "Aço da armadura interna (kg/m)"},
+        {"acoExterno", "Aço da armadura externa (kg/m)"},
+        {"acoTotal", "Aço total (kg/m)"},
+        {"concreto", "Concreto (m³/m)"},
+        {"custo", "Custo (R$/m)"},
+        {"hMenorCusto", "Parede de menor custo (mm)"},
+        {"custoMenor", "Menor custo (R$/m)"},
+        {"erro", "Motivo"},
+    };
+    const auto achado = titulos.find(chave);
+    return achado == titulos.end() ? chave : achado->second;
+}
+
+FolhaPlanilha folhaLinha(const TabelaLinha& t, bool titulos)
 {
     FolhaPlanilha f;
     f.nome = "Tabela de armaduras";
     const std::vector<std::string> chaves = chavesCelula(paredeBuscadaEmAlguma(t), menorCustoBuscadoEmAlguma(t));
     LinhaPlanilha cabecalho;
     for (const std::string& chave : chaves)
-        cabecalho.push_back(CelulaPlanilha::deTexto(chave));
+        cabecalho.push_back(CelulaPlanilha::deTexto(titulos ? tituloCampoLinha(chave) : chave));
     f.linhas.push_back(std::move(cabecalho));
     for (const std::vector<ValorCampo>& valores : linhas(t, chaves)) {
         LinhaPlanilha linha;
@@ -81,4 +128,32 @@ std::string csvCalculadora(const TabelaLinha& t)
         csv += linhaCsv(textos);
     }
     return csv;
+}
+
+FolhaPlanilha folhaParametrosLinha(const TabelaLinha& t)
+{
+    const EntradaLinha& e = t.entrada;
+    const ParametrosArmadura& a = e.parametros;
+    const bool dupla = a.tipo == armaduraDupla;
+    auto texto = [](std::string s) { return CelulaPlanilha::deTexto(std::move(s)); };
+    FolhaPlanilha f;
+    f.nome = "Parâmetros";
+    f.linhas = {{texto("Parâmetro"), texto("Valor")},
+                {texto("Finalidade"), texto(e.finalidade == 1 ? "Esgoto sanitário" : "Águas pluviais")},
+                {texto("Tipo de tubo"), texto(e.tipoTubo == 1 ? "Ponta e Bolsa" : "Macho e Fêmea")},
+                {texto("fck (MPa)"), texto(a.fck)},
+                {texto("Tipo de armadura"),
+                 texto(a.tipo >= 0 && a.tipo < static_cast<int>(tiposArmadura().size())
+                           ? tiposArmadura()[static_cast<std::size_t>(a.tipo)]
+                           : std::string())},
+                {texto("d'int (cm)"), texto(dupla ? a.dInt : "----")},
+                {texto("d'ext (cm)"), texto(dupla ? a.dExt : "----")},
+                {texto("γs"), texto(a.gamaS)},
+                {texto("γc"), texto(a.gamaC)}};
+    return f;
+}
+
+Planilha planilhaLinha(const TabelaLinha& t)
+{
+    return Planilha{{folhaLinha(t, true), folhaParametrosLinha(t)}};
 }

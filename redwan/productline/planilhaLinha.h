@@ -1,5 +1,5 @@
 #pragma once
-// The line as a spreadsheet: a head row of keys and one row per cell, the
+// The line as a spreadsheet: a head row and one row per cell, the
 // numbers as numbers with the decimals the results window shows; and the
 // CSV rows of redwan-calc --tabela --csv, with the calculators' six decimals.
 
@@ -8,7 +8,14 @@
 
 #include <string>
 
-FolhaPlanilha folhaLinha(const TabelaLinha& tabela);
+// `titulos`: Portuguese headings with units, as the .xlsx shows them;
+// otherwise the keys, as the CSV keeps them.
+FolhaPlanilha folhaLinha(const TabelaLinha& tabela, bool titulos = false);
+std::string tituloCampoLinha(const std::string& chave);
+
+// The .xlsx workbook: the table under its headings, and the line's parameters.
+FolhaPlanilha folhaParametrosLinha(const TabelaLinha& tabela);
+Planilha planilhaLinha(const TabelaLinha& tabela);
 
 std::string csvCalculadora(const TabelaLinha& tabela);
 

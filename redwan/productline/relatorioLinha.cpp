@@ -49,7 +49,7 @@ BandaRelatorio bandaTitulo(const LayoutRelatorio& l, const DadosRelatorioLinha& 
     adicionarTexto(b, 0, 0, "Tabela de armaduras", {13, true, corPreta, Alinhamento::centro}, larguraUtil(l));
     adicionarTexto(b, 0, 18, "DIMENSIONAMENTO DA ARMADURA DE TUBOS DE CONCRETO ARMADO",
                    {17, true, corVermelha, Alinhamento::centro}, larguraUtil(l));
-    adicionarLinhaGerado(b, 44, d.data, d.hora);
+    adicionarLinhaGerado(b, 44, d.data, d.hora, false);
     return b;
 }
 
@@ -234,5 +234,9 @@ LayoutRelatorio montarRelatorioLinha(const DadosRelatorioLinha& d)
         comMenorCusto = comMenorCusto || c.menorCustoBuscado;
     }
     l.bandas.push_back(bandaObservacao(l, comParede, comMenorCusto, d.tabela.precos));
+    DadosRelatorioDimensionamento quem;
+    quem.fabricante = fabricante;
+    quem.data = d.data;
+    adicionarAssinatura(l, assinaturaFabricante(quem));
     return l;
 }

@@ -4,6 +4,7 @@
 // window and the moment of printing. Nothing is computed from them.
 
 #include "ProjetoRedwan.h"
+#include "assinaturaRelatorio.h"
 #include "fabricante.h"
 #include "precosCusto.h"
 #include "resultadoDimensionamento.h"
@@ -23,3 +24,7 @@ struct DadosRelatorioDimensionamento {
 // (name, address, number, district, city, state, telephone, e-mail); the
 // manufacturer window shows them so afterwards.
 void removerBrancosIniciais(DadosFabricante& d);
+
+// Who signs a Redwan document: the manufacturer and its technical lead,
+// whose name and CREA are filled in by hand, at the manufacturer's city.
+DadosAssinatura assinaturaFabricante(const DadosRelatorioDimensionamento& d);

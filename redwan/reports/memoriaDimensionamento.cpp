@@ -4,7 +4,10 @@
 #include "custoTubo.h"
 #include "dimensionamento.h"
 #include "entradaProjeto.h"
+#include "assinaturaRelatorio.h"
 #include "folhaMemoria.h"
+#include "telas.h"
+#include "verificacoes.h"
 
 namespace {
 
@@ -24,20 +27,79 @@ CabecalhoFolha cabecalho(const DadosRelatorioDimensionamento& d)
         h.grupos.push_back({"Fabricante:",
                             {{"Nome:", f.nome},
                              {"Endereço:", juntarTextos({f.endereco, f.numero, f.bairro}, ", ")},
-                             {"Cidade:", juntarTextos({f.cidade, f.estado}, " - ")},
-                             {"Telefone:", f.telefone},
-                             {"E-mail:", f.email}}});
+                             {"Cidade:", juntarTextos({f.cidade, f.estado, f.cep}, " - ")},
+                             {"Telefone:", juntarTextos({f.telefone, f.celular}, " / ")},
+                             {"E-mail:", f.email}},
+                            {0, 1, 4}});
     }
     h.grupos.push_back({"Dados da Obra:",
                         {{"Serviços:", o.servicos},
                          {"Endereço:", juntarTextos({o.endereco, o.numero, o.bairro}, ", ")},
-                         {"Cidade:", juntarTextos({o.cidade, o.estado, o.cep}, " - ")}}});
+                         {"Cidade:", juntarTextos({o.cidade, o.estado, o.cep}, " - ")}},
+                        {0, 1, 2}});
     h.grupos.push_back({"Dados do Cliente:",
                         {{"Nome:", c.nome},
                          {"Endereço:", juntarTextos({c.endereco, c.numero, c.bairro}, ", ")},
                          {"Cidade:", juntarTextos({c.cidade, c.estado, c.cep}, " - ")},
-                         {"Telefone:", juntarTextos({c.telefone, c.celular}, " / ")}}});
+                         {"Telefone:", juntarTextos({c.telefone, c.celular}, " / ")},
+                         {"E-mail:", c.email}},
+                        {0, 1, 4}});
     return h;
+}
+
+std::vector<std::string> referenciasEHipoteses(const ProjetoRedwan& p)
+{
+    std::vector<std::string> t{
+        "ABNT NBR 8890: a classe do tubo e a sua carga mínima de ruptura P no ensaio de compressão diametral, "
+        "tomada como carga de cálculo.",
+        "ABNT NBR 6118: dimensionamento das seções de concreto armado à flexão composta no estado-limite último "
+        "(domínios de deformação, bloco retangular de tensões, fyd = fyk/γs, fcd = fck/γc) e momento mínimo de "
+        "fissuração com fctm = 0,3·fck^(2/3) e fctk,sup = 1,3·fctm.",
+        "Esforços no anel sob a carga de ensaio, Mc = 0,293·P·rm, Ms = 0,182·P·rm, Ns = Vc = 0,5·P: valores "
+        "adotados pelo método.",
+        "Armadura máxima sem ruptura do cobrimento, força cortante última e abertura de fissuras: fórmulas e "
+        "coeficientes adotados pelo método; armaduras mínimas de situações transitórias 1000·D²/(k·fyk): valor "
+        "adotado pelo método.",
+        "Faixa de cálculo de 1 m de tubo (b = 100 cm); aço CA 60 em telas soldadas da tabela do programa.",
+        "Telas aceitas com até 2 % menos área que a requerida: a tela atende quando a sua área atinge "
+        "0,98·AsIntReq (ou 0,98·AsExtReq).",
+        "Carga de serviço da verificação de fissuras: Pserv = P/1,5.",
+    };
+    if (p.parametros.tipo == armaduraDupla)
+        t.push_back("Armadura circular dupla: telas interna e externa nas posições d'int e d'ext; o coroamento e o "
+                    "flanco são repetidos até o flanco não mudar.");
+    else
+        t.push_back("Armadura circular simples: uma tela, na posição da parede em que o coroamento e o flanco "
+                    "ficam mais equilibrados; altura útil prática na grade de 0,5 cm.");
+    return t;
+}
+
+// "O tubo atende às verificações", or what it fails.
+std::pair<std::string, bool> veredito(const EstadoDimensionamento& e)
+{
+    if (!e.memoria.porSimbolo("Vu")) {
+        if (e.memoria.passos.empty())
+            return {"O tubo não atende: o dimensionamento não foi feito.", false};
+        return {e.flagDimensionamento != 'S' ? "O tubo não atende: não há dimensionamento à flexão possível."
+                                             : "O tubo não atende: nenhuma tela atinge a área requerida.",
+                false};
+    }
+    std::vector<std::string> falhas;
+    if (avaliarTelas(e.telas) != 'S')
+        falhas.push_back("telas");
+    if (!passaCobrimento(e))
+        falhas.push_back("cobrimento");
+    if (!passaCortante(e))
+        falhas.push_back("cortante");
+    if (!passaFissuras(e))
+        falhas.push_back("fissuração");
+    if (falhas.empty())
+        return {"O tubo atende às verificações: armadura máxima do cobrimento, força cortante e abertura de fissuras.",
+                true};
+    std::string texto = "O tubo não atende: ";
+    for (std::size_t i = 0; i < falhas.size(); ++i)
+        texto += (i ? ", " : "") + falhas[i];
+    return {texto + ".", false};
 }
 
 GrupoFolha dadosProjeto(const ProjetoRedwan& p)
@@ -78,8 +140,15 @@ LayoutRelatorio montarMemoriaDimensionamento(const DadosRelatorioDimensionamento
     LayoutRelatorio folha = novaFolhaMemoria(
         "Memória de cálculo - Dimensionamento da armadura de tubos de concreto armado", cabecalho(dados));
     adicionarGrupoFolha(folha, dadosProjeto(dados.projeto));
+    adicionarTextosFolha(folha, "Referências e hipóteses", referenciasEHipoteses(dados.projeto));
     adicionarMemoria(folha, estado.memoria);
     adicionarBlocoCusto(folha, dados, estado);
+    const auto [texto, atende] = veredito(estado);
+    // The verdict closes the trace on its page, with who signs it.
+    folha.bandas.back().manterComSeguinte = true;
+    adicionarVereditoFolha(folha, texto, atende);
+    folha.bandas.back().manterComSeguinte = true;
+    adicionarAssinatura(folha, assinaturaFabricante(dados));
     return folha;
 }
 

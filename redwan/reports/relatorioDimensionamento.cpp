@@ -16,6 +16,10 @@ const std::string nada = "----";
 // Columns of the rows with two and three pairs.
 constexpr int coluna2 = 360;
 constexpr int coluna3 = 540;
+// The address rows give the district and the city their room.
+constexpr int colunaNumero = 330;
+constexpr int colunaBairro = 450;
+constexpr int colunaCep = 560;
 // The sub-columns of the crown and the springline.
 constexpr int recuo = 20;
 constexpr int colunaFlanco = 380;
@@ -52,7 +56,8 @@ BandaRelatorio bandaPares(const char* titulo, const std::vector<std::vector<ParL
     adicionarTexto(b, 0, 0, titulo, estiloTitulo);
     int y = m.passo;
     for (const auto& pares : linhas) {
-        adicionarLinhaPares(b, y, pares);
+        // Each value keeps to its room: a long one prints smaller.
+        adicionarLinhaPares(b, y, pares, estiloLegenda, estiloValor, espacoLegendaValor, larguraA4 - 76);
         y += m.passo;
     }
     return b;
@@ -62,8 +67,8 @@ BandaRelatorio bandaObra(const DadosObra& d, const Medidas& m)
 {
     return bandaPares("Dados da Obra:",
                       {{{0, "Especificação dos Serviços Prestados:", d.servicos}},
-                       {{0, "Endereço:", d.endereco}, {coluna2, "Número:", d.numero}, {coluna3, "Bairro:", d.bairro}},
-                       {{0, "Cidade:", d.cidade}, {coluna2, "Estado:", d.estado}, {coluna3, "CEP:", d.cep}}},
+                       {{0, "Endereço:", d.endereco}, {colunaNumero, "Número:", d.numero}, {colunaBairro, "Bairro:", d.bairro}},
+                       {{0, "Cidade:", d.cidade}, {colunaNumero, "Estado:", d.estado}, {colunaCep, "CEP:", d.cep}}},
                       m);
 }
 
@@ -71,8 +76,8 @@ BandaRelatorio bandaCliente(const DadosCliente& d, const Medidas& m)
 {
     return bandaPares("Dados do Cliente:",
                       {{{0, "Nome:", d.nome}},
-                       {{0, "Endereço:", d.endereco}, {coluna2, "Número:", d.numero}, {coluna3, "Bairro:", d.bairro}},
-                       {{0, "Cidade:", d.cidade}, {coluna2, "Estado:", d.estado}, {coluna3, "CEP:", d.cep}},
+                       {{0, "Endereço:", d.endereco}, {colunaNumero, "Número:", d.numero}, {colunaBairro, "Bairro:", d.bairro}},
+                       {{0, "Cidade:", d.cidade}, {colunaNumero, "Estado:", d.estado}, {colunaCep, "CEP:", d.cep}},
                        {{0, "Telefone:", d.telefone}, {coluna2, "Celular:", d.celular}},
                        // An e-mail is long: it gets a row of its own.
                        {{0, "E - mail:", d.email}}},
@@ -253,5 +258,7 @@ LayoutRelatorio montarRelatorioDimensionamento(const DadosRelatorioDimensionamen
     l.bandas.push_back(bandaVerificacoes(d.resultados, m));
     l.bandas.push_back(bandaMinimas(d.resultados, m));
     l.bandas.push_back(bandaObservacao(l, m));
+    // The report's pages are numbered in advance: the block fits on the last.
+    adicionarAssinaturaCompacta(l, assinaturaFabricante(d));
     return l;
 }

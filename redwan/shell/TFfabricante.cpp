@@ -1,6 +1,7 @@
 #include "TFfabricante.h"
 
 #include "ArquivoSeguro.h"
+#include "limitesTextos.h"
 
 #include "DialogosArquivo.h"
 #include "Figuras.h"
@@ -68,6 +69,7 @@ TFfabricante::TFfabricante(QWidget* parent) : QDialog(parent)
         const Posicao& p = posicoes[i];
         auto* campo = new QLineEdit(campos);
         campo->setObjectName(QStringLiteral("E%1").arg(i + 1));
+        campo->setMaxLength(limitesPessoa[static_cast<std::size_t>(i)]);
         ValidadorWindows1252::instalar(campo);
         E[i] = campo;
         auto* legenda = new QLabel(QString::fromUtf8(p.legenda), campos);

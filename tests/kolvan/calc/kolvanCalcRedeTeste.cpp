@@ -36,7 +36,8 @@ private slots:
         const QString pdf = pasta.filePath(QStringLiteral("pdf"));
         const QString xlsx = pasta.filePath(QStringLiteral("rede.xlsx"));
         const Execucao e = kolvanCalc({QStringLiteral("--rede"), exemploCsv, QStringLiteral("--projeto"), base,
-                                       QStringLiteral("--pdf"), pdf, QStringLiteral("--xlsx"), xlsx});
+                                       QStringLiteral("--memoria"), QStringLiteral("--pdf"), pdf,
+                                       QStringLiteral("--xlsx"), xlsx});
         QCOMPARE(e.status, 1); // the example has stretches without a class
         QVERIFY2(!e.erro.contains(QStringLiteral("kolvan-calc:")), qPrintable(e.erro));
         QFile arquivo(exemploCsv);
@@ -60,6 +61,17 @@ private slots:
             QVERIFY2(lido.contains(QString::fromUtf8(pagina)), pagina);
         QCOMPARE(lido.count(QString::fromUtf8(tituloRelatorioRede)), 4);
         QVERIFY(QFile::exists(xlsx));
+        // The network's calculation sheet: the rule, one line per stretch (the
+        // point that failed for one without a class), the signature block.
+        QProcess memoria;
+        memoria.start(QStringLiteral("pdftotext"),
+                      {QDir(pdf).filePath(QStringLiteral("rede-exemplo-memoria-rede.pdf")), QStringLiteral("-")});
+        QVERIFY(memoria.waitForFinished());
+        const QString folha = QString::fromUtf8(memoria.readAllStandardOutput()).simplified();
+        for (const char* esperado : {"MEMÓRIA DE CÁLCULO DA REDE", "Regra de classificação dos trechos",
+                                     "múltiplo de 0,05 m", "30 trechos; sem classe: 5 trechos.", "T-01", "T-30",
+                                     "Sem classe: hs = ", "hs gov.", "(kN/m)", "Projetista:", "ART nº"})
+            QVERIFY2(folha.contains(QString::fromUtf8(esperado)), esperado);
 
         const Execucao xml = kolvanCalc({QStringLiteral("--csv"), QStringLiteral("--rede"), exemploXml,
                                          QStringLiteral("--projeto"), base});

@@ -3,6 +3,7 @@
 // appears in the PDF's text, with numbered pages.
 #include "ExportacaoPdf.h"
 #include "ProjetoTubo.h"
+#include "linhasReproduziveis.h"
 #include "memoriaClasse.h"
 
 #include <QProcess>
@@ -23,6 +24,8 @@ ProjetoTubo projeto(int tipo, const char* hs, const char* rsd = "0,5", bool comp
 {
     ProjetoTubo p;
     p.projetista.nome = "Maria Souza";
+    p.projetista.cidade = "Goiânia";
+    p.projetista.estado = "GO";
     p.obra.servicos = "Galeria de águas pluviais";
     p.cliente.nome = "Prefeitura Municipal";
     p.instalacao.tipo = tipo;
@@ -67,7 +70,7 @@ private slots:
         QTest::newRow("vala rasa: governa a comparação")
             << int(Vala) << "1,00" << "0,5" << false << 2
             << l({"Cd = (1 − e^(−a·hs/bv))/a", "= 0,6823", "Wv = Cd·γ·bv² = 0,6823·19,20·1,31² = 22,48 kN/m",
-                  "x = raiz de F(x) = 1,6732", "He = x·D = 1,6732·0,720 = 1,205 m", "hs ≤ He",
+                  "xe = raiz de F(xe) = 1,6732", "He = xe·D = 1,6732·0,720 = 1,205 m", "hs ≤ He",
                   "Cc = (e^(a·H/Bc) − 1)/a", "= 1,7230", "Wc = Cc·γ·D²", "= 17,15 kN/m",
                   "W = mín(Wv; Wc) = mín(22,48; 17,15) = 17,15 kN/m", "Governa a carga de comparação",
                   "φ = 1,0", "L = 1,4·hs + ar + 1,05·D = 1,4·1,00 + 0,20 + 1,05·0,720 = 2,356 m",
@@ -82,7 +85,7 @@ private slots:
                   "Governa a carga da vala"});
         QTest::newRow("projeção positiva, base C")
             << int(ProjecaoPositiva) << "1,00" << "0,5" << false << 2
-            << l({"p = ha/D = 0,60/0,720 = 0,8333", "x = raiz de F(x) = 1,5386", "He = x·D = 1,5386·0,720 = 1,108 m",
+            << l({"p = ha/D = 0,60/0,720 = 0,8333", "xe = raiz de F(xe) = 1,5386", "He = xe·D = 1,5386·0,720 = 1,108 m",
                   "= 1,7230", "Wp = Cc·γ·D² = 1,7230·19,20·0,720² = 17,15 kN/m", "N = 0,840",
                   "x = x0 + (x1 − x0)·(p − p0)/(p1 − p0) = 0,594 + (0,655 − 0,594)·(0,8333 − 0,7)/(0,9 − 0,7) = 0,6347",
                   "q = p·K·(hs/D + 0,5·p)/Cc", "= 0,2882", "fe,f = 1,431/(N − x·q)", "fe = 2,18"});
@@ -94,11 +97,11 @@ private slots:
             << int(ProjecaoPositiva) << "1,00" << "0,5" << false << 3 << l({"fe = 1,27"});
         QTest::newRow("projeção negativa rasa")
             << int(ProjecaoNegativa) << "1,00" << "-0,4" << false << 2
-            << l({"x = raiz de F(x) = 1,1698", "He = x·bv = 1,1698·1,31 = 1,532 m", "hs ≤ He",
+            << l({"xe = raiz de F(xe) = 1,1698", "He = xe·bv = 1,1698·1,31 = 1,532 m", "hs ≤ He",
                   "Cn = (1 − e^(−a·H/Bd))/a", "= 0,6823", "= 22,48 kN/m", "mín(Wn; Wc) = mín(22,48; 17,15) = 17,15 kN/m"});
         QTest::newRow("projeção negativa funda")
             << int(ProjecaoNegativa) << "3,00" << "-0,4" << false << 2
-            << l({"He = x·bv", "= 1,532 m", "hs > He", "= 1,7753", "= 58,49 kN/m", "mín(58,49; 62,63) = 58,49 kN/m"});
+            << l({"He = xe·bv", "= 1,532 m", "hs > He", "= 1,7753", "= 58,49 kN/m", "mín(58,49; 62,63) = 58,49 kN/m"});
     }
 
     void valoresResolvidosNaFolha()
@@ -119,8 +122,17 @@ private slots:
         const QString texto = textoPdf(folha, paginas);
         QVERIFY(paginas >= 2);
         QVERIFY2(texto.contains(QStringLiteral("Página %1 de %1").arg(paginas)), qPrintable(texto));
-        for (const QString& e : esperados)
+        // What every sheet carries: its sources, the installation checked and a place to sign.
+        const QStringList sempre{"Referências e hipóteses", "ABNT NBR 8890", "Marston–Spangler",
+                                 "Verificações da instalação", "hs = " + hs + " m ≥ 0,60 m: atende",
+                                 "Responsabilidade técnica", "Projetista: Maria Souza", "ART nº",
+                                 "Goiânia - GO, 07/12/2026"};
+        for (const QString& e : sempre + esperados)
             QVERIFY2(texto.contains(e), qPrintable(e + QStringLiteral("\n---\n") + texto));
+        // Every line worked out as printed gives its printed result.
+        const ConferenciaLinhas c = conferirLinhas(texto);
+        QVERIFY2(c.conferidas >= 12, qPrintable(QString::number(c.conferidas) + "\n" + texto));
+        QVERIFY2(c.erradas.isEmpty(), qPrintable(c.erradas.join(QLatin1Char('\n'))));
     }
 
     void sobrecargasDaFolha_data()

@@ -3,6 +3,7 @@
 // meshes and the checks of a 1000 mm PA2 pipe appear in the PDF's text.
 #include "ExportacaoPdf.h"
 #include "dadosRelatorioDimensionamento.h"
+#include "linhasReproduziveis.h"
 #include "memoriaDimensionamento.h"
 
 #include <QProcess>
@@ -59,16 +60,16 @@ private slots:
                                     "Dcoro = 6,5 cm", "σs,s = 48,63 kN/cm²", "Dcoro = Dcoro − 0,5 = 6,5 − 0,5 = 6,0 cm",
                                     "As,prat = máx(As,c; As,s)", "5,20", "AsMin = As =", "2,94",
                                     "AsIntMin = 1000·D²/(22·fyk) = 1000·1,100²/(22·60,00) = 0,9167 cm²/m",
-                                    "0,98·R = 5,0", "MF 138 + MF 396", "φm = (A1·D1 + A2·D2)/Aint = 6,3506 mm",
+                                    "0,98·AsIntReq = 0,98·", "MF 138 + MF 396", "φm = (A1,int·φ1,int + A2,int·φ2,int)/Aint", "= 6,3506 mm",
                                     "AsMax =", "= 5,72", "Vu =", "= 58,46 kN/m", "w1 =", "= 0,2417 mm", "= 0,1130 mm",
-                                    "w = mín(w1; w2) = mín(0,2417; 0,1130) = 0,1130 mm", "w ≤ 0,25 mm: atende.",
-                                    "0,5·P ≤ Vu: atende.", "Aint ≤ AsMax: atende."};
+                                    "w = mín(w1; w2) = mín(0,2417; 0,1130) = 0,1130 mm", "w = 0,1130 mm ≤ 0,25 mm: atende.",
+                                    "0,5·P = 0,5·90,00 = 45,000 kN/m ≤ Vu = 58,46 kN/m: atende.", "Aint = 5,34 cm²/m ≤ AsMax = 5,7223 cm²/m: atende."};
         QTest::newRow("circular dupla")
             << 1
             << comuns + QStringList{"d = 6,50 cm", "x = ξ·d =", "= 1,71 cm", "= 4,4271 cm²/m", "d = 7,50 cm", "= 1,10 cm",
                                     "= 1,87", "passes = 2", "AsMin = As = 1,7154 cm²/m", "AsIntMin = 1000·D²/(44·fyk)", "= 0,4583 cm²/m",
                                     "AsExtMin = 1000·D²/(74·fyk)", "= 0,2725 cm²/m", "MF 113 + MF 396", "MF 196",
-                                    "φm = (A1·D1 + A2·D2)/Aint = 6,3674 mm", "= 5,6690 cm²/m", "mín(0,8 + 41/(10·dk); 1,3) = mín(0,8 + 41/(10·6,50); 1,3) = 1,3000", "= 56,18 kN/m", "= 0,1062 mm"};
+                                    "φm = (A1,int·φ1,int + A2,int·φ2,int)/Aint", "= 6,3674 mm", "= 5,6690 cm²/m", "mín(0,8 + 41/(10·dk); 1,3) = mín(0,8 + 41/(10·6,50); 1,3) = 1,3000", "= 56,18 kN/m", "= 0,1062 mm"};
     }
 
     void valoresResolvidosNaFolha()
@@ -83,8 +84,16 @@ private slots:
         if (const QString destino = qEnvironmentVariable("KR_PASTA_FOLHAS"); !destino.isEmpty())
             QFile::copy(pdf, destino + QStringLiteral("/redwan-%1.pdf").arg(tipo));
         const QString texto = executar(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();
-        for (const QString& e : esperados)
+        const QStringList sempre{"Referências e hipóteses", "ABNT NBR 8890", "ABNT NBR 6118", "0,98·AsIntReq",
+                                 "Pserv = P/1,5", "O tubo atende às verificações", "Responsabilidade técnica",
+                                 "Fabricante: Tubos Sul Ltda.", "Responsável técnico", "ART nº",
+                                 "Goiânia - GO, 07/12/2026"};
+        for (const QString& e : sempre + esperados)
             QVERIFY2(texto.contains(e), qPrintable(e + QStringLiteral("\n---\n") + texto));
+        // Every line worked out as printed gives its printed result.
+        const ConferenciaLinhas c = conferirLinhas(texto);
+        QVERIFY2(c.conferidas >= 40, qPrintable(QString::number(c.conferidas) + "\n" + texto));
+        QVERIFY2(c.erradas.isEmpty(), qPrintable(c.erradas.join(QLatin1Char('\n'))));
     }
 };
 
