@@ -1,5 +1,7 @@
 #include "textoUtf8.h"
 
+#include "windows1252.h"
+
 namespace {
 
 constexpr std::string_view substituto = "\xEF\xBF\xBD"; // U+FFFD
@@ -93,4 +95,11 @@ std::string utf8Saneado(std::string_view bytes)
         }
     }
     return saida;
+}
+
+std::string utf8DeArquivo(std::string_view bytes)
+{
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        return utf8Saneado(bytes.substr(3));
+    return utf8Saneado(utf8BemFormado(bytes) ? std::string(bytes) : deWindows1252(std::string(bytes)));
 }

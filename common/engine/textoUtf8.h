@@ -16,3 +16,8 @@ bool utf8BemFormado(std::string_view bytes);
 // replaced by U+FFFD. NUL is replaced too: a reader that must refuse it
 // looks for it first.
 std::string utf8Saneado(std::string_view bytes);
+
+// A text file as the programs read it: after a byte-order mark, or when the
+// bytes are well-formed UTF-8, as UTF-8 (saneado); else windows-1252, as
+// spreadsheets and older programs save their files on that code page.
+std::string utf8DeArquivo(std::string_view bytes);

@@ -447,13 +447,10 @@ bool TFormRede::gravarJuntoAoProjeto(const QString& caminhoProjeto, QString& err
         return true;
     }
     const std::string bytes = csvRede(modelo_->rede());
-    QSaveFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly) ||
-        arquivo.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
-        !arquivo.commit()) {
-        erro = QStringLiteral("Não foi possível gravar a rede em %1: a pasta não aceita gravação ou o disco está "
-                              "cheio. A rede anterior, se havia, continua como estava.")
-                   .arg(nome);
+    if (QString motivo; !gravarArquivoSeguro(caminho, QByteArray::fromStdString(bytes), motivo)) {
+        erro = QStringLiteral("Não foi possível gravar a rede em %1: %2. A rede anterior, se havia, continua como "
+                              "estava.")
+                   .arg(nome, motivo);
         return false;
     }
     if (QFileInfo(caminho).absoluteFilePath() == redeIlegivel_)
@@ -470,12 +467,12 @@ bool TFormRede::lerJuntoAoProjeto(const QString& caminhoProjeto, QString& erro)
     if (!QFileInfo::exists(caminho))
         return true;
     const QString nome = QFileInfo(caminho).fileName();
-    QFile arquivo(caminho);
     LeituraRede leitura;
-    if (!QFileInfo(caminho).isFile() || !arquivo.open(QIODevice::ReadOnly))
-        leitura.erro = "O arquivo não pode ser lido.";
+    QByteArray bytes;
+    if (QString motivo; !lerArquivoSeguro(caminho, limiteArquivoRede, bytes, motivo))
+        leitura.erro = std8(motivo) + ".";
     else
-        leitura = lerArquivoRede(arquivo.readAll().toStdString());
+        leitura = lerArquivoRede(bytes.toStdString());
     if (!leitura.ok) {
         redeIlegivel_ = QFileInfo(caminho).absoluteFilePath();
         erro = QStringLiteral("A rede de tubulações do projeto, %1, não pôde ser lida: %2 O projeto foi aberto sem ela.")

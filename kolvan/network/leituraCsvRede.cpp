@@ -1,23 +1,12 @@
 #include "leituraRede.h"
 
 #include "textoUtf8.h"
-#include "windows1252.h"
 
 #include <algorithm>
 #include <cctype>
 #include <optional>
 
 namespace {
-
-// The text of the file in UTF-8: after a byte-order mark, or when the bytes
-// are well-formed UTF-8, as UTF-8 (an ill-formed sequence becomes U+FFFD);
-// else windows-1252, as spreadsheets save "CSV" on that code page.
-std::string emUtf8(const std::string& bytes)
-{
-    if (bytes.rfind("\xEF\xBB\xBF", 0) == 0)
-        return utf8Saneado(std::string_view(bytes).substr(3));
-    return utf8Saneado(utf8BemFormado(bytes) ? bytes : deWindows1252(bytes));
-}
 
 struct Registro {
     std::vector<std::string> campos;
@@ -138,7 +127,7 @@ LeituraRede lerCsvRede(const std::string& bytes)
     if (const auto nulo = bytes.find('\0'); nulo != std::string::npos)
         return recusa("Linha " + std::to_string(1 + std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(nulo), '\n')) +
                       ": o arquivo tem um caractere nulo, que nenhum nome ou número pode ter.");
-    const std::string texto = emUtf8(bytes);
+    const std::string texto = utf8DeArquivo(bytes);
     // The header line tells the dialect: ';' there means ';' and a decimal comma.
     const auto inicio = std::min(texto.find_first_not_of(" \t\r\n"), texto.size());
     const std::string primeira = texto.substr(inicio, texto.find_first_of("\r\n", inicio) - inicio);

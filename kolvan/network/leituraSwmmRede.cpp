@@ -1,6 +1,7 @@
 #include "leituraRede.h"
 
 #include "numeros.h"
+#include "textoUtf8.h"
 
 #include <algorithm>
 #include <cctype>
@@ -95,8 +96,12 @@ std::string texto(double valor, int casas) { return formatarDecimais(valor, casa
 
 } // namespace
 
-LeituraRede lerSwmmRede(const std::string& bytes)
+LeituraRede lerSwmmRede(const std::string& arquivo)
 {
+    if (const auto nulo = arquivo.find('\0'); nulo != std::string::npos)
+        return recusa("Linha " + std::to_string(1 + std::count(arquivo.begin(), arquivo.begin() + static_cast<std::ptrdiff_t>(nulo), '\n')) +
+                      ": o arquivo tem um caractere nulo, que nenhum nome ou número pode ter.");
+    const std::string bytes = utf8DeArquivo(arquivo);
     std::map<std::string, std::vector<Linha>> secoes;
     std::string atual;
     int numeroLinha = 0;

@@ -1,10 +1,12 @@
 #include "relatorioRede.h"
 
+#include "assinaturaRelatorio.h"
 #include "bandasRelatorio.h"
 #include "basesAssentamento.h"
 #include "colunasRede.h"
 #include "medidaTexto.h"
 #include "numeros.h"
+#include "relatorioClasse.h"
 
 #include <algorithm>
 
@@ -428,5 +430,6 @@ LayoutRelatorio montarRelatorioRede(const ProjetoTubo& projeto, const RedeTubula
     l.bandas.push_back(bandaRegraVala(rede, q, l));
     if (q.vala.aplicavel)
         l.bandas.push_back(bandaVala(q));
+    adicionarAssinatura(l, assinaturaProjetista(projeto, momento));
     return l;
 }

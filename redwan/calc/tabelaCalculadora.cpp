@@ -16,6 +16,8 @@
 #include "saidaCalculadora.h"
 
 #include <QDir>
+
+#include <algorithm>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
@@ -113,14 +115,21 @@ std::string recusaDaLinha(EntradaLinha& linha)
                 campo = &c;
         return std::string(opcaoDoCampo(r.campo)) + " " + (campo ? digitada.parametros.*campo->texto : "") + ": " + motivo;
     }
-    // The line's window leaves such a diameter to fail cell by cell; the
-    // design-parameter window refuses it, and so does the calculator.
+    // The line's window leaves a diameter whose wall cannot hold the cages
+    // to fail cell by cell; a line where no wall can hold them is refused,
+    // as the design-parameter window refuses such a pipe.
+    bool algumaCabe = false;
+    std::size_t primeiraDupla = linha.diametros.size();
     for (std::size_t k = 0; k < linha.diametros.size(); ++k) {
         const DiametroLinha& d = linha.diametros[k];
-        if (d.tipo == armaduraDupla &&
-            !posicoesCabemNaParede(converterNumero(d.dInt), converterNumero(d.dExt), converterNumero(d.h)))
-            return ondeNaLinha(digitada.diametros[k]) + ": " + avisoPosicoesParede;
+        if (d.tipo != armaduraDupla)
+            continue;
+        primeiraDupla = std::min(primeiraDupla, k);
+        if (posicoesCabemNaParede(converterNumero(d.dInt), converterNumero(d.dExt), converterNumero(d.h)))
+            algumaCabe = true;
     }
+    if (primeiraDupla < linha.diametros.size() && !algumaCabe)
+        return ondeNaLinha(digitada.diametros[primeiraDupla]) + ": " + avisoPosicoesParede;
     return {};
 }
 } // namespace

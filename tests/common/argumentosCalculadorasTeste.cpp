@@ -31,7 +31,7 @@ private slots:
     void cadaCasoDeArgumentos()
     {
         const QString kolvan = QStringLiteral(KOLVAN_CALC), redwan = QStringLiteral(REDWAN_CALC);
-        const QString usoRede = QStringLiteral("\nuso: kolvan-calc --rede REDE.csv|REDE.xml --projeto BASE.kvn");
+        const QString usoRede = QStringLiteral("\nuso: kolvan-calc --rede REDE.csv|REDE.xml|REDE.inp --projeto BASE.kvn");
         const struct Caso {
             QString programa;
             QStringList argumentos;
@@ -69,9 +69,11 @@ private slots:
             {redwan, {QStringLiteral("--tabela"), QStringLiteral("--armadura"), QStringLiteral("dupla"), QStringLiteral("--dext"),
                       QStringLiteral("-1")}, 2,
              QStringLiteral("redwan-calc: --dext -1: Este parâmetro deve ser um número positivo.\n"), {}},
-            // 3,5 + 2,5 cm of cover leave no depth in the 45 mm wall of 300 mm.
-            {redwan, {QStringLiteral("--tabela"), QStringLiteral("--armadura"), QStringLiteral("dupla")}, 2,
-             QStringLiteral("redwan-calc: diâmetro 300 mm, parede 45 mm, --dint 3,5 --dext 2,5: ") + soma + QLatin1Char('\n'), {}},
+            // 15 + 15 cm of cover leave no depth in any wall of the line (a
+            // line where some walls hold the cages designs, the others failing).
+            {redwan, {QStringLiteral("--tabela"), QStringLiteral("--armadura"), QStringLiteral("dupla"),
+                      QStringLiteral("--dint"), QStringLiteral("15"), QStringLiteral("--dext"), QStringLiteral("15")}, 2,
+             QStringLiteral("redwan-calc: diâmetro 300 mm, parede 45 mm, --dint 15 --dext 15: ") + soma + QLatin1Char('\n'), {}},
             {redwan, {QStringLiteral("--tabela"), QStringLiteral("--fck"), QStringLiteral("abc")}, 2,
              QStringLiteral("redwan-calc: --fck: \"abc\" não é um número\nuso: "), {}},
             // A full stop is the decimal comma.

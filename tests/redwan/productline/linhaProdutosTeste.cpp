@@ -237,7 +237,13 @@ TEST(RelatorioLinha, TipoDeCadaLinhaEDiametroEmCadaLinha)
         for (const ItemTexto& t : b.textos)
             cabecalho += t.texto + "|";
     EXPECT_NE(cabecalho.find("Tipo de Armadura:|por diâmetro (coluna Arm.)|"), std::string::npos);
-    const std::size_t primeira = r.bandas.size() - 1 - d.tabela.celulas.size();
+    // The rows follow the headings; the note and the signature follow them.
+    std::size_t primeira = 0;
+    while (primeira < r.bandas.size() &&
+           !(r.bandas[primeira].textos.size() > 4 &&
+             r.bandas[primeira].textos[0].texto == formatar0(d.tabela.celulas[0].di)))
+        ++primeira;
+    ASSERT_LE(primeira + d.tabela.celulas.size(), r.bandas.size());
     for (std::size_t k = 0; k < d.tabela.celulas.size(); ++k) {
         const BandaRelatorio& b = r.bandas[primeira + k];
         ASSERT_FALSE(b.textos.empty());
