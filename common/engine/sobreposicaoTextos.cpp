@@ -1,12 +1,6 @@
 #include "sobreposicaoTextos.h"
 
-namespace {
-struct Extensao {
-    double esquerda, direita;
-    int topo, base;
-};
-
-Extensao extensao(const ItemTexto& t, const MedidorTexto& medidor)
+ExtensaoTexto extensaoTexto(const ItemTexto& t, const MedidorTexto& medidor)
 {
     const double largura = medidor.largura(t.texto, t.estilo);
     double x = t.x;
@@ -16,14 +10,13 @@ Extensao extensao(const ItemTexto& t, const MedidorTexto& medidor)
         x = t.x + (t.largura - largura) / 2;
     return {x, x + largura, t.y, t.y + t.altura};
 }
-} // namespace
 
 std::vector<std::pair<std::size_t, std::size_t>> textosSobrepostos(const PaginaRelatorio& pagina,
                                                                    const MedidorTexto& medidor)
 {
-    std::vector<Extensao> e;
+    std::vector<ExtensaoTexto> e;
     for (const ItemTexto& t : pagina.textos)
-        e.push_back(extensao(t, medidor));
+        e.push_back(extensaoTexto(t, medidor));
     std::vector<std::pair<std::size_t, std::size_t>> pares;
     for (std::size_t i = 0; i < e.size(); ++i)
         for (std::size_t j = i + 1; j < e.size(); ++j) {

@@ -1,6 +1,7 @@
 #include "relatorioRecobrimentos.h"
 
 #include "bandasRelatorio.h"
+#include "relatorioRede.h"
 #include "numeros.h"
 
 #include <algorithm>
@@ -17,55 +18,21 @@ constexpr CorRgb corCabecalho{230, 230, 230};
 
 CorRgb rgb(CorClasse c) { return {c.r, c.g, c.b}; }
 
-std::string item(const std::vector<std::string>& lista, int indice)
-{
-    return indice >= 0 && indice < static_cast<int>(lista.size()) ? lista[static_cast<std::size_t>(indice)]
-                                                                 : std::string();
-}
-
-std::string textoSobrecarga(const Sobrecarga& s)
-{
-    static const char* tipos[] = {"Classe 45", "Classe 30", "Eixo triplo"};
-    switch (s.natureza) {
-    case 0: return std::string("Rodoviária, ") + tipos[s.trafego >= 0 && s.trafego < 3 ? s.trafego : 0];
-    case 3: return "Força parcialmente distribuída, " + s.carga + " kN";
-    case 4: return "Definida pelo usuário, " + s.carga + " kN/m";
-    case 5: return "Nula ou desprezível";
-    default: return s.natureza == 1 ? "Ferroviária" : "Aeroviária";
-    }
-}
-
 BandaRelatorio bandaParametros(const ProjetoTubo& p)
 {
     const Instalacao& i = p.instalacao;
-    const std::string nada = "----";
-    const bool vala = i.tipo == Vala;
-    const BaseAssentamento& base = baseEmUso(p);
-    const std::vector<std::vector<ParLegendaValor>> linhas{
-        {{0, "Finalidade:", item(listaFinalidades(), p.geometria.finalidade)},
-         {380, "Diâmetros:", "200 a 2000 mm (os da geometria)"}},
-        {{0, "Tipo de instalação:", item(listaTiposInstalacao(), i.tipo)}},
-        {{0, "Tipo de terreno:", item(listaTerrenos(), i.terreno)},
-         {380, "Peso específico do solo =", i.gama + " kN/m³"}},
-        {{0, "k.u =", i.kMi}, {190, "Razão de recalque =", vala ? nada : i.razaoRecalque},
-         {380, "Altura (ha) =", vala ? nada : i.alturaHa + " m"}},
-        {{0, "Aterro com boas condições de compactação:",
-          i.tipo == ProjecaoNegativa ? (i.aterroCompactado ? "Sim" : "Não") : nada}},
-        {{0, "Largura da vala:", vala || i.tipo == ProjecaoNegativa ? "a mínima de cada ponto (regra abaixo)" : nada}},
-        {{0, "Sobrecarga:", textoSobrecarga(p.sobrecarga)}},
-        {{0, "Base:", item(listaClassesBase(), base.classe)}},
-        {{0, "Fator de equivalência =", usaBaseAterro(i) ? "calculado em cada ponto (fórmula do aterro)" : base.fator},
-         {470, "Coeficiente de segurança =", base.coefSeguranca}},
-        {{0, "Alturas de terra:", "de 0,60 m a 20,00 m, a cada 0,01 m"}},
-    };
-    BandaRelatorio b{static_cast<int>(linhas.size() + 1) * linha + 10};
-    adicionarTexto(b, 0, 0, "Parâmetros (do projeto):", estiloTitulo);
-    int y = linha;
-    for (const auto& pares : linhas) {
-        adicionarLinhaPares(b, y, pares);
-        y += linha;
-    }
-    return b;
+    std::vector<std::vector<ParLegendaValor>> linhas{
+        {{0, "Finalidade:", itemLista(listaFinalidades(), p.geometria.finalidade)},
+         {380, "Diâmetros:", "200 a 2000 mm (os da geometria)"}}};
+    for (auto& l : linhasInstalacaoRede(p))
+        linhas.push_back(std::move(l));
+    linhas.push_back({{0, "Largura da vala:",
+                       i.tipo == Vala || i.tipo == ProjecaoNegativa ? "a mínima de cada ponto (regra abaixo)" : "----"}});
+    linhas.push_back({{0, "Sobrecarga:", textoSobrecargaProjeto(p.sobrecarga)}});
+    for (auto& l : linhasBaseRede(p))
+        linhas.push_back(std::move(l));
+    linhas.push_back({{0, "Alturas de terra:", "de 0,60 m a 20,00 m, a cada 0,01 m"}});
+    return bandaParametrosProjeto("Parâmetros (do projeto):", linhas);
 }
 
 BandaRelatorio bandaRegra(const LayoutRelatorio& l)

@@ -5,6 +5,7 @@
 #include "basesAssentamento.h"
 #include "colunasRede.h"
 #include "medidaTexto.h"
+#include "memoriaRede.h"
 #include "numeros.h"
 #include "relatorioClasse.h"
 
@@ -37,11 +38,6 @@ struct LinhaTabela {
 
 constexpr EstiloTexto estiloCabecalhoTabela{9, true};
 
-std::string item(const std::vector<std::string>& lista, int indice)
-{
-    return indice >= 0 && indice < static_cast<int>(lista.size()) ? lista[static_cast<std::size_t>(indice)]
-                                                                 : std::string();
-}
 
 // Widths on the generous side, so a row laid out here never needs more
 // lines when printed than were left for it.
@@ -150,17 +146,6 @@ std::vector<BandaRelatorio> tabelaPaginada(const std::string& titulo, const std:
     return bandas;
 }
 
-std::string textoSobrecarga(const Sobrecarga& s)
-{
-    static const char* tipos[] = {"Classe 45", "Classe 30", "Eixo triplo"};
-    switch (s.natureza) {
-    case 0: return std::string("Rodoviária, ") + tipos[s.trafego >= 0 && s.trafego < 3 ? s.trafego : 0];
-    case 3: return "Força parcialmente distribuída, " + s.carga + " kN";
-    case 4: return "Definida pelo usuário, " + s.carga + " kN/m";
-    case 5: return "Nula ou desprezível";
-    default: return s.natureza == 1 ? "Ferroviária" : "Aeroviária";
-    }
-}
 
 // The surcharge a stretch is classed with, in a few words.
 std::string sobrecargaDoTrecho(const EntradaTrecho& e, const Sobrecarga& projeto)
@@ -198,36 +183,17 @@ BandaRelatorio cabecalhoPagina(const ProjetoTubo& p, const LayoutRelatorio& l)
     return b;
 }
 
-BandaRelatorio bandaParametros(const ProjetoTubo& p, const LayoutRelatorio& l)
+BandaRelatorio bandaParametros(const ProjetoTubo& p)
 {
-    const Instalacao& i = p.instalacao;
-    const std::string nada = "----";
-    const bool vala = i.tipo == Vala;
-    const bool aterro = usaBaseAterro(i);
-    const BaseAssentamento& base = baseEmUso(p);
-    const std::vector<std::vector<ParLegendaValor>> linhas{
-        {{0, "Finalidade:", item(listaFinalidades(), p.geometria.finalidade)},
-         {380, "Tipo:", item(listaTiposTubo(), p.geometria.tipoTubo)}},
-        {{0, "Tipo de instalação:", item(listaTiposInstalacao(), i.tipo)}},
-        {{0, "Tipo de terreno:", item(listaTerrenos(), i.terreno)},
-         {380, "Peso específico do solo =", i.gama + " kN/m³"}},
-        {{0, "k.u =", i.kMi}, {190, "Razão de recalque =", vala ? nada : i.razaoRecalque},
-         {380, "Altura (ha) =", vala ? nada : i.alturaHa + " m"}},
-        {{0, "Aterro com boas condições de compactação:", i.tipo == ProjecaoNegativa ? (i.aterroCompactado ? "Sim" : "Não") : nada}},
-        {{0, "Sobrecarga do projeto:", textoSobrecarga(p.sobrecarga)}},
-        {{0, "Base:", item(listaClassesBase(), base.classe)}},
-        {{0, "Fator de equivalência =", aterro ? "calculado em cada ponto (fórmula do aterro)" : base.fator},
-         {470, "Coeficiente de segurança =", base.coefSeguranca}},
-    };
-    BandaRelatorio b{static_cast<int>(linhas.size() + 1) * linha + 10};
-    adicionarTexto(b, 0, 0, "Parâmetros da rede (do projeto):", estiloTitulo);
-    int y = linha;
-    for (const auto& pares : linhas) {
-        adicionarLinhaPares(b, y, pares);
-        y += linha;
-    }
-    (void)l;
-    return b;
+    std::vector<std::vector<ParLegendaValor>> linhas{
+        {{0, "Finalidade:", itemLista(listaFinalidades(), p.geometria.finalidade)},
+         {380, "Tipo:", itemLista(listaTiposTubo(), p.geometria.tipoTubo)}}};
+    for (auto& l : linhasInstalacaoRede(p))
+        linhas.push_back(std::move(l));
+    linhas.push_back({{0, "Sobrecarga do projeto:", textoSobrecargaProjeto(p.sobrecarga)}});
+    for (auto& l : linhasBaseRede(p))
+        linhas.push_back(std::move(l));
+    return bandaParametrosProjeto("Parâmetros da rede (do projeto):", linhas);
 }
 
 BandaRelatorio bandaRegra(const LayoutRelatorio& l)
@@ -383,7 +349,7 @@ BandaRelatorio bandaVala(const QuantitativosRede& q)
     total.textos.push_back(formatar2(v.total.escoramento));
     y += adicionarLinhaTabela(b, y, colunas, total) + 12;
 
-    adicionarTexto(b, 0, y, "Serviços (" + std::to_string(v.trechos) + " trechos com classe):", estiloLegenda);
+    adicionarTexto(b, 0, y, "Serviços (" + contarTrechos(static_cast<std::size_t>(v.trechos)) + " com classe):", estiloLegenda);
     y += linha - 4;
     const std::vector<Coluna> colunasServicos{{320, true}, {110, false}};
     for (const auto& [nome, valor] : std::vector<std::pair<std::string, std::string>>{
@@ -417,7 +383,7 @@ LayoutRelatorio montarRelatorioRede(const ProjetoTubo& projeto, const RedeTubula
     // class, then the pipes' and the trench's quantities.
     l.bandas = {bandaCabecalhoRelatorio(l, momento, tituloRelatorioRede),
                 bandaProjetista(projeto.projetista), bandaObra(projeto.obra), bandaCliente(projeto.cliente),
-                bandaParametros(projeto, l), bandaRegra(l)};
+                bandaParametros(projeto), bandaRegra(l)};
     for (BandaRelatorio& b : bandasTrechos(projeto, rede, altura))
         l.bandas.push_back(std::move(b));
     l.bandas.back().quebraPagina = true;
@@ -432,4 +398,61 @@ LayoutRelatorio montarRelatorioRede(const ProjetoTubo& projeto, const RedeTubula
         l.bandas.push_back(bandaVala(q));
     adicionarAssinatura(l, assinaturaProjetista(projeto, momento));
     return l;
+}
+
+std::string itemLista(const std::vector<std::string>& lista, int indice)
+{
+    return indice >= 0 && indice < static_cast<int>(lista.size()) ? lista[static_cast<std::size_t>(indice)]
+                                                                 : std::string();
+}
+
+std::string textoSobrecargaProjeto(const Sobrecarga& s)
+{
+    static const char* tipos[] = {"Classe 45", "Classe 30", "Eixo triplo"};
+    switch (s.natureza) {
+    case 0: return std::string("Rodoviária, ") + tipos[s.trafego >= 0 && s.trafego < 3 ? s.trafego : 0];
+    case 3: return "Força parcialmente distribuída, " + s.carga + " kN";
+    case 4: return "Definida pelo usuário, " + s.carga + " kN/m";
+    case 5: return "Nula ou desprezível";
+    default: return s.natureza == 1 ? "Ferroviária" : "Aeroviária";
+    }
+}
+
+std::vector<std::vector<ParLegendaValor>> linhasInstalacaoRede(const ProjetoTubo& p)
+{
+    const Instalacao& i = p.instalacao;
+    const std::string nada = "----";
+    const bool vala = i.tipo == Vala;
+    return {
+        {{0, "Tipo de instalação:", itemLista(listaTiposInstalacao(), i.tipo)}},
+        {{0, "Tipo de terreno:", itemLista(listaTerrenos(), i.terreno)},
+         {380, "Peso específico do solo =", i.gama + " kN/m³"}},
+        {{0, "k.u =", i.kMi}, {190, "Razão de recalque =", vala ? nada : i.razaoRecalque},
+         {380, "Altura (ha) =", vala ? nada : i.alturaHa + " m"}},
+        {{0, "Aterro com boas condições de compactação:",
+          i.tipo == ProjecaoNegativa ? (i.aterroCompactado ? "Sim" : "Não") : nada}},
+    };
+}
+
+std::vector<std::vector<ParLegendaValor>> linhasBaseRede(const ProjetoTubo& p)
+{
+    const BaseAssentamento& base = baseEmUso(p);
+    return {
+        {{0, "Base:", itemLista(listaClassesBase(), base.classe)}},
+        {{0, "Fator de equivalência =",
+          usaBaseAterro(p.instalacao) ? "calculado em cada ponto (fórmula do aterro)" : base.fator},
+         {470, "Coeficiente de segurança =", base.coefSeguranca}},
+    };
+}
+
+BandaRelatorio bandaParametrosProjeto(const std::string& titulo, const std::vector<std::vector<ParLegendaValor>>& linhas)
+{
+    BandaRelatorio b{static_cast<int>(linhas.size() + 1) * linha + 10};
+    adicionarTexto(b, 0, 0, titulo, estiloTitulo);
+    int y = linha;
+    for (const auto& pares : linhas) {
+        adicionarLinhaPares(b, y, pares);
+        y += linha;
+    }
+    return b;
 }

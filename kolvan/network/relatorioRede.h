@@ -5,11 +5,24 @@
 // pages of a fixed number of rows, each under its own heading, so every
 // page can say which page it is.
 
+#include "bandasRelatorio.h"
 #include "layoutRelatorio.h"
 #include "redeTubulacoes.h"
 #include "relatorioClasse.h"
 
 LayoutRelatorio montarRelatorioRede(const ProjetoTubo& projeto, const RedeTubulacoes& rede,
                                     const MomentoRelatorio& momento);
+
+// The project's parameters a network is classed with, as the network
+// report and the cover table's report (whose points are one-stretch
+// networks) show them: the installation's rows, the bedding's rows, and the
+// titled band that holds a list of such rows.
+std::vector<std::vector<ParLegendaValor>> linhasInstalacaoRede(const ProjetoTubo& p);
+std::vector<std::vector<ParLegendaValor>> linhasBaseRede(const ProjetoTubo& p);
+BandaRelatorio bandaParametrosProjeto(const std::string& titulo, const std::vector<std::vector<ParLegendaValor>>& linhas);
+// The project's surcharge in a few words; the item of a list, empty when
+// the index is out of it.
+std::string textoSobrecargaProjeto(const Sobrecarga& s);
+std::string itemLista(const std::vector<std::string>& lista, int indice);
 
 inline constexpr const char* tituloRelatorioRede = "CLASSES DE RESISTÊNCIA DA REDE DE TUBULAÇÕES";

@@ -40,13 +40,8 @@ inline QStringList problemasPaginas(const RelatorioPaginado& r, const MedidorTex
         for (const ItemTexto& t : pagina.textos) {
             if (t.texto.empty())
                 continue;
-            const double largura = medidor.largura(t.texto, t.estilo);
-            double x = t.x;
-            if (t.estilo.alinhamento == Alinhamento::direita)
-                x = t.x + t.largura - largura;
-            else if (t.estilo.alinhamento == Alinhamento::centro)
-                x = t.x + (t.largura - largura) / 2;
-            if (x < 0 || x + largura > larguraA4 || t.y < 0 || t.y + t.altura > alturaA4)
+            const ExtensaoTexto e = extensaoTexto(t, medidor);
+            if (e.esquerda < 0 || e.direita > larguraA4 || e.topo < 0 || e.base > alturaA4)
                 problemas << onde + QStringLiteral("fora da página: ") + QString::fromStdString(t.texto);
         }
     }

@@ -1,20 +1,12 @@
-// A SWMM input file of any bytes gives stretches or a refusal; the first
-// few stretches are classed too (their covers mix typed ones and
-// elevations), so the reader's output never crashes what follows it.
-#include "leituraRede.h"
-#include "redeTubulacoes.h"
+// A SWMM input file of any bytes gives stretches or a refusal, and every text it
+// gives is well-formed UTF-8.
+#include "leituraRedeConferida.h"
 
 #include <cstdint>
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho)
 {
-    const std::string bytes(reinterpret_cast<const char*>(dados), tamanho);
-    LeituraRede r = lerSwmmRede(bytes);
-    if (r.ok) {
-        if (r.trechos.size() > 4)
-            r.trechos.resize(4);
-        (void)classificarRede(ProjetoTubo{}, r.trechos);
-    }
+    conferirLeituraRede(lerSwmmRede(std::string(reinterpret_cast<const char*>(dados), tamanho)));
     return 0;
 }
