@@ -32,7 +32,7 @@ PainelResumoRedwan::PainelResumoRedwan(QWidget* parent)
         paineis_[c] = new QWidget(this);
         paineis_[c]->setObjectName(QLatin1String(nomes[c]));
         const auto modelo = linhasPainel(resumo_, static_cast<PainelRedwan>(c));
-        for (int k = 0; k < 10; ++k) {
+        for (int k = 0; k < linhasPorPainelRedwan; ++k) {
             Linha& linha = linhas_[c][k];
             const QString nome = QStringLiteral("Resumo%1_%2").arg(c).arg(k + 1);
             if (modelo[k].subpainel) {
@@ -60,7 +60,7 @@ void PainelResumoRedwan::mostrar(const ResumoRedwan& resumo)
     resumo_ = resumo;
     for (int c = 0; c < 3; ++c) {
         const auto modelo = linhasPainel(resumo_, static_cast<PainelRedwan>(c));
-        for (int k = 0; k < 10; ++k) {
+        for (int k = 0; k < linhasPorPainelRedwan; ++k) {
             Linha& linha = linhas_[c][k];
             for (std::size_t i = 0; i < modelo[k].textos.size() && i < 2; ++i) {
                 const QString texto = qt(modelo[k].textos[i]);
@@ -112,7 +112,7 @@ void PainelResumoRedwan::dispor()
     for (int c = 0; c < 3; ++c) {
         const Retangulo& r = L.paineis[c];
         paineis_[c]->setGeometry(r.x, r.y, r.largura, r.altura + alturaRotulo - L.f);
-        for (int k = 1; k <= 10; ++k) {
+        for (int k = 1; k <= linhasPorPainelRedwan; ++k) {
             Linha& linha = linhas_[c][k - 1];
             for (QLabel* rotulo : linha.rotulos)
                 if (rotulo)

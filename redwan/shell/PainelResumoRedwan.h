@@ -1,5 +1,5 @@
 #pragma once
-// Redwan's summary panel: "Quadro de Resumo" over three panels of ten rows,
+// Redwan's summary panel: "Quadro de Resumo" over three panels of thirteen rows,
 // placed by calcularLayoutResumoRedwan on every resize. It shows the texts
 // of a ResumoRedwan and keeps them for whoever asks.
 
@@ -16,7 +16,7 @@ public:
     explicit PainelResumoRedwan(QWidget* parent = nullptr);
 
     void mostrar(const ResumoRedwan& resumo);
-    // The text of row k (1 to 10) of a panel; `item` 1 is the right-hand
+    // The text of row k (from 1) of a panel; `item` 1 is the right-hand
     // text of a sub-panel row.
     QString linha(PainelRedwan painel, int k, int item = 0) const;
     QString titulo() const;
@@ -38,7 +38,7 @@ private:
     };
     QWidget* paineis_[3];
     QLabel* titulo_;
-    std::array<std::array<Linha, 10>, 3> linhas_;
+    std::array<std::array<Linha, linhasPorPainelRedwan>, 3> linhas_;
     ResumoRedwan resumo_;
     int alturaTexto_ = 12;
 };

@@ -103,10 +103,16 @@ void TFormPrincipal::ligarJanelas(const JanelasRedwan& janelas)
         connect(janelas_.dimensionamento, &TFormDimensionamento::parametrosConfirmados, this,
                 &TFormPrincipal::aoConfirmarParametros);
     if (janelas_.custos) {
+        // New prices reprice the design on show, in the summary too.
         connect(janelas_.custos, &TFcustos::precosAlterados, this, [this] {
             precificarResultados();
+            atualizarPrecosResumo(textosResumo_, precos());
+            if (textosResumo_.comResultados)
+                atualizarResultadosResumo(textosResumo_, resumoResultados(resultados_.textos));
             mostrarResumo();
         });
+        atualizarPrecosResumo(textosResumo_, precos());
+        mostrarResumo();
         if (janelas_.tabela)
             janelas_.tabela->definirJanelaCustos(janelas_.custos);
     }
@@ -163,7 +169,7 @@ void TFormPrincipal::novoProjeto()
         janelas_.geometria->carregarFigura();
     if (janelas_.sobre)
         janelas_.sobre->carregarLogos();
-    textosResumo_ = resumoInicialRedwan();
+    textosResumo_ = resumoInicialRedwan(precos());
     mostrarResumo();
 }
 
@@ -248,8 +254,7 @@ DadosRelatorioDimensionamento TFormPrincipal::dadosDoRelatorio(const QTemporaryD
     DadosRelatorioDimensionamento dados;
     dados.projeto = projeto_;
     dados.resultados = resultados_.textos;
-    if (janelas_.custos)
-        dados.precos = janelas_.custos->precos();
+    dados.precos = precos();
     // The logo as the manufacturer window holds it now, saved or not.
     dados.logo.clear();
     if (janelas_.fabricante) {
@@ -358,6 +363,11 @@ void TFormPrincipal::redesenharSecoes()
                    qt(textoComprimento(projeto_.geometria)));
 }
 
+PrecosCusto TFormPrincipal::precos() const
+{
+    return janelas_.custos ? janelas_.custos->precos() : PrecosCusto{};
+}
+
 // A project opened from a file brings the texts of its results, not their
 // values: its design runs again to price them, and only when it chooses the
 // very meshes the file shows.
@@ -367,9 +377,8 @@ void TFormPrincipal::precificarResultados()
     t.Aco.clear();
     t.Concreto.clear();
     t.Custo.clear();
-    const PrecosCusto precos = janelas_.custos ? janelas_.custos->precos() : PrecosCusto{};
     if (resultados_.valores) {
-        completarTextosCusto(t, *resultados_.valores, precos);
+        completarTextosCusto(t, *resultados_.valores, precos());
         return;
     }
     if (t.Pint.empty())
@@ -377,7 +386,7 @@ void TFormPrincipal::precificarResultados()
     EstadoDimensionamento estado;
     const ExecucaoDimensionamento x = executarDimensionamento(entradaDoProjeto(projeto_), estado);
     if (x.desfecho == Desfecho::Resultados && x.resultado.telaInterna == t.Pint && x.resultado.telaExterna == t.Pext)
-        completarTextosCusto(t, x.resultado, precos);
+        completarTextosCusto(t, x.resultado, precos());
 }
 
 void TFormPrincipal::mostrarResumo() { painel_->mostrar(textosResumo_); }

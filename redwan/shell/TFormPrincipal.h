@@ -58,6 +58,8 @@ public:
     void ligarJanelas(const JanelasRedwan& janelas);
     PainelResumoRedwan* resumo() const { return painel_; }
     const ResultadosRedwan& resultados() const { return resultados_; }
+    // The manufacturer's prices the design is costed at.
+    PrecosCusto precos() const;
 
     // The defaults of a new project, the manufacturer data read again and
     // the summary back to its prefixes (at the first showing and on "Novo").

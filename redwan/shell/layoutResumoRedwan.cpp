@@ -1,6 +1,9 @@
 #include "layoutResumoRedwan.h"
 
 #include "arredondamento.h"
+#include "resumoRedwan.h"
+
+#include <algorithm>
 
 LayoutResumoRedwan calcularLayoutResumoRedwan(int w, int H)
 {
@@ -12,7 +15,10 @@ LayoutResumoRedwan calcularLayoutResumoRedwan(int w, int H)
     L.q = L.H1 - L.t;
     const int yPaineis = L.t + 5 + arredondarPar((H - (L.H1 + 5)) / 2.0);
     L.f = arredondarPar(0.07 * L.q);
-    L.s = arredondarPar((L.q - 10.0 * L.f) / 11.0);
+    // The rows keep the text height of a ten-row panel and share what is
+    // left between them, rounded down so the last row ends inside.
+    const int n = linhasPorPainelRedwan;
+    L.s = std::max(0, (L.q - n * L.f) / (n + 1));
     L.alturaTitulo = arredondarPar(0.9 * L.t);
     L.larguraSubpainel = arredondarPar(0.82 * L.p);
 

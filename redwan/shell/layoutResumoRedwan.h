@@ -17,7 +17,7 @@ struct LayoutResumoRedwan {
     int larguraSubpainel = 0;
     Retangulo titulo;
     Retangulo paineis[3]; // geometry and class, design parameters, results
-    // Top of row k (1 to 10) inside its panel.
+    // Top of row k (from 1) inside its panel.
     int topoLinha(int k) const { return s + (k - 1) * (f + s); }
 };
 

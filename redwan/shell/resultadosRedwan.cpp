@@ -14,5 +14,5 @@ void restaurarResultados(ResultadosRedwan& r, const TextosResultados& textos)
 
 ResultadosResumo resumoResultados(const TextosResultados& t)
 {
-    return {t.Label3, t.Label5, t.Label23, t.Label9, t.Pint, t.Pext};
+    return {t.Label3, t.Label5, t.Label23, t.Label9, t.Pint, t.Pext, t.Aco, t.Concreto, t.Custo};
 }

@@ -20,6 +20,6 @@ void guardarResultados(ResultadosRedwan& r, const ResultadoDimensionamento& resu
 // An opened project file brings the texts alone.
 void restaurarResultados(ResultadosRedwan& r, const TextosResultados& textos);
 
-// The six result lines of the summary: the moments and areas of the crown
-// and the springline, and the inner and outer meshes.
+// The result lines of the summary: the moments and areas of the crown and
+// the springline, the inner and outer meshes, and the cost lines.
 ResultadosResumo resumoResultados(const TextosResultados& t);

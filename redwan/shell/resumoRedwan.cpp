@@ -1,8 +1,9 @@
 #include "resumoRedwan.h"
 
 #include "ProjetoRedwan.h"
+#include "custoTubo.h"
 
-ResumoRedwan resumoInicialRedwan()
+ResumoRedwan resumoInicialRedwan(const PrecosCusto& precos)
 {
     ResumoRedwan r;
     r.finalidade = "Finalidade: ";
@@ -18,8 +19,15 @@ ResumoRedwan resumoInicialRedwan()
     r.espessura = "Espessura da parede = ";
     r.gamaS = "s = ";
     r.gamaC = "c = ";
+    atualizarPrecosResumo(r, precos);
     limparResultadosResumo(r);
     return r;
+}
+
+void atualizarPrecosResumo(ResumoRedwan& r, const PrecosCusto& precos)
+{
+    r.precoConcreto = "Concreto: " + formatarMoeda(precos.concreto) + " por m³";
+    r.precoAco = "Aço: " + formatarMoeda(precos.aco) + " por kg";
 }
 
 void atualizarGeometriaResumo(ResumoRedwan& r, const ProjetoRedwan& p)
@@ -62,21 +70,34 @@ void atualizarResultadosResumo(ResumoRedwan& r, const ResultadosResumo& s)
     r.asFlanco = "As = " + s.asFlanco;
     r.telaInterna = "Interna = " + s.telaInterna;
     r.telaExterna = "Externa = " + s.telaExterna;
+    // Results whose meshes the design does not find again are not priced.
+    r.aco = s.aco.empty() ? "Aço: ----" : s.aco;
+    r.concreto = s.concreto.empty() ? "Concreto: ----" : s.concreto;
+    r.custo = s.custo.empty() ? "Custo: ----" : s.custo;
+    r.comResultados = true;
 }
 
-void limparResultadosResumo(ResumoRedwan& r) { atualizarResultadosResumo(r, ResultadosResumo{}); }
+void limparResultadosResumo(ResumoRedwan& r)
+{
+    atualizarResultadosResumo(r, ResultadosResumo{});
+    r.aco = "Aço: ";
+    r.concreto = "Concreto: ";
+    r.custo = "Custo: ";
+    r.comResultados = false;
+}
 
 namespace {
 LinhaResumoRedwan uma(const std::string& texto) { return {{texto}, false, false}; }
 LinhaResumoRedwan duas(const std::string& a, const std::string& b, bool gama) { return {{a, b}, true, gama}; }
 } // namespace
 
-std::array<LinhaResumoRedwan, 10> linhasPainel(const ResumoRedwan& r, PainelRedwan painel)
+std::array<LinhaResumoRedwan, linhasPorPainelRedwan> linhasPainel(const ResumoRedwan& r, PainelRedwan painel)
 {
     switch (painel) {
     case PainelGeometria:
         return {uma("Geometria:"), uma(r.finalidade), uma(r.tipoTubo), uma(r.diametro), uma(r.comprimento),
-                uma("Tubo:"), uma(r.classe), uma("Carga minima de ruptura:"), uma(r.carga), uma("")};
+                uma("Tubo:"), uma(r.classe), uma("Carga minima de ruptura:"), uma(r.carga), uma(""),
+                uma(""), uma(""), uma("")};
     case PainelParametros:
         return {uma("Armadura:"),
                 uma("Resistencia do concreto (fck):"),
@@ -87,7 +108,10 @@ std::array<LinhaResumoRedwan, 10> linhasPainel(const ResumoRedwan& r, PainelRedw
                 uma(r.espessura),
                 uma("Coeficientes de seguranças:"),
                 duas(r.gamaS, r.gamaC, true),
-                duas("", "", false)};
+                duas("", "", false),
+                uma("Preços:"),
+                uma(r.precoConcreto),
+                uma(r.precoAco)};
     case PainelResultados:
     default:
         return {uma("Resultados - Dimensionamento:"),
@@ -99,6 +123,9 @@ std::array<LinhaResumoRedwan, 10> linhasPainel(const ResumoRedwan& r, PainelRedw
                 uma(r.asFlanco),
                 uma("Telas Soldadas:"),
                 uma(r.telaInterna),
-                uma(r.telaExterna)};
+                uma(r.telaExterna),
+                uma(r.aco),
+                uma(r.concreto),
+                uma(r.custo)};
     }
 }

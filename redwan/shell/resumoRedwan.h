@@ -1,9 +1,13 @@
 #pragma once
-// The texts of Redwan's summary, "Quadro de Resumo": three panels of ten
-// rows, from left to right the geometry and class, the design parameters
-// and the design results. Each value line is a fixed prefix and a value;
-// a block is rewritten when its step is confirmed with a change, and the
-// result lines go back to their prefixes whenever the results are withdrawn.
+// The texts of Redwan's summary, "Quadro de Resumo": three panels of
+// thirteen rows, from left to right the geometry and class, the design
+// parameters with the manufacturer's prices, and the design results with
+// the steel, concrete and cost of one metre. Each value line is a fixed
+// prefix and a value; a block is rewritten when its step is confirmed with a
+// change, and the result lines go back to their prefixes whenever the
+// results are withdrawn.
+
+#include "precosCusto.h"
 
 #include <array>
 #include <string>
@@ -13,6 +17,8 @@ struct ProjetoRedwan;
 
 constexpr const char* tituloResumoRedwan = "Quadro de Resumo";
 
+constexpr int linhasPorPainelRedwan = 13;
+
 enum PainelRedwan { PainelGeometria = 0, PainelParametros = 1, PainelResultados = 2 };
 
 struct ResumoRedwan {
@@ -20,17 +26,26 @@ struct ResumoRedwan {
     std::string finalidade, tipoTubo, diametro, comprimento, classe, carga;
     // Design parameters.
     std::string fck, tipoArmadura, dInt, dExt, espessura, gamaS, gamaC;
+    // The prices the cost is computed at.
+    std::string precoConcreto, precoAco;
     // Design results.
     std::string momentoCoroamento, asCoroamento, momentoFlanco, asFlanco, telaInterna, telaExterna;
+    std::string aco, concreto, custo;
+    bool comResultados = false; // the result lines show a design
 };
 
-// The six result texts the results window confirms.
+// The result texts the results window confirms. The three cost lines come
+// whole, as the results window shows them ("Aço: 26,12 kg (…)"), and are
+// empty when the design could not be priced.
 struct ResultadosResumo {
     std::string momentoCoroamento, asCoroamento, momentoFlanco, asFlanco, telaInterna, telaExterna;
+    std::string aco, concreto, custo;
 };
 
-// Every value line with its bare prefix, as at start and after "Novo".
-ResumoRedwan resumoInicialRedwan();
+// Every value line with its bare prefix, as at start and after "Novo"; the
+// prices are the manufacturer's, which "Novo" keeps.
+ResumoRedwan resumoInicialRedwan(const PrecosCusto& precos = {});
+void atualizarPrecosResumo(ResumoRedwan& r, const PrecosCusto& precos);
 
 void atualizarGeometriaResumo(ResumoRedwan& r, const ProjetoRedwan& p);
 void atualizarClasseResumo(ResumoRedwan& r, const ProjetoRedwan& p);
@@ -46,4 +61,4 @@ struct LinhaResumoRedwan {
     bool subpainel = false;
     bool comSimboloGama = false;
 };
-std::array<LinhaResumoRedwan, 10> linhasPainel(const ResumoRedwan& r, PainelRedwan painel);
+std::array<LinhaResumoRedwan, linhasPorPainelRedwan> linhasPainel(const ResumoRedwan& r, PainelRedwan painel);

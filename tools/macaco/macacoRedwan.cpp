@@ -23,9 +23,10 @@
 #include <QTemporaryDir>
 
 namespace {
-ResumoRedwan resumoEsperado(const ProjetoRedwan& p, const TextosResultados& resultados, bool comResultados)
+ResumoRedwan resumoEsperado(const ProjetoRedwan& p, const TextosResultados& resultados, bool comResultados,
+                            const PrecosCusto& precos)
 {
-    ResumoRedwan r = resumoInicialRedwan();
+    ResumoRedwan r = resumoInicialRedwan(precos);
     if (p.etapas.geometria)
         atualizarGeometriaResumo(r, p);
     if (p.etapas.classe)
@@ -41,7 +42,7 @@ QString diferencaResumo(const ResumoRedwan& esperado, const PainelResumoRedwan& 
 {
     for (PainelRedwan qual : {PainelGeometria, PainelParametros, PainelResultados}) {
         const auto linhas = linhasPainel(esperado, qual);
-        for (int k = 1; k <= 10; ++k)
+        for (int k = 1; k <= linhasPorPainelRedwan; ++k)
             for (int item = 0; item < static_cast<int>(linhas[k - 1].textos.size()); ++item) {
                 const QString esperada = qt(linhas[k - 1].textos[item]);
                 const QString mostrada = painel.linha(qual, k, item);
@@ -67,7 +68,7 @@ public:
         const TextosResultados& resultados = app_->resultados.textos;
         const bool relatorio = janela.comando(QStringLiteral("BrelD"))->isEnabled();
         const bool salvar = janela.comando(QStringLiteral("Bsav"))->isEnabled();
-        if (QString d = diferencaResumo(resumoEsperado(p, resultados, relatorio), *janela.resumo()); !d.isEmpty())
+        if (QString d = diferencaResumo(resumoEsperado(p, resultados, relatorio, janela.precos()), *janela.resumo()); !d.isEmpty())
             return d;
         // A step is offered only once the step before it was confirmed.
         const std::pair<const char*, bool> etapas[] = {

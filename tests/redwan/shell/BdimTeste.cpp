@@ -12,6 +12,7 @@
 #include "Pausa.h"
 #include "TFDimensionamentoArmadura.h"
 #include "TFclasseRedwa.h"
+#include "TFcustos.h"
 #include "TFfabricante.h"
 #include "TFgeometria.h"
 #include "TFormDimensionamento.h"
@@ -85,7 +86,8 @@ private:
     QString resultado(int k) { return principal().resumo()->linha(PainelResultados, k); }
     QStringList linhasResultados()
     {
-        return {resultado(3), resultado(4), resultado(6), resultado(7), resultado(9), resultado(10)};
+        return {resultado(3),  resultado(4),  resultado(6),  resultado(7), resultado(9),
+                resultado(10), resultado(11), resultado(12), resultado(13)};
     }
 
     static void clicar(QDialog& janela, const char* botao)
@@ -239,9 +241,13 @@ private slots:
     {
         QVERIFY(!cmd("Bsav")->isEnabled() && !cmd("BrelD")->isEnabled());
         projetoExemplo(0);
+        // Steel 1,47·(π·1,08 + 0,24) + 3,73·(π·1,08 + 0,40) = 19,49 kg; concrete
+        // π/4·(1,2² − 1,0²) = 0,3456 m³; 0,3456·550 + 19,49·9,50 = 375,20.
         QCOMPARE(linhasResultados(),
                  (QStringList{"Momento Fletor = 14,50 kN.m", "As = 4,90 cm²/m", "Momento Fletor = 9,01 kN.m",
-                              "As = 4,47 cm²/m", "Interna = MF 138 + MF 396", "Externa = ----"}));
+                              "As = 4,47 cm²/m", "Interna = MF 138 + MF 396", "Externa = ----",
+                              "Aço: 19,49 kg (interna 19,49)", "Concreto: 0,346 m³",
+                              "Custo: R$ 375,20 por metro"}));
         QVERIFY(cmd("Bsav")->isEnabled() && cmd("BrelD")->isEnabled());
         // Two cages: the new run replaces every line.
         parametros(QString(), 1);
@@ -249,8 +255,28 @@ private slots:
         dimensionar([](QDialog& d) { clicar(d, "BotaoConfirma"); });
         QCOMPARE(linhasResultados(),
                  (QStringList{"Momento Fletor = 14,50 kN.m", "As = 4,43 cm²/m", "Momento Fletor = 9,01 kN.m",
-                              "As = 1,87 cm²/m", "Interna = MF 113 + MF 396", "Externa = MF 196"}));
+                              "As = 1,87 cm²/m", "Interna = MF 113 + MF 396", "Externa = MF 196",
+                              "Aço: 26,12 kg (interna 18,57; externa 7,55)", "Concreto: 0,346 m³",
+                              "Custo: R$ 438,19 por metro"}));
         QVERIFY(cmd("Bsav")->isEnabled() && cmd("BrelD")->isEnabled());
+
+        // New prices reprice the summary at once: 0,3456·612,50 + 26,12·19,00.
+        modal->roteiro.append([](QDialog& d) {
+            auto& c = static_cast<TFcustos&>(d);
+            c.EditPrecoConcreto->setText(QStringLiteral("612,50"));
+            c.EditPrecoAco->setText(QStringLiteral("19"));
+            clicar(d, "BotaoConfirma");
+        });
+        cmd("Bcus")->trigger();
+        QVERIFY(modal->roteiro.isEmpty());
+        QCOMPARE(principal().resumo()->linha(PainelParametros, 12), QStringLiteral("Concreto: R$ 612,50 por m³"));
+        QCOMPARE(principal().resumo()->linha(PainelParametros, 13), QStringLiteral("Aço: R$ 19,00 por kg"));
+        QCOMPARE(resultado(13), QStringLiteral("Custo: R$ 707,91 por metro"));
+        QCOMPARE(QString::fromStdString(principal().resultados().textos.Custo), resultado(13));
+        // Withdrawn results take their cost lines with them; the prices stay.
+        parametros(QStringLiteral("110"), 1);
+        QCOMPARE(linhasResultados().mid(6), (QStringList{"Aço: ", "Concreto: ", "Custo: "}));
+        QCOMPARE(principal().resumo()->linha(PainelParametros, 13), QStringLiteral("Aço: R$ 19,00 por kg"));
     }
 
     void fecharDaJanela_data()
@@ -289,8 +315,8 @@ private slots:
         QCOMPARE(confirmado, publica ? 1 : 0);
         QCOMPARE(cmd("Bsav")->isEnabled(), publica);
         QCOMPARE(cmd("BrelD")->isEnabled(), publica);
-        const QStringList prefixos{"Momento Fletor = ", "As = ", "Momento Fletor = ",
-                                   "As = ", "Interna = ", "Externa = "};
+        const QStringList prefixos{"Momento Fletor = ", "As = ", "Momento Fletor = ", "As = ", "Interna = ",
+                                   "Externa = ", "Aço: ", "Concreto: ", "Custo: "};
         QCOMPARE(linhasResultados(), publica ? publicadas : prefixos);
         // The window's texts stay as shown either way.
         QCOMPARE(QString::fromStdString(principal().resultados().textos.Pint), QStringLiteral("MF 138 + MF 396"));
@@ -370,7 +396,7 @@ private slots:
     {
         QStringList l;
         for (PainelRedwan p : {PainelGeometria, PainelParametros, PainelResultados})
-            for (int k = 1; k <= 10; ++k)
+            for (int k = 1; k <= linhasPorPainelRedwan; ++k)
                 l << principal().resumo()->linha(p, k);
         return l;
     }

@@ -341,7 +341,7 @@ private slots:
         const ResumoRedwan inicial = resumoInicialRedwan();
         for (PainelRedwan painel : {PainelGeometria, PainelParametros, PainelResultados}) {
             const auto linhas = linhasPainel(inicial, painel);
-            for (int k = 1; k <= 10; ++k)
+            for (int k = 1; k <= linhasPorPainelRedwan; ++k)
                 for (int i = 0; i < static_cast<int>(linhas[k - 1].textos.size()); ++i)
                     QCOMPARE(linha(painel, k, i), QString::fromStdString(linhas[k - 1].textos[i]));
         }

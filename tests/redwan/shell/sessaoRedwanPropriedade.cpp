@@ -31,7 +31,7 @@ std::vector<std::string> textos(const ResumoRedwan& r)
     return {r.finalidade,        r.tipoTubo,     r.diametro,      r.comprimento, r.classe,      r.carga,
             r.fck,               r.tipoArmadura, r.dInt,          r.dExt,        r.espessura,   r.gamaS,
             r.gamaC,             r.momentoCoroamento, r.asCoroamento, r.momentoFlanco, r.asFlanco, r.telaInterna,
-            r.telaExterna};
+            r.telaExterna,       r.aco,          r.concreto,      r.custo,       r.precoConcreto, r.precoAco};
 }
 
 struct Sessao {
