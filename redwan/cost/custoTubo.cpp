@@ -24,6 +24,11 @@ std::string formatarMoeda(double valor)
     return (valor < 0.0 && formatar2(std::fabs(valor)) != "0,00" ? "−R$ " : "R$ ") + texto;
 }
 
+std::string textoPrecos(const PrecosCusto& p)
+{
+    return "concreto a " + formatarMoeda(p.concreto) + "/m³, aço a " + formatarMoeda(p.aco) + "/kg";
+}
+
 TextosCusto textosCusto(const QuantidadesTubo& q, double custo)
 {
     TextosCusto t;

@@ -16,6 +16,9 @@ double custoTubo(const QuantidadesTubo& q, const PrecosCusto& p, MemoriaCalculo*
 // "R$ 1.234,56": two decimals, a dot between thousands.
 std::string formatarMoeda(double valor);
 
+// The prices a cost was computed at: "concreto a R$ 550,00/m³, aço a R$ 9,50/kg".
+std::string textoPrecos(const PrecosCusto& p);
+
 struct TextosCusto {
     std::string aco, concreto, custo;
 };

@@ -72,8 +72,7 @@ LinhasDetalhe detalhesCelula(const TabelaLinha& t, const CelulaLinha& c)
         auto valor = [](const std::string& linha) { return linha.substr(linha.find(": ") + 2); };
         d.push_back({"Aço:", valor(tc.aco)});
         d.push_back({"Concreto:", valor(tc.concreto)});
-        d.push_back({"Custo:", valor(tc.custo) + " (concreto a " + formatarMoeda(t.precos.concreto) + "/m³, aço a "
-                                   + formatarMoeda(t.precos.aco) + "/kg)"});
+        d.push_back({"Custo:", valor(tc.custo) + " (" + textoPrecos(t.precos) + ")"});
     }
     if (c.paredeBuscada)
         d.push_back({"Menor espessura que passa:", textoParede(c)});

@@ -2,6 +2,7 @@
 
 #include "bandasRelatorio.h"
 #include "cabecalhoRelatorioRedwan.h"
+#include "custoTubo.h"
 #include "dadosRelatorioDimensionamento.h"
 
 namespace {
@@ -169,17 +170,20 @@ BandaRelatorio bandaResultados(const TextosResultados& r, const Medidas& m)
     return b;
 }
 
-// What one metre of the pipe takes and costs, under its meshes; nothing
-// when the results were not priced.
-BandaRelatorio bandaCusto(const TextosResultados& r, const Medidas& m)
+// What one metre of the pipe takes and costs, under its meshes, and the
+// prices it was costed at; nothing when the results were not priced.
+BandaRelatorio bandaCusto(const TextosResultados& r, const PrecosCusto& precos, const Medidas& m)
 {
     if (r.Custo.empty())
         return BandaRelatorio{0};
     BandaRelatorio b{4 * m.passo + m.folga};
     adicionarTexto(b, 0, 0, "Aço, concreto e custo por metro de tubo:", estiloSubtitulo);
+    // "Aço: 26,12 kg (…)": the caption as the other results print theirs.
     int y = 0;
-    for (const std::string* linha : {&r.Aco, &r.Concreto, &r.Custo})
-        adicionarTexto(b, recuo, y += m.passo, *linha, estiloValor);
+    for (const std::string& linha : {r.Aco, r.Concreto, r.Custo + " (" + textoPrecos(precos) + ")"}) {
+        const std::size_t fim = linha.find(": ");
+        adicionarLinhaPares(b, y += m.passo, {{recuo, linha.substr(0, fim + 1), linha.substr(fim + 2)}});
+    }
     return b;
 }
 
@@ -250,7 +254,7 @@ LayoutRelatorio montarRelatorioDimensionamento(const DadosRelatorioDimensionamen
     l.bandas.push_back(bandaArmadura(p.parametros, m));
     l.bandas.push_back(bandaResultados(d.resultados, m));
     if (!d.resultados.Custo.empty())
-        l.bandas.push_back(bandaCusto(d.resultados, m));
+        l.bandas.push_back(bandaCusto(d.resultados, d.precos, m));
     if (comFabricante) {
         l.bandas.back().quebraPagina = true; // page 2 opens with its marker
         l.bandas.push_back(bandaPagina(l, "pagina 2 de 2"));

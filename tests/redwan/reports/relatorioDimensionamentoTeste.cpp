@@ -3,6 +3,7 @@
 #include "dadosRelatorioDimensionamento.h" // first: it keeps the two colour headers apart
 
 #include "ExportacaoPdf.h"
+#include "custoTubo.h"
 #include "FonteRelatorio.h"
 #include "dimensionamento.h"
 #include "entradaProjeto.h"
@@ -17,14 +18,18 @@
 
 namespace {
 
-// The texts the results window shows after designing this project.
-TextosResultados projetar(const ProjetoRedwan& p)
+// The texts the results window shows after designing this project, priced
+// when there are prices.
+TextosResultados projetar(const ProjetoRedwan& p, const PrecosCusto* precos = nullptr)
 {
     EstadoDimensionamento e;
     const ExecucaoDimensionamento x = executarDimensionamento(entradaDoProjeto(p), e);
     if (x.desfecho != Desfecho::Resultados)
         qFatal("%s", x.mensagem.c_str());
-    return textosResultados(x.resultado);
+    TextosResultados t = textosResultados(x.resultado);
+    if (precos)
+        completarTextosCusto(t, x.resultado, *precos);
+    return t;
 }
 
 // 600 mm stormwater PA2 with one cage (the defaults otherwise).
@@ -50,7 +55,8 @@ DadosRelatorioDimensionamento dadosDuplo()
     p.geometria = {finalidadeEsgoto, 0, 7, 1};
     p.classe = {4, 3, "190,00", "190,00"};
     p.parametros = {"35,00", armaduraDupla, "3,5", "2,5", "120", "1,15", "1,40"};
-    d.resultados = projetar(p);
+    d.precos = {612.5, 10.25};
+    d.resultados = projetar(p, &d.precos);
     d.fabricante = {"   Tubos Sul Ltda.", "12.345.678/0001-90", " Rua das Acácias", "120", " Centro", "Goiânia",
                     "GO", "74000-000", " (62) 3200-0000", "(62) 99999-0000", "vendas@tubossul.com.br", true};
     return d;
@@ -198,7 +204,13 @@ private slots:
             "Tela Interna = |MF ",
             "|pagina 2 de 2|Verificações:|Armadura máxima =|",
         });
-        verificarContem(t, {("Tela Externa = |" + d.resultados.Pext + "|pagina 2 de 2").c_str(),
+        // The cost closes page 1 with the prices it was computed at; the
+        // concrete is π/4·(1,24² − 1,00²) = 0,422 m³.
+        const auto valor = [](const std::string& linha) { return linha.substr(linha.find(": ") + 2); };
+        verificarContem(t, {("Tela Externa = |" + d.resultados.Pext + "|Aço, concreto e custo por metro de tubo:|Aço:|"
+                             + valor(d.resultados.Aco) + "|Concreto:|0,422 m³|Custo:|" + valor(d.resultados.Custo)
+                             + " (concreto a R$ 612,50/m³, aço a R$ 10,25/kg)|pagina 2 de 2")
+                                .c_str(),
                             ("Armadura externa mínima para atender situações transitórias =|" + d.resultados.Label19).c_str()});
         QVERIFY(d.resultados.Pext != "----");
         std::vector<std::string> logos;
