@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -76,6 +77,16 @@ int executarCalculoRede(int argc, char* argv[])
     if (!leitura.ok)
         return falha(a.rede + ": " + leitura.erro);
 
+    // The stretch whose sheet is asked for, by name, before anything is written.
+    int trecho = -1;
+    if (!a.trecho.empty()) {
+        const auto achado = std::find_if(leitura.trechos.begin(), leitura.trechos.end(),
+                                         [&](const EntradaTrecho& e) { return e.trecho == a.trecho; });
+        if (achado == leitura.trechos.end())
+            return falha("o trecho " + a.trecho + " não está em " + a.rede);
+        trecho = static_cast<int>(achado - leitura.trechos.begin());
+    }
+
     RedeTubulacoes rede;
     rede.entradas = leitura.trechos;
     rede.vala = a.vala;
@@ -115,9 +126,11 @@ int executarCalculoRede(int argc, char* argv[])
             status = falha(std8(erro));
     }
     if (a.memoria) {
+        if (trecho >= 0 && !rede.resultados[static_cast<std::size_t>(trecho)].classificado)
+            status = falha("o trecho " + a.trecho + " não tem classe: a memória de cálculo segue sem a sua folha");
         const QString pasta = a.pastaPdf.empty() ? QDir::currentPath() : qt(a.pastaPdf);
         const QString pdf = QDir(pasta).filePath(nomeRede + QStringLiteral("-memoria-rede.pdf"));
-        if (QString motivo; !exportarPdf(montarMemoriaRede(projeto.projeto, rede, momento), pdf, &motivo))
+        if (QString motivo; !exportarPdf(montarMemoriaRede(projeto.projeto, rede, momento, trecho), pdf, &motivo))
             status = falha("não foi possível gravar a memória de cálculo " + std8(pdf) + ": " + std8(motivo));
     }
     return status;

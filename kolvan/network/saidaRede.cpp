@@ -24,6 +24,7 @@ ArgumentosRede lerArgumentosRede(const std::vector<std::string>& argumentos)
                              : arg == "--pdf" ? &a.pastaPdf
                              : arg == "--xlsx" ? &a.xlsx
                              : arg == "--perfis" ? &a.pastaPerfis
+                             : arg == "--trecho" ? &a.trecho
                                                : nullptr;
         double* numeroDestino = arg == "--lastro" ? &a.vala.lastro
                               : arg == "--escoramento-acima" ? &a.vala.escoramentoAcima
@@ -45,7 +46,9 @@ ArgumentosRede lerArgumentosRede(const std::vector<std::string>& argumentos)
             ++i;
         } else if (destino) {
             if (i + 1 >= argumentos.size() || argumentos[i + 1].empty()) {
-                a.erro = arg + " pede " + (arg == "--pdf" || arg == "--perfis" ? "a pasta" : "o arquivo");
+                a.erro = arg + " pede " + (arg == "--pdf" || arg == "--perfis" ? "a pasta"
+                                           : arg == "--trecho"                    ? "o nome do trecho"
+                                                                                  : "o arquivo");
                 return a;
             }
             *destino = argumentos[++i];
@@ -74,6 +77,8 @@ ArgumentosRede lerArgumentosRede(const std::vector<std::string>& argumentos)
         a.erro = "falta --projeto com o projeto de onde vêm os parâmetros";
     else if ((a.perfisSvg || a.perfisDxf) && a.pastaPerfis.empty())
         a.erro = std::string(a.perfisSvg ? "--svg" : "--dxf") + " pede --perfis com a pasta dos perfis";
+    else if (!a.trecho.empty() && !a.memoria)
+        a.erro = "--trecho pede --memoria: a memória do trecho segue a da rede";
     a.ok = a.erro.empty();
     return a;
 }

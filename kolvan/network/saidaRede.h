@@ -23,6 +23,7 @@ struct ArgumentosRede {
     ParametrosVala vala;  // --lastro, --escoramento-acima, --empolamento
     std::string projetoDaRede; // the .kvn given as --rede: `rede` is the network saved beside it
     bool memoria = false; // the network's calculation sheet, REDE-memoria-rede.pdf
+    std::string trecho;   // with `memoria`: the stretch whose whole sheet follows the table
     bool ajuda = false;   // -h or --help: the usage, and nothing else
     std::string erro;
 };
@@ -31,14 +32,15 @@ struct ArgumentosRede {
 bool pedeRede(const std::vector<std::string>& argumentos);
 ArgumentosRede lerArgumentosRede(const std::vector<std::string>& argumentos);
 inline constexpr const char* usoRede =
-    "kolvan-calc --rede REDE.csv|REDE.xml|REDE.inp --projeto BASE.kvn [--csv] [--memoria] [--pdf PASTA] [--xlsx ARQUIVO] "
-    "[--lastro E] [--escoramento-acima H] [--empolamento F] [--perfis PASTA [--svg] [--dxf]]\n"
+    "kolvan-calc --rede REDE.csv|REDE.xml|REDE.inp --projeto BASE.kvn [--csv] [--memoria [--trecho NOME]] [--pdf PASTA] "
+    "[--xlsx ARQUIVO] [--lastro E] [--escoramento-acima H] [--empolamento F] [--perfis PASTA [--svg] [--dxf]]\n"
     "       kolvan-calc --rede NOME.kvn [opções]";
 // What --rede --help prints.
 inline constexpr const char* ajudaRede =
     "Classe de resistência de cada trecho de uma rede de tubulações, com os parâmetros de um projeto do Kolvan.\n"
-    "uso: kolvan-calc --rede REDE.csv|REDE.xml|REDE.inp --projeto BASE.kvn [--csv] [--memoria] [--pdf PASTA] [--xlsx ARQUIVO]\n"
-    "                 [--lastro E] [--escoramento-acima H] [--empolamento F] [--perfis PASTA [--svg] [--dxf]]\n"
+    "uso: kolvan-calc --rede REDE.csv|REDE.xml|REDE.inp --projeto BASE.kvn [--csv] [--memoria [--trecho NOME]] [--pdf PASTA]\n"
+    "                 [--xlsx ARQUIVO] [--lastro E] [--escoramento-acima H] [--empolamento F]\n"
+    "                 [--perfis PASTA [--svg] [--dxf]]\n"
     "     kolvan-calc --rede NOME.kvn [opções]   (a rede salva ao lado do projeto, em NOME-rede.csv)\n"
     "\n"
     "Opções:\n"
@@ -48,6 +50,8 @@ inline constexpr const char* ajudaRede =
     "  --csv                   uma linha por trecho, campos separados por ';'\n"
     "  --memoria               grava a memória de cálculo da rede, REDE-memoria-rede.pdf, na pasta de --pdf\n"
     "                          (ou na pasta atual)\n"
+    "  --trecho NOME           com --memoria, a memória do projeto do trecho NOME (o primeiro com esse nome)\n"
+    "                          na sua altura de terra governante, depois da tabela dos trechos\n"
     "  --pdf PASTA             grava o relatório da rede nesta pasta\n"
     "  --xlsx ARQUIVO          grava a planilha dos trechos e dos quantitativos\n"
     "  --lastro E              espessura do lastro da base classe B, em m (0,10)\n"

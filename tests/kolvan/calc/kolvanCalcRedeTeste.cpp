@@ -36,7 +36,8 @@ private slots:
         const QString pdf = pasta.filePath(QStringLiteral("pdf"));
         const QString xlsx = pasta.filePath(QStringLiteral("rede.xlsx"));
         const Execucao e = kolvanCalc({QStringLiteral("--rede"), exemploCsv, QStringLiteral("--projeto"), base,
-                                       QStringLiteral("--memoria"), QStringLiteral("--pdf"), pdf,
+                                       QStringLiteral("--memoria"), QStringLiteral("--trecho"), QStringLiteral("T-02"),
+                                       QStringLiteral("--pdf"), pdf,
                                        QStringLiteral("--xlsx"), xlsx});
         QCOMPARE(e.status, 1); // the example has stretches without a class
         QVERIFY2(!e.erro.contains(QStringLiteral("kolvan-calc:")), qPrintable(e.erro));
@@ -70,7 +71,8 @@ private slots:
         const QString folha = QString::fromUtf8(memoria.readAllStandardOutput()).simplified();
         for (const char* esperado : {"MEMÓRIA DE CÁLCULO DA REDE", "Regra de classificação dos trechos",
                                      "múltiplo de 0,05 m", "30 trechos; sem classe: 5 trechos.", "T-01", "T-30",
-                                     "Sem classe: hs = ", "hs gov.", "(kN/m)", "Projetista:", "ART nº"})
+                                     "Sem classe: hs = ", "hs gov.", "(kN/m)", "Projetista:", "ART nº",
+                                     "Memória do trecho T-02 na altura de terra governante hs = "})
             QVERIFY2(folha.contains(QString::fromUtf8(esperado)), esperado);
 
         const Execucao xml = kolvanCalc({QStringLiteral("--csv"), QStringLiteral("--rede"), exemploXml,
@@ -117,6 +119,12 @@ private slots:
              QStringLiteral("kolvan-calc: ") + ruim + QStringLiteral(": Linha 3: o arquivo não é um XML válido")},
             {{QStringLiteral("--rede"), exemploCsv, QStringLiteral("--projeto"), pasta.filePath(QStringLiteral("nada.kvn"))},
              1, QStringLiteral("kolvan-calc: ")},
+            {{QStringLiteral("--rede"), exemploCsv, QStringLiteral("--projeto"), base, QStringLiteral("--trecho"),
+              QStringLiteral("T-01")},
+             2, QStringLiteral("kolvan-calc: --trecho pede --memoria")},
+            {{QStringLiteral("--rede"), exemploCsv, QStringLiteral("--projeto"), base, QStringLiteral("--memoria"),
+              QStringLiteral("--trecho"), QStringLiteral("T-99")},
+             1, QStringLiteral("kolvan-calc: o trecho T-99 não está em ") + exemploCsv},
         };
         for (const Caso& c : casos) {
             const Execucao e = kolvanCalc(c.args);
