@@ -50,22 +50,19 @@ void prepararImpressora(QPrinter& impressora, const LayoutRelatorio& layout)
     impressora.setDocName(qt(layout.titulo));
 }
 
-int visualizarRelatorio(const LayoutRelatorio& layout, QWidget* pai)
+int visualizarImpressao(QPrinter& impressora, const QString& titulo, int larguraMaxima,
+                        const std::function<void(QPrinter*)>& pintar,
+                        const std::function<void(QWidget*)>& salvarPdf, QWidget* pai)
 {
-    const RelatorioPaginado relatorio = paginarRelatorio(layout, medidorQt());
-    QPrinter impressora(QPrinter::HighResolution);
-    prepararImpressora(impressora, layout);
-
     QPrintPreviewDialog janela(&impressora, pai);
     janela.setObjectName(QStringLiteral("VisualizacaoRelatorio"));
-    janela.setWindowTitle(QStringLiteral("Visualização do relatório"));
+    janela.setWindowTitle(titulo);
     // Tall enough to read a whole page at the fitted zoom.
     if (const QScreen* tela = QGuiApplication::primaryScreen()) {
         const QRect area = tela->availableGeometry();
-        janela.resize(std::min(area.width(), 900), area.height() * 9 / 10);
+        janela.resize(std::min(area.width(), larguraMaxima), area.height() * 9 / 10);
     }
-    QObject::connect(&janela, &QPrintPreviewDialog::paintRequested, &janela,
-                     [&relatorio](QPrinter* destino) { pintarRelatorio(relatorio, *destino); });
+    QObject::connect(&janela, &QPrintPreviewDialog::paintRequested, &janela, pintar);
     if (auto* barra = janela.findChild<QToolBar*>()) {
         barra->addSeparator();
         QAction* pdf = barra->addAction(janela.style()->standardIcon(QStyle::SP_DialogSaveButton),
@@ -73,10 +70,21 @@ int visualizarRelatorio(const LayoutRelatorio& layout, QWidget* pai)
         pdf->setObjectName(QStringLiteral("SalvarPdf"));
         pdf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
         pdf->setToolTip(QStringLiteral("Salvar em PDF"));
-        QObject::connect(pdf, &QAction::triggered, &janela, [&layout, &janela] { salvarEmPdf(layout, &janela); });
+        QObject::connect(pdf, &QAction::triggered, &janela, [&salvarPdf, &janela] { salvarPdf(&janela); });
         // Its caption beside the picture, where a user looks for it.
         if (auto* botao = qobject_cast<QToolButton*>(barra->widgetForAction(pdf)))
             botao->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     }
     return executarModal(janela);
+}
+
+int visualizarRelatorio(const LayoutRelatorio& layout, QWidget* pai)
+{
+    const RelatorioPaginado relatorio = paginarRelatorio(layout, medidorQt());
+    QPrinter impressora(QPrinter::HighResolution);
+    prepararImpressora(impressora, layout);
+    return visualizarImpressao(
+        impressora, QStringLiteral("Visualização do relatório"), 900,
+        [&relatorio](QPrinter* destino) { pintarRelatorio(relatorio, *destino); },
+        [&layout](QWidget* janela) { salvarEmPdf(layout, janela); }, pai);
 }

@@ -5,8 +5,19 @@
 
 #include "layoutRelatorio.h"
 
+#include <QString>
+#include <functional>
+
 class QPrinter;
 class QWidget;
+
+// The preview every printed output shares: Qt's print preview on
+// `impressora`, titled, as wide as the screen up to `larguraMaxima`, painting
+// through `pintar`, and "Salvar em PDF" (Ctrl+E) calling `salvarPdf` with the
+// preview as parent. Shown modally through executarModal.
+int visualizarImpressao(QPrinter& impressora, const QString& titulo, int larguraMaxima,
+                        const std::function<void(QPrinter*)>& pintar,
+                        const std::function<void(QWidget*)>& salvarPdf, QWidget* pai);
 
 // The printer a report starts with: A4 portrait, the whole sheet addressable
 // (the report keeps its own margins), the report's title as the job name.

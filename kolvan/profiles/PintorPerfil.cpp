@@ -2,33 +2,26 @@
 
 #include "DialogosArquivo.h"
 #include "ArquivoLinhas.h"
-#include "ExecucaoModal.h"
 #include "Figuras.h"
 #include "Mensagens.h"
 #include "TextoQt.h"
+#include "VisualizacaoRelatorio.h"
 #include "dxfPerfil.h"
 #include "windows1252.h"
 
-#include <QAction>
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
-#include <QScreen>
-#include <QStyle>
 #include <QSvgGenerator>
-#include <QToolBar>
-#include <QToolButton>
 #include <algorithm>
 #include <cmath>
 
@@ -231,27 +224,10 @@ int visualizarPerfis(const PerfisRede& perfis, QWidget* pai)
 {
     QPrinter impressora(QPrinter::HighResolution);
     prepararA3(impressora);
-    QPrintPreviewDialog janela(&impressora, pai);
-    janela.setObjectName(QStringLiteral("VisualizacaoRelatorio"));
-    janela.setWindowTitle(QStringLiteral("Visualização dos perfis longitudinais"));
-    if (const QScreen* tela = QGuiApplication::primaryScreen()) {
-        const QRect area = tela->availableGeometry();
-        janela.resize(std::min(area.width(), 1280), area.height() * 9 / 10);
-    }
-    QObject::connect(&janela, &QPrintPreviewDialog::paintRequested, &janela,
-                     [&perfis](QPrinter* destino) { pintarFolhasPerfil(perfis.folhas, *destino); });
-    if (auto* barra = janela.findChild<QToolBar*>()) {
-        barra->addSeparator();
-        QAction* pdf = barra->addAction(janela.style()->standardIcon(QStyle::SP_DialogSaveButton),
-                                        QStringLiteral("Salvar em PDF"));
-        pdf->setObjectName(QStringLiteral("SalvarPdf"));
-        pdf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-        pdf->setToolTip(QStringLiteral("Salvar em PDF"));
-        QObject::connect(pdf, &QAction::triggered, &janela, [&perfis, &janela] { salvarEmPdf(perfis, &janela); });
-        if (auto* botao = qobject_cast<QToolButton*>(barra->widgetForAction(pdf)))
-            botao->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    }
-    return executarModal(janela);
+    return visualizarImpressao(
+        impressora, QStringLiteral("Visualização dos perfis longitudinais"), 1280,
+        [&perfis](QPrinter* destino) { pintarFolhasPerfil(perfis.folhas, *destino); },
+        [&perfis](QWidget* janela) { salvarEmPdf(perfis, janela); }, pai);
 }
 
 EscalasPerfil lerEscalasPerfis()
