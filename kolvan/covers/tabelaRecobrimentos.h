@@ -10,6 +10,7 @@
 // compares them. Covers run from 0,60 to 20,00 m at every centimetre.
 
 #include "ProjetoTubo.h"
+#include "corClasse.h"
 #include "selecaoClasse.h"
 
 #include <string>
@@ -76,13 +77,6 @@ const std::vector<int>& coberturasClassePorCobertura();
 // no reinforced pipe.
 std::string classePorCobertura(const DiametroRecobrimento& d, int cm);
 inline constexpr const char* semClasseCobertura = "—";
-
-// The colour of a class in the tables and the chart (r, g, b), strong for
-// the lines and light for the cells and bands.
-struct CorClasse {
-    unsigned char r = 0, g = 0, b = 0;
-};
-CorClasse corClasse(const std::string& classe, bool clara);
 
 // The rule, as the report and the window state it.
 const std::string& regraTabelaRecobrimentos();

@@ -2,6 +2,7 @@
 
 #include "TextoQt.h"
 #include "colunasRede.h"
+#include "corClasse.h"
 
 #include <QBrush>
 #include <QColor>
@@ -153,12 +154,20 @@ QVariant ModeloRede::data(const QModelIndex& indice, int papel) const
         if (!r.classificado)
             return QBrush(vermelho);
         return {};
-    case Qt::BackgroundRole:
+    case Qt::BackgroundRole: {
         if (!r.classificado)
             return QBrush(fundoVermelho);
-        if (!colunaEntrada(coluna))
+        if (colunaEntrada(coluna))
+            return {};
+        // The class columns in the colours of the cover table.
+        const std::string classe = coluna < colunaVala(ColunaVala::ProfundidadeMedia)
+                                       ? classeDaColuna(r, static_cast<ColunaResultado>(coluna - numeroColunasTrecho))
+                                       : std::string();
+        if (classe.empty())
             return QBrush(QColor(240, 240, 240));
-        return {};
+        const CorClasse cor = corClasse(classe, true);
+        return QBrush(QColor(cor.r, cor.g, cor.b));
+    }
     case Qt::ToolTipRole:
         if (!r.classificado)
             return qt(r.mensagem);

@@ -104,6 +104,18 @@ std::string textoResultado(const ResultadoTrecho& r, ColunaResultado c)
     }
 }
 
+std::string classeDaColuna(const ResultadoTrecho& r, ColunaResultado c)
+{
+    if (!r.classificado)
+        return {};
+    switch (c) {
+    case ColunaResultado::ClasseArmado: return r.classeArmado;
+    case ColunaResultado::ClasseSimples: return r.classeSimples;
+    case ColunaResultado::Classe: return r.classeArmado.empty() ? r.classeSimples : r.classeArmado;
+    default: return {};
+    }
+}
+
 const std::string& regraClassificacaoRede()
 {
     static const std::string regra =

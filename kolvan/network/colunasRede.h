@@ -40,5 +40,11 @@ std::string textoVala(const ResultadoTrecho& r, ColunaVala c);
 // The class as the result window shows it, without its leading blank.
 std::string textoClasse(const ResultadoTrecho& r);
 
+// The class a result column is coloured by: its own class in the class
+// columns ("Classe" takes the reinforced one, or the simple one of a pipe
+// without reinforced classes), empty elsewhere and for a stretch without a
+// class.
+std::string classeDaColuna(const ResultadoTrecho& r, ColunaResultado c);
+
 // The rule a stretch is classed by, as the report and the README state it.
 const std::string& regraClassificacaoRede();

@@ -460,6 +460,19 @@ void TFormRedeTeste::comportamentosDaTabela()
         QCOMPARE(m.data(m.index(t04, c), Qt::BackgroundRole).value<QBrush>().color(), QColor(255, 228, 228));
     QCOMPARE(celula(m, t04, colunaClasse()),
              QStringLiteral("hs = 0,55 m (entre 3,03 e 0,45 m): A altura mínima de terra deverá ser 0,60 m"));
+    // A classed stretch's class cells take the cover table's colours; its other results stay grey.
+    const int armado = ModeloRede::colunaResultado(static_cast<int>(ColunaResultado::ClasseArmado));
+    const int simples = ModeloRede::colunaResultado(static_cast<int>(ColunaResultado::ClasseSimples));
+    const int w = ModeloRede::colunaResultado(static_cast<int>(ColunaResultado::W));
+    QCOMPARE(celula(m, 0, armado), QStringLiteral("PA2")); // T-01, 400 mm: no simple class covers it
+    QCOMPARE(celula(m, 0, simples), QString());
+    const auto fundo = [&m](int coluna) {
+        return m.data(m.index(0, coluna), Qt::BackgroundRole).value<QBrush>().color();
+    };
+    QCOMPARE(fundo(armado), QColor(250, 240, 180));
+    QCOMPARE(fundo(colunaClasse()), QColor(250, 240, 180));
+    QCOMPARE(fundo(simples), QColor(240, 240, 240));
+    QCOMPARE(fundo(w), QColor(240, 240, 240));
     // A text its column cuts shows whole in the tooltip; one that fits, none.
     const QFontMetrics medida(janela.font());
     const QModelIndex nome = m.index(t18, 0);
