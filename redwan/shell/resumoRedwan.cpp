@@ -70,21 +70,16 @@ void atualizarResultadosResumo(ResumoRedwan& r, const ResultadosResumo& s)
     r.asFlanco = "As = " + s.asFlanco;
     r.telaInterna = "Interna = " + s.telaInterna;
     r.telaExterna = "Externa = " + s.telaExterna;
-    // Results whose meshes the design does not find again are not priced.
-    r.aco = s.aco.empty() ? "Aço: ----" : s.aco;
-    r.concreto = s.concreto.empty() ? "Concreto: ----" : s.concreto;
-    r.custo = s.custo.empty() ? "Custo: ----" : s.custo;
-    r.comResultados = true;
+    // Results whose meshes the design does not find again are not priced;
+    // without results there is nothing to price.
+    r.comResultados = !s.telaInterna.empty();
+    const std::string semCusto = r.comResultados ? "----" : "";
+    r.aco = s.aco.empty() ? "Aço: " + semCusto : s.aco;
+    r.concreto = s.concreto.empty() ? "Concreto: " + semCusto : s.concreto;
+    r.custo = s.custo.empty() ? "Custo: " + semCusto : s.custo;
 }
 
-void limparResultadosResumo(ResumoRedwan& r)
-{
-    atualizarResultadosResumo(r, ResultadosResumo{});
-    r.aco = "Aço: ";
-    r.concreto = "Concreto: ";
-    r.custo = "Custo: ";
-    r.comResultados = false;
-}
+void limparResultadosResumo(ResumoRedwan& r) { atualizarResultadosResumo(r, ResultadosResumo{}); }
 
 namespace {
 LinhaResumoRedwan uma(const std::string& texto) { return {{texto}, false, false}; }

@@ -31,7 +31,7 @@ struct ResumoRedwan {
     // Design results.
     std::string momentoCoroamento, asCoroamento, momentoFlanco, asFlanco, telaInterna, telaExterna;
     std::string aco, concreto, custo;
-    bool comResultados = false; // the result lines show a design
+    bool comResultados = false; // the result lines show a design (it has its meshes)
 };
 
 // The result texts the results window confirms. The three cost lines come
