@@ -64,6 +64,15 @@ int larguraCelula(const std::vector<Coluna>& colunas, const LinhaTabela& l, std:
     return largura - antes - 2;
 }
 
+// The style of a body cell: a text or a number, in the row's weight and colour.
+EstiloTexto estiloCelulaDe(const LinhaTabela& l, bool texto)
+{
+    EstiloTexto estilo = texto ? estiloCelulaTexto : estiloCelula;
+    estilo.negrito = l.negrito;
+    estilo.cor = l.cor;
+    return estilo;
+}
+
 // Lines the row takes: its tallest cell's.
 int linhasDaLinha(const std::vector<Coluna>& colunas, const LinhaTabela& l)
 {
@@ -74,8 +83,7 @@ int linhasDaLinha(const std::vector<Coluna>& colunas, const LinhaTabela& l)
         int antes = 0;
         bool texto = false;
         const int largura = larguraCelula(colunas, l, c, antes, texto);
-        EstiloTexto estilo = texto ? estiloCelulaTexto : estiloCelula;
-        estilo.negrito = l.negrito;
+        const EstiloTexto estilo = estiloCelulaDe(l, texto);
         linhas = std::max(linhas, quebrarLinhas(l.textos[c], largura, estilo, medidorFolgado()).size());
     }
     return static_cast<int>(linhas);
@@ -90,9 +98,7 @@ int adicionarLinhaTabela(BandaRelatorio& b, int y, const std::vector<Coluna>& co
         int antes = 0;
         bool texto = false;
         const int largura = larguraCelula(colunas, l, c, antes, texto);
-        EstiloTexto estilo = texto ? estiloCelulaTexto : estiloCelula;
-        estilo.negrito = l.negrito;
-        estilo.cor = l.cor;
+        EstiloTexto estilo = estiloCelulaDe(l, texto);
         if (l.cabecalho) {
             estilo.tamanho = estiloCabecalhoTabela.tamanho;
             estilo.negrito = true;
