@@ -4,7 +4,6 @@
 
 #include "Figuras.h"
 
-#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>

@@ -21,14 +21,13 @@
 
 int main(int argc, char* argv[])
 {
-    for (int i = 1; i < argc; ++i)
-        if (std::string(argv[i]) == "--rede")
-            return executarCalculoRede(argc, argv);
-    for (int i = 1; i < argc; ++i)
-        if (std::string(argv[i]) == "--recobrimentos")
-            return executarCalculoRecobrimentos(argc, argv);
+    const std::vector<std::string> argumentos = argumentosDe(argc, argv);
+    if (pedeRede(argumentos))
+        return executarCalculoRede(argc, argv);
+    if (pedeRecobrimentos(argumentos))
+        return executarCalculoRecobrimentos(argc, argv);
 
-    if (const std::string erro = pedidoDeRedeSemRede(argumentosDe(argc, argv)); !erro.empty()) {
+    if (const std::string erro = pedidoDeRedeSemRede(argumentos); !erro.empty()) {
         escrever(stderr, "kolvan-calc: " + erro + "\n");
         return UsoErrado;
     }

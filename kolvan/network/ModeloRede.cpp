@@ -239,7 +239,7 @@ bool ModeloRede::setData(const QModelIndex& indice, const QVariant& valor, int p
     // Numbers are typed as everywhere in the program: a full stop becomes the
     // comma, and a number shows with its column's decimals.
     if (!colunaTexto(indice.column())) {
-        std::replace(texto.begin(), texto.end(), '.', ',');
+        texto = comVirgulaDecimal(texto);
         double numero = 0.0;
         if (const int casas = decimaisColuna(indice.column()); casas >= 0 && lerNumero(texto, numero) && std::isfinite(numero))
             texto = formatarDecimais(numero, casas);

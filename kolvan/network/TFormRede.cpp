@@ -24,7 +24,6 @@
 #include <QDir>
 #include <QHelpEvent>
 #include <QLineEdit>
-#include <QSaveFile>
 #include <QStyledItemDelegate>
 #include <QToolTip>
 
@@ -323,7 +322,6 @@ TFormRede::TFormRede(const ProjetoTubo& projeto, QWidget* parent)
     atualizarQuantitativos();
 }
 
-ParametrosVala TFormRede::parametrosVala() const { return modelo_->rede().vala; }
 
 void TFormRede::definirParametrosVala(const ParametrosVala& p)
 {
@@ -389,12 +387,12 @@ void TFormRede::atualizarQuantitativos()
     html += tabelaClasses("Tubos simples, onde uma classe simples atende a R (alternativa aos armados)", q.simples);
     html += tabelaVala(q);
     quantitativos_->setHtml(html);
-    resumo_->setText(QStringLiteral("%1 trechos, %2 m; com classe: %3 trechos, %4 m; sem classe: %5 trechos.")
-                         .arg(q.trechos)
+    resumo_->setText(QStringLiteral("%1, %2 m; com classe: %3, %4 m; sem classe: %5.")
+                         .arg(qt(contarTrechos(static_cast<std::size_t>(q.trechos))))
                          .arg(qt(formatar2(q.comprimentoTotal)))
-                         .arg(q.trechosClassificados)
+                         .arg(qt(contarTrechos(static_cast<std::size_t>(q.trechosClassificados))))
                          .arg(qt(formatar2(q.comprimentoClassificado)))
-                         .arg(q.problemas.size()));
+                         .arg(qt(contarTrechos(q.problemas.size()))));
 }
 
 bool TFormRede::importarArquivo(const QString& caminho)
@@ -495,7 +493,9 @@ void TFormRede::BimportarClick()
         !mensagens().pergunta(
             (alterada() ? QStringLiteral("As alterações da rede que não foram exportadas serão perdidas.\n")
                         : QString()) +
-            QStringLiteral("Substituir os %1 trechos da tabela pelos do arquivo?").arg(modelo_->rowCount())))
+            (modelo_->rowCount() == 1 ? QStringLiteral("Substituir o trecho da tabela pelos do arquivo?")
+                                      : QStringLiteral("Substituir os %1 trechos da tabela pelos do arquivo?")
+                                            .arg(modelo_->rowCount()))))
         return;
     importarArquivo(caminho);
 }

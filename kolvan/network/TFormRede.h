@@ -64,7 +64,6 @@ public:
     void esvaziar();
 
     // The trench parameters, kept in Config/Rede.ini.
-    ParametrosVala parametrosVala() const;
     void definirParametrosVala(const ParametrosVala& p);
 
     // Stretches typed, edited, added or removed since the network was last

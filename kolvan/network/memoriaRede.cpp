@@ -139,7 +139,6 @@ LayoutRelatorio montarMemoriaRede(const ProjetoTubo& projeto, const RedeTubulaco
                                     + formatar2(r.hsGovernante) + " m",
                                 {15, true, corVermelha});
             t.manterComSeguinte = true;
-            t.quebraPagina = false;
             folha.bandas.back().quebraPagina = true; // the stretch's sheet opens a page
             folha.bandas.push_back(std::move(t));
             EstadoSobrecarga estado;

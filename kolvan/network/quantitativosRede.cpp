@@ -47,8 +47,10 @@ QuantitativosRede quantitativosRede(const std::vector<EntradaTrecho>& entradas,
     const std::size_t n = std::min(entradas.size(), resultados.size());
     q.trechos = static_cast<int>(n);
     TotaisVala& v = q.vala;
-    v.aplicavel = std::any_of(resultados.begin(), resultados.begin() + static_cast<std::ptrdiff_t>(n),
-                              [](const ResultadoTrecho& r) { return r.instalacaoVala; });
+    // The stretches know their installation; a network without any is not
+    // said to be in an embankment, its trench bill is empty.
+    v.aplicavel = n == 0 || std::any_of(resultados.begin(), resultados.begin() + static_cast<std::ptrdiff_t>(n),
+                                        [](const ResultadoTrecho& r) { return r.instalacaoVala; });
     v.escavacao.assign(faixasProfundidade().size(), std::vector<double>(faixasLargura().size(), 0.0));
     v.escoramento.assign(faixasProfundidade().size(), 0.0);
     for (std::size_t i = 0; i < n; ++i) {

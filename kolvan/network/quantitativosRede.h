@@ -25,7 +25,7 @@ struct TrechoSemClasse {
 // The trench quantities of the classed stretches added up: excavation by
 // depth band and width band, shoring by depth band, and every volume.
 struct TotaisVala {
-    bool aplicavel = false; // the installation is a trench
+    bool aplicavel = false; // the installation is a trench, or there is no stretch
     int trechos = 0;        // stretches with quantities
     std::vector<std::vector<double>> escavacao; // [depth band][width band], m³
     std::vector<double> escoramento;            // [depth band], m²

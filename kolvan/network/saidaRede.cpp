@@ -32,8 +32,7 @@ ArgumentosRede lerArgumentosRede(const std::vector<std::string>& argumentos)
                                                       : nullptr;
         if (numeroDestino) {
             // A full stop is taken as the decimal comma, as the windows take it.
-            std::string texto = i + 1 < argumentos.size() ? argumentos[i + 1] : std::string();
-            std::replace(texto.begin(), texto.end(), '.', ',');
+            const std::string texto = comVirgulaDecimal(i + 1 < argumentos.size() ? argumentos[i + 1] : std::string());
             double valor = 0.0;
             const double minimo = arg == "--empolamento" ? 1.0 : 0.0;
             if (!lerNumero(texto, valor) || !(valor >= minimo) || valor > 100.0) {

@@ -4,6 +4,7 @@
 #include "assinaturaRelatorio.h"
 #include "basesAssentamento.h"
 #include "basesConcreto.h"
+#include "dadosInstalacao.h"
 #include "folhaMemoria.h"
 #include "limitesInstalacao.h"
 #include "numeros.h"
@@ -165,7 +166,9 @@ std::vector<LinhaVerificacao> verificacoes(const ProjetoTubo& p, const CalculoCl
     std::vector<LinhaVerificacao> r;
     const bool hsOk = v.hs >= 0.60 - folga;
     r.push_back({"Altura de terra mínima", verificacao(hs, hsOk, "≥", "<", "0,60 m"), hsOk});
-    if (i.tipo == Vala || (i.tipo == ProjecaoNegativa && !i.aterroCompactado)) {
+    // The trench width is checked wherever the installation has one, as the
+    // installation check does.
+    if (camposAplicaveis(i.tipo).larguraVala) {
         const double bvMin = larguraMinimaVala(v.D);
         const bool ok = v.bv >= bvMin - folga;
         r.push_back({"Largura mínima da vala",

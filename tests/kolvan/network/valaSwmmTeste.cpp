@@ -119,6 +119,8 @@ TEST(QuantidadesVala, TotaisDaRedeESoEmVala)
     ASSERT_TRUE(aterro[0].classificado);
     EXPECT_FALSE(aterro[0].temVala);
     EXPECT_FALSE(quantitativosRede(entradas, aterro).vala.aplicavel);
+    // A network without stretches is not said to lie in an embankment.
+    EXPECT_TRUE(quantitativosRede({}, {}).vala.aplicavel);
     EXPECT_NE(saidaRede({entradas, aterro, {}}, false).find(std::string("aviso: ") + avisoValaNaoAplicavel),
               std::string::npos);
 }

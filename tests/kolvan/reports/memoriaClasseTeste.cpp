@@ -99,6 +99,10 @@ private slots:
             << int(ProjecaoNegativa) << "1,00" << "-0,4" << false << 2
             << l({"xe = raiz de F(xe) = 1,1698", "He = xe·bv = 1,1698·1,31 = 1,532 m", "hs ≤ He",
                   "Cn = (1 − e^(−a·H/Bd))/a", "= 0,6823", "= 22,48 kN/m", "mín(Wn; Wc) = mín(22,48; 17,15) = 17,15 kN/m"});
+        // Compacted: the trench width is still checked, as the installation checks it.
+        QTest::newRow("projeção negativa compactada")
+            << int(ProjecaoNegativa) << "1,00" << "-0,4" << true << 2
+            << l({"bv = 1,31 m ≥ D + 0,50 = 0,720 + 0,50 = 1,220 m: atende"});
         QTest::newRow("projeção negativa funda")
             << int(ProjecaoNegativa) << "3,00" << "-0,4" << false << 2
             << l({"He = xe·bv", "= 1,532 m", "hs > He", "= 1,7753", "= 58,49 kN/m", "mín(58,49; 62,63) = 58,49 kN/m"});
