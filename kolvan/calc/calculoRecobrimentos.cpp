@@ -8,7 +8,6 @@
 #include "relatorioRecobrimentos.h"
 #include "saidaRecobrimentos.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -53,9 +52,7 @@ int executarCalculoRecobrimentos(int argc, char* argv[])
         QDir().mkpath(qt(a.pastaPdf));
         const QString pdf = QDir(qt(a.pastaPdf))
                                 .filePath(QFileInfo(qt(a.projeto)).completeBaseName() + QStringLiteral("-recobrimentos.pdf"));
-        const QDateTime agora = QDateTime::currentDateTime();
-        const MomentoRelatorio momento{std8(agora.toString(QStringLiteral("dd/MM/yyyy"))),
-                                       std8(agora.toString(QStringLiteral("hh:mm")))};
+        const MomentoRelatorio momento = momentoAtual();
         if (!exportarPdf(montarRelatorioRecobrimentos(projeto.projeto, tabela, tabela.indiceProjeto, momento), pdf))
             status = falha("não foi possível gravar o relatório " + std8(pdf));
     }

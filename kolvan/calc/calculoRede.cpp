@@ -13,8 +13,6 @@
 #include "relatorioRede.h"
 #include "saidaRede.h"
 
-#include <QDate>
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -97,9 +95,7 @@ int executarCalculoRede(int argc, char* argv[])
         if (const std::string erro = gravarXlsx(planilhaRede(rede, projeto.projeto), a.xlsx); !erro.empty())
             status = falha(erro);
     }
-    const QDateTime agora = QDateTime::currentDateTime();
-    const MomentoRelatorio momento{std8(agora.toString(QStringLiteral("dd/MM/yyyy"))),
-                                   std8(agora.toString(QStringLiteral("hh:mm")))};
+    const MomentoRelatorio momento = momentoAtual();
     const QString nomeRede = QFileInfo(qt(a.rede)).completeBaseName();
     if (!a.pastaPdf.empty()) {
         QDir().mkpath(qt(a.pastaPdf));
@@ -110,10 +106,9 @@ int executarCalculoRede(int argc, char* argv[])
     if (!a.pastaPerfis.empty()) {
         QDir().mkpath(qt(a.pastaPerfis));
         const QDir pasta(qt(a.pastaPerfis));
-        const std::string data = std8(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
         const PerfisRede perfis = montarPerfisRede(
             rede, lerEscalasPerfis(),
-            cabecalhoPerfis(projeto.projeto.projetista, projeto.projeto.obra, projeto.projeto.cliente, data));
+            cabecalhoPerfis(projeto.projeto.projetista, projeto.projeto.obra, projeto.projeto.cliente, momento.data));
         QString erro = qt(perfis.erro);
         if (erro.isEmpty())
             erro = exportarPerfisPdf(perfis, pasta.filePath(QStringLiteral("perfis.pdf")));

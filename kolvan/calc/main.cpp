@@ -15,7 +15,6 @@
 #include "saidaRede.h"
 #include "saidaRecobrimentos.h"
 
-#include <QDateTime>
 #include <cstdio>
 #include <string>
 
@@ -40,9 +39,7 @@ int main(int argc, char* argv[])
     if (const auto fim = linha.ler(argc, argv))
         return *fim;
 
-    const QDateTime agora = QDateTime::currentDateTime();
-    const MomentoRelatorio momento{std8(agora.toString(QStringLiteral("dd/MM/yyyy"))),
-                                   std8(agora.toString(QStringLiteral("hh:mm")))};
+    const MomentoRelatorio momento = momentoAtual();
     return executarCalculadora(argc, argv, linha.argumentos, chavesCalculoKolvan(), [&](const QString& arquivo) {
         const CalculoArquivoKolvan c = calcularArquivoKolvan(arquivo);
         if (c.semSolucao)

@@ -13,7 +13,6 @@
 #include "saidaRecobrimentos.h"
 
 #include <QComboBox>
-#include <QDateTime>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -252,9 +251,7 @@ void TFormRecobrimentos::BrelatorioClick()
 {
     if (desatualizada_)
         recalcular();
-    const QDateTime agora = QDateTime::currentDateTime();
-    const MomentoRelatorio momento{std8(agora.toString(QStringLiteral("dd/MM/yyyy"))),
-                                   std8(agora.toString(QStringLiteral("hh:mm")))};
+    const MomentoRelatorio momento = momentoAtual();
     visualizarRelatorio(montarRelatorioRecobrimentos(projeto_, tabela_, CmbBxDiametro->currentIndex(), momento), this);
 }
 

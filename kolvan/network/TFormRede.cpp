@@ -27,7 +27,6 @@
 #include <QStyledItemDelegate>
 #include <QToolTip>
 
-#include <QDateTime>
 #include <QFontMetrics>
 #include <algorithm>
 #include <QFile>
@@ -578,17 +577,13 @@ void TFormRede::BexcluirClick()
 
 void TFormRede::BrelatorioClick()
 {
-    const QDateTime agora = QDateTime::currentDateTime();
-    const MomentoRelatorio momento{std8(agora.toString(QStringLiteral("dd/MM/yyyy"))),
-                                   std8(agora.toString(QStringLiteral("hh:mm")))};
+    const MomentoRelatorio momento = momentoAtual();
     visualizarRelatorio(montarRelatorioRede(projeto_, modelo_->rede(), momento), this);
 }
 
 void TFormRede::BmemoriaClick()
 {
-    const QDateTime agora = QDateTime::currentDateTime();
-    const MomentoRelatorio momento{std8(agora.toString(QStringLiteral("dd/MM/yyyy"))),
-                                   std8(agora.toString(QStringLiteral("hh:mm")))};
+    const MomentoRelatorio momento = momentoAtual();
     const QModelIndex atual = tabela_->currentIndex();
     visualizarRelatorio(montarMemoriaRede(projeto_, modelo_->rede(), momento, atual.isValid() ? atual.row() : -1), this);
 }

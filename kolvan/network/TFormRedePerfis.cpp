@@ -10,11 +10,11 @@
 #include "ModeloRede.h"
 #include "PintorPerfil.h"
 #include "ProjetoTubo.h"
+#include "relatorioClasse.h"
 #include "TFormEscalasPerfil.h"
 #include "TextoQt.h"
 
 #include <QBoxLayout>
-#include <QDate>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPushButton>
@@ -24,7 +24,7 @@ namespace {
 
 PerfisRede perfisDe(const ProjetoTubo& projeto, const RedeTubulacoes& rede)
 {
-    const std::string data = std8(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+    const std::string data = momentoAtual().data;
     return montarPerfisRede(rede, lerEscalasPerfis(), cabecalhoPerfis(projeto.projetista, projeto.obra, projeto.cliente, data));
 }
 

@@ -4,6 +4,7 @@
 #include "bandasRelatorio.h"
 #include "basesAssentamento.h"
 #include "dadosInstalacao.h"
+#include <ctime>
 
 namespace {
 
@@ -267,4 +268,15 @@ DadosAssinatura assinaturaProjetista(const ProjetoTubo& p, const MomentoRelatori
             local,
             m.data,
             {d.nome.empty() ? "Projetista" : d.nome, d.crea.empty() ? "CREA nº ______________" : "CREA " + d.crea}};
+}
+
+MomentoRelatorio momentoAtual()
+{
+    const std::time_t agora = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&agora, &local);
+    char data[16], hora[8];
+    std::strftime(data, sizeof data, "%d/%m/%Y", &local);
+    std::strftime(hora, sizeof hora, "%H:%M", &local);
+    return {data, hora};
 }

@@ -18,6 +18,9 @@ struct MomentoRelatorio {
     std::string hora;
 };
 
+// Now, in local time.
+MomentoRelatorio momentoAtual();
+
 LayoutRelatorio montarRelatorioClasse(const ProjetoTubo& p, const MomentoRelatorio& momento);
 
 // The bands every Kolvan report opens with: its title with the moment it

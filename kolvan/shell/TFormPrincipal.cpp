@@ -28,7 +28,6 @@
 #include "VisualizacaoRelatorio.h"
 #include "TFormRede.h"
 #include "TFormRecobrimentos.h"
-#include <QDateTime>
 #include "TFsobre.h"
 #include "TextoQt.h"
 
@@ -60,12 +59,6 @@ const std::vector<ComandoJanela>& comandosKolvan()
         {"BsobreC", "Autores e Responsáveis", "Sobre", "Autores e Responsaveis", true, true, false},
     };
     return comandos;
-}
-// The moment a report or a sheet is made, as they print it.
-MomentoRelatorio momentoAtual()
-{
-    const QDateTime agora = QDateTime::currentDateTime();
-    return {std8(agora.toString(QStringLiteral("dd/MM/yyyy"))), std8(agora.toString(QStringLiteral("hh:mm")))};
 }
 } // namespace
 
