@@ -32,22 +32,9 @@ int main(int argc, char* argv[])
     if (const auto fim = linha.ler(argc, argv))
         return *fim;
     PrecosCusto precos = lerArquivoCustos();
-    struct PrecoDado {
-        const std::string& texto;
-        double& destino;
-        const char* nome;
-    };
-    const PrecoDado precosDados[] = {{precoConcreto, precos.concreto, "do concreto"},
-                                     {precoAco, precos.aco, "do aço"}};
-    for (const auto& [texto, destino, nome] : precosDados) {
-        if (texto.empty())
-            continue;
-        const std::string problema = conferirPreco(texto, nome);
-        if (!problema.empty()) {
-            std::fprintf(stderr, "redwan-calc: %s\n", problema.c_str());
-            return UsoErrado;
-        }
-        destino = converterNumero(texto);
+    if (const std::string problema = aplicarPrecosDados(precos, precoConcreto, precoAco); !problema.empty()) {
+        std::fprintf(stderr, "redwan-calc: %s\n", problema.c_str());
+        return UsoErrado;
     }
 
     // The reports carry the manufacturer of the base folder, as "Relatório" does.

@@ -18,7 +18,6 @@
 #include <QDir>
 
 #include <algorithm>
-#include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
@@ -40,10 +39,7 @@ bool lerLinhas(const QString& caminho, std::vector<std::string>& linhas, QString
 PrecosCusto precosDaLinhaDeComando(const ArgumentosTabela& a)
 {
     PrecosCusto p = lerArquivoCustos();
-    if (!a.precoConcreto.empty())
-        p.concreto = converterNumero(a.precoConcreto);
-    if (!a.precoAco.empty())
-        p.aco = converterNumero(a.precoAco);
+    aplicarPrecosDados(p, a.precoConcreto, a.precoAco); // checked when the options were read
     return p;
 }
 
@@ -76,9 +72,7 @@ const char* opcaoDoCampo(CampoArmadura c)
 
 std::string ondeNaLinha(const DiametroLinha& d)
 {
-    GeometriaRedwan g;
-    g.indiceDi = d.indiceDi;
-    std::string onde = "diâmetro " + formatarDecimais(diametroInterno(g), 0) + " mm, parede " + d.h + " mm";
+    std::string onde = "diâmetro " + formatarDecimais(diametroDaLinha(d), 0) + " mm, parede " + d.h + " mm";
     if (d.tipo == armaduraDupla)
         onde += ", --dint " + d.dInt + " --dext " + d.dExt;
     return onde;

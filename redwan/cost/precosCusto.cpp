@@ -51,3 +51,22 @@ std::string conferirPreco(const std::string& texto, const std::string& nome)
         return "O preço " + nome + " deve ser maior que zero.";
     return {};
 }
+
+std::string aplicarPrecosDados(PrecosCusto& precos, const std::string& concreto, const std::string& aco)
+{
+    PrecosCusto novos = precos;
+    const struct {
+        std::string texto;
+        double& destino;
+        const char* nome;
+    } dados[] = {{comVirgulaDecimal(concreto), novos.concreto, "do concreto"}, {comVirgulaDecimal(aco), novos.aco, "do aço"}};
+    for (const auto& [texto, destino, nome] : dados) {
+        if (texto.empty())
+            continue;
+        if (std::string problema = conferirPreco(texto, nome); !problema.empty())
+            return problema;
+        destino = converterNumero(texto);
+    }
+    precos = novos;
+    return {};
+}

@@ -21,3 +21,9 @@ PrecosCusto precosDasLinhas(const std::vector<std::string>& linhas);
 // A price typed in the prices window or on the command line: a number
 // greater than zero. Empty when it is one, the message otherwise.
 std::string conferirPreco(const std::string& texto, const std::string& nome);
+
+// The prices given on a command line, each checked as "Custos" checks it, a
+// full stop taken as the decimal comma; an empty text keeps the price in
+// `precos`. Empty when both apply, the problem otherwise (`precos` then
+// unchanged).
+std::string aplicarPrecosDados(PrecosCusto& precos, const std::string& concreto, const std::string& aco);

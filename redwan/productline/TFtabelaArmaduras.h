@@ -35,7 +35,6 @@ class QPushButton;
 class QTableView;
 class QTableWidget;
 class QTextBrowser;
-class QTableWidgetItem;
 class TFcustos;
 
 // The manufacturer's data and logo as the manufacturer window holds them now.

@@ -88,7 +88,8 @@ ArgumentosTabela lerArgumentosTabela(const std::vector<std::string>& argumentos)
         else if (opcao == "--gc")
             lido = numero(valor, p.gamaC, a.erro, opcao);
         else if (opcao == "--preco-concreto" || opcao == "--preco-aco") {
-            const std::string problema = conferirPreco(valor, opcao == "--preco-aco" ? "do aço" : "do concreto");
+            const std::string problema =
+                conferirPreco(comVirgulaDecimal(valor), opcao == "--preco-aco" ? "do aço" : "do concreto");
             if (!problema.empty()) {
                 a.erro = opcao + ": " + problema;
                 return a;

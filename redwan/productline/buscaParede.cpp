@@ -42,9 +42,7 @@ BuscaMenorCusto buscarMenorCustoCelula(const EntradaLinha& linha, int diametro, 
                                        const PrecosCusto& precos)
 {
     const int minima = paredeMinimaRecomendada(linha, diametro);
-    GeometriaRedwan g;
-    g.indiceDi = linha.diametros[static_cast<std::size_t>(diametro)].indiceDi;
-    const double di = diametroInterno(g);
+    const double di = diametroDaLinha(linha.diametros[static_cast<std::size_t>(diametro)]);
     return buscarMenorCusto(
         minima, minima + folgaBuscaParede,
         [&](int h) -> std::optional<double> {

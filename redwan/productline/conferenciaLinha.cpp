@@ -25,12 +25,6 @@ std::string paredeVazia()
 bool vazio(const std::string& t) { return t.find_first_not_of(" \t") == std::string::npos; }
 double valor(const std::string& t) { return converterNumero(t); }
 
-double diametroDaLinha(const DiametroLinha& d)
-{
-    GeometriaRedwan g;
-    g.indiceDi = d.indiceDi;
-    return diametroInterno(g);
-}
 
 // An empty text or one that is not a number; nothing when it reads.
 bool recusar(const std::string& texto, const char* mensagemVazio, ConferenciaLinha& r)

@@ -153,3 +153,10 @@ std::vector<int> adotarParedesEncontradas(EntradaLinha& linha, const TabelaLinha
     }
     return mudados;
 }
+
+double diametroDaLinha(const DiametroLinha& d)
+{
+    GeometriaRedwan g;
+    g.indiceDi = d.indiceDi;
+    return diametroInterno(g);
+}

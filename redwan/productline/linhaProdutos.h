@@ -24,6 +24,9 @@ struct DiametroLinha {
     bool operator==(const DiametroLinha&) const = default;
 };
 
+// Its internal diameter, mm.
+double diametroDaLinha(const DiametroLinha& d);
+
 struct EntradaLinha {
     int finalidade = 0;      // 0 "Águas pluviais", 1 "Esgoto sanitário"
     int tipoTubo = 0;        // 0 "Macho e Fêmea", 1 "Ponta e Bolsa"

@@ -1,5 +1,6 @@
 #include "planilhaLinha.h"
 
+#include "geometriaRedwan.h"
 #include "parametrosArmadura.h"
 #include "saidaCalculadora.h"
 
@@ -135,12 +136,15 @@ FolhaPlanilha folhaParametrosLinha(const TabelaLinha& t)
     const EntradaLinha& e = t.entrada;
     const ParametrosArmadura& a = e.parametros;
     const bool dupla = a.tipo == armaduraDupla;
+    GeometriaRedwan g;
+    g.finalidade = e.finalidade;
+    g.tipoTubo = e.tipoTubo;
     auto texto = [](std::string s) { return CelulaPlanilha::deTexto(std::move(s)); };
     FolhaPlanilha f;
     f.nome = "Parâmetros";
     f.linhas = {{texto("Parâmetro"), texto("Valor")},
-                {texto("Finalidade"), texto(e.finalidade == 1 ? "Esgoto sanitário" : "Águas pluviais")},
-                {texto("Tipo de tubo"), texto(e.tipoTubo == 1 ? "Ponta e Bolsa" : "Macho e Fêmea")},
+                {texto("Finalidade"), texto(textoFinalidade(g))},
+                {texto("Tipo de tubo"), texto(textoTipoTubo(g))},
                 {texto("fck (MPa)"), texto(a.fck)},
                 {texto("Tipo de armadura"),
                  texto(a.tipo >= 0 && a.tipo < static_cast<int>(tiposArmadura().size())

@@ -7,6 +7,7 @@
 #include "dadosRelatorioDimensionamento.h"
 #include "geometriaRedwan.h"
 #include "numeros.h"
+#include "planilhaLinha.h"
 
 namespace {
 
@@ -228,12 +229,8 @@ LayoutRelatorio montarRelatorioLinha(const DadosRelatorioLinha& d)
     l.cabecalhoNaPrimeiraPagina = false;
     for (const CelulaLinha& c : d.tabela.celulas)
         l.bandas.push_back(bandaCelula(d.tabela, c));
-    bool comParede = false, comMenorCusto = false;
-    for (const CelulaLinha& c : d.tabela.celulas) {
-        comParede = comParede || c.paredeBuscada;
-        comMenorCusto = comMenorCusto || c.menorCustoBuscado;
-    }
-    l.bandas.push_back(bandaObservacao(l, comParede, comMenorCusto, d.tabela.precos));
+    l.bandas.push_back(bandaObservacao(l, paredeBuscadaEmAlguma(d.tabela), menorCustoBuscadoEmAlguma(d.tabela),
+                                       d.tabela.precos));
     DadosRelatorioDimensionamento quem;
     quem.fabricante = fabricante;
     quem.data = d.data;

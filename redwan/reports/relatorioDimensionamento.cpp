@@ -171,11 +171,9 @@ BandaRelatorio bandaResultados(const TextosResultados& r, const Medidas& m)
 }
 
 // What one metre of the pipe takes and costs, under its meshes, and the
-// prices it was costed at; nothing when the results were not priced.
+// prices it was costed at; for priced results only.
 BandaRelatorio bandaCusto(const TextosResultados& r, const PrecosCusto& precos, const Medidas& m)
 {
-    if (r.Custo.empty())
-        return BandaRelatorio{0};
     BandaRelatorio b{4 * m.passo + m.folga};
     adicionarTexto(b, 0, 0, "Aço, concreto e custo por metro de tubo:", estiloSubtitulo);
     // "Aço: 26,12 kg (…)": the caption as the other results print theirs.

@@ -54,9 +54,9 @@ private slots:
         const ProjetoRedwan projetos[] = {exemplo(), duplo()};
         salvar(projetos[0], pasta.filePath(QStringLiteral("a-exemplo.rdw")));
         salvar(projetos[1], pasta.filePath(QStringLiteral("b-duplo.rdw")));
-        // The prices typed override those of the base folder.
+        // The prices typed override those of the base folder; a full stop is the decimal comma.
         const Execucao e = redwanCalc({QStringLiteral("--preco-concreto"), QStringLiteral("600"),
-                                       QStringLiteral("--preco-aco"), QStringLiteral("10,00"), pasta.path()});
+                                       QStringLiteral("--preco-aco"), QStringLiteral("10.00"), pasta.path()});
         QCOMPARE(e.status, 0);
         QCOMPARE(e.erro, QString()); // nothing of the window system on a plain run
         const QStringList blocos = e.saida.split(QStringLiteral("\n\n"), Qt::SkipEmptyParts);

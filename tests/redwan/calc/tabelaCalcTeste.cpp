@@ -93,7 +93,7 @@ private slots:
                                 QStringLiteral("--dint"), QStringLiteral("3,5"), QStringLiteral("--dext"),
                                 QStringLiteral("2,5"), QStringLiteral("--menor-custo"),
                                 QStringLiteral("--preco-concreto"), QStringLiteral("550"),
-                                QStringLiteral("--preco-aco"), QStringLiteral("9,50")};
+                                QStringLiteral("--preco-aco"), QStringLiteral("9.50")};
         const Execucao e = redwanCalc(linha);
         QCOMPARE(e.status, 0);
         const QStringList b = blocos(e.saida);
