@@ -103,3 +103,11 @@ std::string utf8DeArquivo(std::string_view bytes)
         return utf8Saneado(bytes.substr(3));
     return utf8Saneado(utf8BemFormado(bytes) ? std::string(bytes) : deWindows1252(std::string(bytes)));
 }
+
+std::string aparado(const std::string& t)
+{
+    const auto inicio = t.find_first_not_of(" \t");
+    if (inicio == std::string::npos)
+        return {};
+    return t.substr(inicio, t.find_last_not_of(" \t") - inicio + 1);
+}

@@ -21,3 +21,6 @@ std::string utf8Saneado(std::string_view bytes);
 // bytes are well-formed UTF-8, as UTF-8 (saneado); else windows-1252, as
 // spreadsheets and older programs save their files on that code page.
 std::string utf8DeArquivo(std::string_view bytes);
+
+// The text without the spaces and tabs at either end.
+std::string aparado(const std::string& t);

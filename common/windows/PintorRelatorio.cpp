@@ -87,19 +87,20 @@ void pintarPaginaRelatorio(QPainter& pintor, const PaginaRelatorio& pagina)
         pintarTexto(pintor, t);
 }
 
-bool pintarRelatorio(const RelatorioPaginado& relatorio, QPagedPaintDevice& dispositivo)
+bool pintarPaginas(QPagedPaintDevice& dispositivo, std::size_t paginas, double larguraFolha,
+                   const std::function<void(QPainter&, std::size_t)>& pintarPagina)
 {
     QPainter pintor;
     if (!pintor.begin(&dispositivo))
         return false;
-    // The painter's origin is the corner of the printable area; the layout
+    // The painter's origin is the corner of the printable area; the sheet
     // counts from the corner of the paper.
     const int dpi = dispositivo.logicalDpiX();
     const QPageLayout pagina = dispositivo.pageLayout();
     const QRect papel = pagina.fullRectPixels(dpi);
     const QRect util = pagina.paintRectPixels(dpi);
-    const double escala = static_cast<double>(papel.width()) / larguraA4;
-    for (std::size_t k = 0; k < relatorio.paginas.size(); ++k) {
+    const double escala = papel.width() / larguraFolha;
+    for (std::size_t k = 0; k < paginas; ++k) {
         if (k > 0 && !dispositivo.newPage()) {
             pintor.end();
             return false;
@@ -107,8 +108,14 @@ bool pintarRelatorio(const RelatorioPaginado& relatorio, QPagedPaintDevice& disp
         pintor.save();
         pintor.translate(papel.left() - util.left(), papel.top() - util.top());
         pintor.scale(escala, escala);
-        pintarPaginaRelatorio(pintor, relatorio.paginas[k]);
+        pintarPagina(pintor, k);
         pintor.restore();
     }
     return pintor.end();
+}
+
+bool pintarRelatorio(const RelatorioPaginado& relatorio, QPagedPaintDevice& dispositivo)
+{
+    return pintarPaginas(dispositivo, relatorio.paginas.size(), larguraA4,
+                         [&relatorio](QPainter& pintor, std::size_t k) { pintarPaginaRelatorio(pintor, relatorio.paginas[k]); });
 }

@@ -6,6 +6,8 @@
 #include "paginacaoRelatorio.h"
 
 #include <QImage>
+#include <cstddef>
+#include <functional>
 #include <string>
 
 class QPagedPaintDevice;
@@ -22,3 +24,9 @@ void pintarPaginaRelatorio(QPainter& pintor, const PaginaRelatorio& pagina);
 // Every page; false when the device cannot be painted on. A report without
 // pages leaves the one blank page every device starts with.
 bool pintarRelatorio(const RelatorioPaginado& relatorio, QPagedPaintDevice& dispositivo);
+
+// `paginas` pages of a sheet `larguraFolha` units wide, one device page
+// each, scaled to the device's paper from its corner; `pintarPagina` paints
+// page k in the sheet's units. False when the device cannot be painted on.
+bool pintarPaginas(QPagedPaintDevice& dispositivo, std::size_t paginas, double larguraFolha,
+                   const std::function<void(QPainter&, std::size_t)>& pintarPagina);

@@ -166,9 +166,8 @@ ResultadoTrecho classificarTrecho(const ProjetoTubo& projeto, const EntradaTrech
     if (vazio(e.hsMontante) && vazio(e.hsJusante) && vazio(e.terrenoMontante) && vazio(e.fundoMontante) &&
         vazio(e.terrenoJusante) && vazio(e.fundoJusante))
         return problema(r, "Faltam as alturas de terra (hs_montante e hs_jusante) ou as cotas do terreno e do fundo.");
-    // The cover is over the top of the pipe: invert plus the internal
-    // diameter plus one wall of 0,1·di.
-    const double alturaTubo = 1.1 * r.di / 1000.0;
+    // The cover is over the top of the pipe.
+    const double alturaTubo = alturaTuboRede(r.di);
     struct Extremo {
         const std::string& hs;
         const char* nomeHs;

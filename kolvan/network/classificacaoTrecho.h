@@ -46,6 +46,10 @@ struct ResultadoTrecho {
     QuantidadesVala vala;
 };
 
+// From the invert to the top of the pipe, where the cover starts: the
+// internal diameter plus one wall of 0,1·di (m).
+inline double alturaTuboRede(int di) { return 1.1 * di / 1000.0; }
+
 // Covers above this are refused (m).
 inline constexpr double alturaTerraMaximaRede = 100.0;
 

@@ -77,14 +77,6 @@ std::optional<std::vector<Registro>> registros(const std::string& texto, char se
     return saida;
 }
 
-std::string aparado(const std::string& t)
-{
-    const auto inicio = t.find_first_not_of(" \t");
-    if (inicio == std::string::npos)
-        return {};
-    return t.substr(inicio, t.find_last_not_of(" \t") - inicio + 1);
-}
-
 // A header name as the column it names: lower case, without a unit in
 // parentheses ("DI (mm)" is "di").
 std::string nomeColuna(std::string t)

@@ -1,26 +1,25 @@
 #include "PintorPerfil.h"
 
-#include "DialogosArquivo.h"
 #include "ArquivoLinhas.h"
+#include "ArquivoSeguro.h"
+#include "DialogosArquivo.h"
+#include "ExportacaoPdf.h"
 #include "Figuras.h"
 #include "Mensagens.h"
+#include "PintorRelatorio.h"
 #include "TextoQt.h"
 #include "VisualizacaoRelatorio.h"
 #include "dxfPerfil.h"
-#include "windows1252.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
@@ -93,11 +92,10 @@ void pintarLinha(QPainter& pintor, const LinhaPerfil& l)
         pintor.drawPolyline(poligono);
 }
 
-QString falhaGravacao(const QString& nome)
+QString falhaGravacao(const QString& nome, const QString& motivo)
 {
-    return QStringLiteral("Não foi possível gravar %1: a pasta não existe ou não aceita gravação. "
-                          "O arquivo anterior, se havia, continua como estava.")
-        .arg(nome);
+    return QStringLiteral("Não foi possível gravar %1: %2. O arquivo anterior, se havia, continua como estava.")
+        .arg(nome, motivo);
 }
 
 QString caminhoEscalas() { return caminhoNaBase(QStringLiteral("Config"), QStringLiteral("Perfis.ini")); }
@@ -137,48 +135,31 @@ void pintarFolhaPerfil(QPainter& pintor, const FolhaPerfil& folha)
 
 bool pintarFolhasPerfil(const std::vector<FolhaPerfil>& folhas, QPagedPaintDevice& dispositivo)
 {
-    QPainter pintor;
-    if (!pintor.begin(&dispositivo))
-        return false;
-    const int dpi = dispositivo.logicalDpiX();
-    const QPageLayout pagina = dispositivo.pageLayout();
-    const QRect papel = pagina.fullRectPixels(dpi);
-    const QRect util = pagina.paintRectPixels(dpi);
-    const double escala = papel.width() / (larguraFolhaA3 * decimos);
-    for (std::size_t k = 0; k < folhas.size(); ++k) {
-        if (k > 0 && !dispositivo.newPage()) {
-            pintor.end();
-            return false;
-        }
-        pintor.save();
-        pintor.translate(papel.left() - util.left(), papel.top() - util.top());
-        pintor.scale(escala, escala);
-        pintarFolhaPerfil(pintor, folhas[k]);
-        pintor.restore();
-    }
-    return pintor.end();
+    return pintarPaginas(dispositivo, folhas.size(), larguraFolhaA3 * decimos,
+                         [&folhas](QPainter& pintor, std::size_t k) { pintarFolhaPerfil(pintor, folhas[k]); });
 }
 
 QString exportarPerfisPdf(const PerfisRede& perfis, const QString& caminho)
 {
-    const QString nome = QFileInfo(caminho).fileName();
-    QSaveFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly))
-        return falhaGravacao(nome);
+    // Painted in memory first: only a whole document reaches the disk.
+    QByteArray bytes;
     bool pintado = false;
     {
-        QPdfWriter pdf(&arquivo);
+        QBuffer memoria(&bytes);
+        memoria.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&memoria);
         pdf.setResolution(300);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A3), QPageLayout::Landscape, QMarginsF()));
         pdf.setTitle(QString::fromUtf8(tituloPerfis));
         pdf.setCreator(QCoreApplication::applicationName());
         pintado = pintarFolhasPerfil(perfis.folhas, pdf);
     }
-    if (!pintado) {
-        arquivo.cancelWriting();
-        return falhaGravacao(nome);
-    }
-    return arquivo.commit() ? QString() : falhaGravacao(nome);
+    const QString nome = QFileInfo(caminho).fileName();
+    if (!pintado || !pdfCompleto(bytes))
+        return falhaGravacao(nome, QStringLiteral("o documento não pôde ser composto"));
+    if (QString motivo; !gravarArquivoSeguro(caminho, bytes, motivo))
+        return falhaGravacao(nome, motivo);
+    return {};
 }
 
 QString exportarPerfisSvg(const PerfisRede& perfis, const QString& pasta, const QString& prefixo)
@@ -198,14 +179,12 @@ QString exportarPerfisSvg(const PerfisRede& perfis, const QString& pasta, const 
             svg.setDescription(QCoreApplication::applicationName());
             QPainter pintor;
             if (!pintor.begin(&svg))
-                return falhaGravacao(nome);
+                return falhaGravacao(nome, QStringLiteral("o desenho não pôde ser composto"));
             pintarFolhaPerfil(pintor, f);
             pintor.end();
         }
-        QSaveFile arquivo(QDir(pasta).filePath(nome));
-        if (!arquivo.open(QIODevice::WriteOnly) || arquivo.write(memoria.data()) != memoria.data().size() ||
-            !arquivo.commit())
-            return falhaGravacao(nome);
+        if (QString motivo; !gravarArquivoSeguro(QDir(pasta).filePath(nome), memoria.data(), motivo))
+            return falhaGravacao(nome, motivo);
     }
     return {};
 }
@@ -232,18 +211,16 @@ int visualizarPerfis(const PerfisRede& perfis, QWidget* pai)
 
 EscalasPerfil lerEscalasPerfis()
 {
-    // A small regular file only; anything else leaves the defaults.
-    const QFileInfo info(caminhoEscalas());
-    QFile arquivo(info.filePath());
-    if (!info.isFile() || info.size() > 4096 || !arquivo.open(QIODevice::ReadOnly))
+    // A regular file of line-file size only; anything else leaves the defaults.
+    std::vector<std::string> linhas;
+    if (std::string erro; !lerArquivoLinhas(caminhoEscalas(), linhas, erro))
         return {};
-    return escalasDasLinhas(separarArquivoLinhas(arquivo.readAll().toStdString()));
+    return escalasDasLinhas(linhas);
 }
 
-bool gravarEscalasPerfis(const EscalasPerfil& escalas)
+bool gravarEscalasPerfis(const EscalasPerfil& escalas, QString& erro)
 {
     const QString caminho = caminhoEscalas();
     QDir().mkpath(QFileInfo(caminho).absolutePath());
-    QString erro;
     return gravarArquivoLinhas(linhasDasEscalas(escalas), caminho, erro);
 }

@@ -32,5 +32,6 @@ QString exportarPerfisDxf(const PerfisRede& perfis, const QString& pasta, const 
 int visualizarPerfis(const PerfisRede& perfis, QWidget* pai = nullptr);
 
 // The scales kept in Config/Perfis.ini; the defaults when it is missing.
+// Writing gives false with `erro` set (the user's message) on failure.
 EscalasPerfil lerEscalasPerfis();
-bool gravarEscalasPerfis(const EscalasPerfil& escalas);
+bool gravarEscalasPerfis(const EscalasPerfil& escalas, QString& erro);

@@ -55,8 +55,8 @@ bool editarEscalasPerfis(QWidget* pai)
     TFormEscalasPerfil janela(lerEscalasPerfis(), pai);
     if (executarModal(janela) != QDialog::Accepted)
         return false;
-    if (!gravarEscalasPerfis(janela.escalas())) {
-        mensagens().mensagem(QStringLiteral("Não foi possível gravar as escalas em Config/Perfis.ini."));
+    if (QString erro; !gravarEscalasPerfis(janela.escalas(), erro)) {
+        mensagens().mensagem(erro);
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 #include "coletoresRede.h"
 
 #include "numeros.h"
+#include "textoUtf8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,14 +9,6 @@
 #include <set>
 
 namespace {
-
-std::string aparado(const std::string& t)
-{
-    const auto inicio = t.find_first_not_of(" \t");
-    if (inicio == std::string::npos)
-        return {};
-    return t.substr(inicio, t.find_last_not_of(" \t") - inicio + 1);
-}
 
 struct Rede {
     const std::vector<EntradaTrecho>& entradas;
@@ -31,7 +24,6 @@ struct Rede {
 Coletor caminhar(const Rede& r, const std::string& inicio)
 {
     Coletor c;
-    c.inicio = inicio;
     std::set<std::string> visitados{inicio};
     std::string atual = inicio;
     for (;;) {
@@ -49,10 +41,10 @@ Coletor caminhar(const Rede& r, const std::string& inicio)
         const auto i = static_cast<std::size_t>(proximo);
         c.trechos.push_back(proximo);
         c.comprimento += r.comprimentos[i];
-        c.fim = r.jusante[i];
-        if (r.pocosDesenhados.count(c.fim) || !visitados.insert(c.fim).second)
+        const std::string& fim = r.jusante[i];
+        if (r.pocosDesenhados.count(fim) || !visitados.insert(fim).second)
             break;
-        atual = c.fim;
+        atual = fim;
     }
     return c;
 }

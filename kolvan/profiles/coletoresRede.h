@@ -20,7 +20,6 @@
 struct Coletor {
     std::vector<int> trechos; // positions in the network, upstream first
     double comprimento = 0.0; // m
-    std::string inicio, fim;  // first and last manhole; empty for a stretch without names
 };
 
 struct ColetoresRede {

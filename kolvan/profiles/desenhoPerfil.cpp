@@ -214,7 +214,7 @@ ItensColetor itensColetor(const PerfilColetor& p, const Escala& esc)
         // At an end the manhole's bar would hide it: just inside the stretch.
         const double afastamento = std::min(larguraPoco / 2 + esc.metrosX(1.2), (t.x1 - t.x0) / 2);
         const double xg = std::clamp(*t.xGovernante, t.x0 + afastamento, t.x1 - afastamento);
-        const double topoTubo = interpolar(xg, t.x0, t.fundo0, t.x1, t.fundo1) + 1.1 * t.di / 1000.0;
+        const double topoTubo = interpolar(xg, t.x0, t.fundo0, t.x1, t.fundo1) + t.alturaTubo;
         const double chao = t.terreno0 && t.terreno1 ? terrenoEm(t, xg) : topoTubo + *t.hsGovernante;
         LinhaPerfil cota = linha(CamadaPerfil::Texto, {{xg, topoTubo}, {xg, chao}}, corPreta, 0.2);
         cota.tracejada = true;
@@ -258,7 +258,7 @@ ItensColetor itensColetor(const PerfilColetor& p, const Escala& esc)
         double dy = -2.0;
         for (const auto& [r, classe] : rotulos) {
             TextoPerfil x = texto(CamadaPerfil::Texto, r, classe ? 2.5 : 2.0, Alinhamento::centro,
-                                  AlinhamentoVertical::topo, classe ? t.corClasse : corPreta, classe);
+                                  AlinhamentoVertical::topo, classe && !t.classificado ? corProblema : corPreta, classe);
             itens.textos.push_back({x, {xm, fundo}, 0.0, dy});
             dy -= classe ? 3.3 : 2.9;
         }
@@ -616,8 +616,6 @@ PerfisRede montarPerfisRede(const RedeTubulacoes& rede, const EscalasPerfil& esc
             FolhaPerfil f;
             f.numero = static_cast<int>(r.folhas.size()) + 1;
             f.total = static_cast<int>(total);
-            f.coletor = p.numero;
-            f.xInicio = j.xa;
             f.xFim = j.xb;
             fundoFolha(f, p, j, esc);
             auto naFolha = [&](const PontoPerfil& m, bool tabela) {

@@ -69,8 +69,7 @@ inline constexpr double alturaFolhaA3 = 297.0;
 
 struct FolhaPerfil : DesenhoPerfil {
     int numero = 0, total = 0; // "Folha N de M" over every collector
-    int coletor = 0;           // its number, from 1
-    double xInicio = 0.0, xFim = 0.0; // the stretch of the collector it shows (m)
+    double xFim = 0.0;         // where along the collector the sheet ends (m)
 };
 
 struct EscalasPerfil {

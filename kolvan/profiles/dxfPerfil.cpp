@@ -4,7 +4,6 @@
 
 #include <dxflib/dl_dxf.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>

@@ -2,6 +2,7 @@
 
 #include "colunasRede.h"
 #include "numeros.h"
+#include "textoUtf8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,14 +15,6 @@ std::optional<double> numeroDe(const std::string& texto)
     if (texto.find_first_not_of(" \t") == std::string::npos || !lerNumero(texto, v) || !std::isfinite(v))
         return std::nullopt;
     return v;
-}
-
-std::string aparado(const std::string& t)
-{
-    const auto inicio = t.find_first_not_of(" \t");
-    if (inicio == std::string::npos)
-        return {};
-    return t.substr(inicio, t.find_last_not_of(" \t") - inicio + 1);
 }
 
 int diametroDe(const EntradaTrecho& e)
@@ -42,8 +35,6 @@ double PocoPerfil::topo() const
 }
 
 double PocoPerfil::fundo() const { return std::min(fundoChegada.value_or(1e300), fundoSaida.value_or(1e300)); }
-
-CorRgb corClasseTrecho(const ResultadoTrecho& r) { return r.classificado ? corPreta : CorRgb{200, 0, 0}; }
 
 PerfilColetor montarPerfilColetor(const RedeTubulacoes& rede, const Coletor& coletor, int numero)
 {
@@ -79,7 +70,8 @@ PerfilColetor montarPerfilColetor(const RedeTubulacoes& rede, const Coletor& col
         t.x1 = x + l;
         x = t.x1;
         t.di = diametroDe(e);
-        const double alturaTubo = 1.1 * t.di / 1000.0; // to the top of the wall, where the cover starts
+        t.alturaTubo = alturaTuboRede(t.di);
+        const double alturaTubo = t.alturaTubo;
         if (!p.cotasRelativas) {
             t.fundo0 = *c.fm;
             t.fundo1 = *c.fj;
@@ -123,7 +115,6 @@ PerfilColetor montarPerfilColetor(const RedeTubulacoes& rede, const Coletor& col
         t.textoComprimento = "L = " + formatar2(l) + " m";
         t.textoDeclividade = t.declividade ? "i = " + formatar4(*t.declividade) + " m/m" : "i = —";
         t.textoClasse = r.classificado ? textoClasse(r) : "sem classe";
-        t.corClasse = corClasseTrecho(r);
         p.trechos.push_back(std::move(t));
     }
 

@@ -27,13 +27,13 @@ struct TrechoPerfil {
     double fundo0 = 0.0, fundo1 = 0.0; // inverts (m)
     std::optional<double> terreno0, terreno1; // ground (m), when known
     int di = 0;                   // mm; 0 when it cannot be read
+    double alturaTubo = 0.0;      // invert to the top of the wall, where the cover starts (m)
     std::optional<double> declividade; // m/m, falling downstream positive
     std::optional<double> hs0, hs1; // covers at the ends (m)
     std::optional<double> xGovernante, hsGovernante; // the classing's governing cover
     bool classificado = false;
     // "DN 400", "L = 60,00 m", "i = 0,0100 m/m", the class (or "sem classe").
     std::string textoDn, textoComprimento, textoDeclividade, textoClasse;
-    CorRgb corClasse;
     double geratriz0() const { return fundo0 + di / 1000.0; }
     double geratriz1() const { return fundo1 + di / 1000.0; }
 };
@@ -56,10 +56,6 @@ struct PerfilColetor {
     std::vector<TrechoPerfil> trechos;
     std::vector<PocoPerfil> pocos; // upstream first
 };
-
-// The colour the network window gives a class text: red for a stretch
-// without a class.
-CorRgb corClasseTrecho(const ResultadoTrecho& r);
 
 PerfilColetor montarPerfilColetor(const RedeTubulacoes& rede, const Coletor& coletor, int numero);
 std::vector<PerfilColetor> montarPerfis(const RedeTubulacoes& rede, const ColetoresRede& coletores);

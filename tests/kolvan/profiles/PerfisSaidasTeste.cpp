@@ -2,6 +2,7 @@
 // true size, the PDF on A3 landscape, and the window's "Perfis" and
 // "Exportar perfis" commands.
 #include "DialogosArquivo.h"
+#include "DiscoCheio.h"
 #include "ExecucaoModal.h"
 #include "MensagensGravadas.h"
 #include "PintorPerfil.h"
@@ -66,6 +67,18 @@ private slots:
         // A folder that is not there: the user is told, nothing is claimed.
         QVERIFY(!exportarPerfisPdf(perfis, pasta.filePath(QStringLiteral("nao-existe/perfis.pdf"))).isEmpty());
         QVERIFY(!exportarPerfisDxf(perfis, pasta.filePath(QStringLiteral("nao-existe"))).isEmpty());
+
+        // A full disk is named as such and the earlier files stay whole.
+        const QByteArray anteriorPdf = conteudo(pdf);
+        const QByteArray anteriorSvg = conteudo(pasta.filePath(QStringLiteral("perfil-1.svg")));
+        {
+            DiscoCheio disco(1000);
+            for (const QString& erro : {exportarPerfisPdf(perfis, pdf), exportarPerfisSvg(perfis, pasta.path())})
+                QVERIFY2(erro.contains(QStringLiteral(": disco cheio. O arquivo anterior, se havia, continua como estava.")),
+                         qPrintable(erro));
+        }
+        QCOMPARE(conteudo(pdf), anteriorPdf);
+        QCOMPARE(conteudo(pasta.filePath(QStringLiteral("perfil-1.svg"))), anteriorSvg);
     }
 
     void janelaMostraEExportaOsPerfis()
