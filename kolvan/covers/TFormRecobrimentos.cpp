@@ -240,8 +240,9 @@ void TFormRecobrimentos::preencherTabelas()
             cabecalho->setFont(fonte);
         }
 
-    QString texto = QStringLiteral("Alturas de terra de 0,60 m a 20,00 m, a cada centímetro; na tabela de classe por "
-                                   "altura de terra, cada coluna é uma altura hs em m. ");
+    QString texto = QStringLiteral("Alturas de terra %1, a cada centímetro; na tabela de classe por "
+                                   "altura de terra, cada coluna é uma altura hs em m. ")
+                        .arg(qt(textoFaixaCoberturas()));
     if (semR > 0)
         texto += QStringLiteral("Pontos sem R: %1 (por exemplo %2).").arg(semR).arg(qt(primeiraMensagem));
     situacao_->setText(texto);

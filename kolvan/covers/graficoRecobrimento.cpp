@@ -11,7 +11,7 @@ constexpr CorClasse preto{0, 0, 0};
 constexpr CorClasse grade{215, 215, 215};
 constexpr CorClasse semR{245, 245, 245};
 constexpr CorClasse textoSemR{120, 120, 120};
-constexpr double coberturaEixo = 20.0; // m, the end of the horizontal axis
+constexpr double coberturaEixo = coberturaFinalTabela / 100.0; // m, the end of the horizontal axis
 constexpr double passoCobertura = 2.0; // m between the labels of the covers
 
 } // namespace
@@ -47,7 +47,6 @@ GraficoRecobrimento montarGraficoRecobrimento(const DiametroRecobrimento& d, dou
         alvo = 10.0;
     const double passo = passoEscala(alvo, 8);
     const double topoCarga = std::ceil(alvo / passo - 1e-9) * passo;
-    g.cargaMaxima = topoCarga;
 
     auto xDe = [&](double hs) { return esq + hs / coberturaEixo * (dir - esq); };
     auto yDe = [&](double R) { return base - std::min(R, topoCarga) / topoCarga * (base - topo); };

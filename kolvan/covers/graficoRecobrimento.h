@@ -41,7 +41,6 @@ struct GraficoRecobrimento {
     std::vector<RetanguloGrafico> retangulos;
     std::vector<LinhaGrafico> linhas;
     std::vector<TextoGrafico> textos;
-    double cargaMaxima = 0; // kN/m at the top of the plot
 };
 
 // `titulo`: the chart names its diameter above the plot (a report heading may do it instead).

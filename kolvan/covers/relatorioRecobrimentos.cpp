@@ -1,6 +1,7 @@
 #include "relatorioRecobrimentos.h"
 
 #include "bandasRelatorio.h"
+#include "dadosInstalacao.h"
 #include "relatorioRede.h"
 #include "numeros.h"
 
@@ -27,21 +28,12 @@ BandaRelatorio bandaParametros(const ProjetoTubo& p)
     for (auto& l : linhasInstalacaoRede(p))
         linhas.push_back(std::move(l));
     linhas.push_back({{0, "Largura da vala:",
-                       i.tipo == Vala || i.tipo == ProjecaoNegativa ? "a mínima de cada ponto (regra abaixo)" : "----"}});
+                       camposAplicaveis(i.tipo).larguraVala ? "a mínima de cada ponto (regra abaixo)" : "----"}});
     linhas.push_back({{0, "Sobrecarga:", textoSobrecargaProjeto(p.sobrecarga)}});
     for (auto& l : linhasBaseRede(p))
         linhas.push_back(std::move(l));
-    linhas.push_back({{0, "Alturas de terra:", "de 0,60 m a 20,00 m, a cada 0,01 m"}});
+    linhas.push_back({{0, "Alturas de terra:", textoFaixaCoberturas() + ", a cada 0,01 m"}});
     return bandaParametrosProjeto("Parâmetros (do projeto):", linhas);
-}
-
-BandaRelatorio bandaRegra(const LayoutRelatorio& l)
-{
-    BandaRelatorio b{linha};
-    adicionarTexto(b, 0, 0, "Regra de cálculo:", estiloTitulo);
-    adicionarCaixaTexto(b, 0, linha, larguraUtil(l), 0, regraTabelaRecobrimentos(), {12, false});
-    b.quebraPagina = true;
-    return b;
 }
 
 // A cell: its background, its frame and its text, centred.
@@ -198,7 +190,8 @@ LayoutRelatorio montarRelatorioRecobrimentos(const ProjetoTubo& projeto, const T
     l.titulo = "Tabela de recobrimentos";
     l.numerarPaginas = true;
     l.bandas = {bandaCabecalhoRelatorio(l, momento, tituloRelatorioRecobrimentos), bandaProjetista(projeto.projetista),
-                bandaObra(projeto.obra), bandaCliente(projeto.cliente), bandaParametros(projeto), bandaRegra(l)};
+                bandaObra(projeto.obra), bandaCliente(projeto.cliente), bandaParametros(projeto),
+                bandaRegraCalculo(l, "Regra de cálculo:", regraTabelaRecobrimentos())};
     for (BandaRelatorio& b : bandasCoberturasPorClasse(tabela, l))
         l.bandas.push_back(std::move(b));
     l.bandas.push_back(bandaClassePorCobertura(tabela, l));

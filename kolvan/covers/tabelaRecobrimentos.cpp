@@ -128,6 +128,11 @@ std::string classePorCobertura(const DiametroRecobrimento& d, int cm)
     return classeEspecial;
 }
 
+std::string textoFaixaCoberturas()
+{
+    return "de " + formatar2(coberturaInicialTabela / 100.0) + " m a " + formatar2(coberturaFinalTabela / 100.0) + " m";
+}
+
 const std::string& regraTabelaRecobrimentos()
 {
     static const std::string regra =
@@ -138,7 +143,7 @@ const std::string& regraTabelaRecobrimentos()
         "a largura mínima de vala escorada para o seu diâmetro e a sua altura de terra, arredondada para cima ao "
         "centímetro. Uma classe atende ao ponto quando a sua carga cobre R: para os tubos armados, "
         "Qd·di/1000 sem arredondamento, como na escolha da classe; para os simples, a carga da tabela.\n"
-        "As alturas de terra vão de 0,60 m a 20,00 m, de centímetro em centímetro; cada classe mostra os intervalos "
+        "As alturas de terra vão " + textoFaixaCoberturas() + ", de centímetro em centímetro; cada classe mostra os intervalos "
         "em que atende (\"—\" quando não atende em nenhum). Na tabela de classe por altura, a menor classe armada "
         "que atende; \"Especial\" quando nenhuma atende, \"—\" quando o ponto não tem R ou o diâmetro não tem tubo "
         "armado.";

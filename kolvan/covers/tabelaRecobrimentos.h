@@ -78,5 +78,8 @@ const std::vector<int>& coberturasClassePorCobertura();
 std::string classePorCobertura(const DiametroRecobrimento& d, int cm);
 inline constexpr const char* semClasseCobertura = "—";
 
+// "de 0,60 m a 20,00 m": the covers of the table, as its texts state them.
+std::string textoFaixaCoberturas();
+
 // The rule, as the report and the window state it.
 const std::string& regraTabelaRecobrimentos();

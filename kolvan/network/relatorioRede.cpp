@@ -202,15 +202,6 @@ BandaRelatorio bandaParametros(const ProjetoTubo& p)
     return bandaParametrosProjeto("Parâmetros da rede (do projeto):", linhas);
 }
 
-BandaRelatorio bandaRegra(const LayoutRelatorio& l)
-{
-    BandaRelatorio b{linha};
-    adicionarTexto(b, 0, 0, "Regra de cálculo de cada trecho:", estiloTitulo);
-    adicionarCaixaTexto(b, 0, linha, larguraUtil(l), 0, regraClassificacaoRede(), {12, false});
-    b.quebraPagina = true;
-    return b;
-}
-
 const std::vector<Coluna>& colunasTrechos()
 {
     // Trecho, Montante, Jusante, L, DI, hs mont., hs jus., hs gov., bv, W, qs, fe, R, Sobrecarga, Classe
@@ -389,7 +380,8 @@ LayoutRelatorio montarRelatorioRede(const ProjetoTubo& projeto, const RedeTubula
     // class, then the pipes' and the trench's quantities.
     l.bandas = {bandaCabecalhoRelatorio(l, momento, tituloRelatorioRede),
                 bandaProjetista(projeto.projetista), bandaObra(projeto.obra), bandaCliente(projeto.cliente),
-                bandaParametros(projeto), bandaRegra(l)};
+                bandaParametros(projeto),
+                bandaRegraCalculo(l, "Regra de cálculo de cada trecho:", regraClassificacaoRede())};
     for (BandaRelatorio& b : bandasTrechos(projeto, rede, altura))
         l.bandas.push_back(std::move(b));
     l.bandas.back().quebraPagina = true;
@@ -460,5 +452,14 @@ BandaRelatorio bandaParametrosProjeto(const std::string& titulo, const std::vect
         adicionarLinhaPares(b, y, pares);
         y += linha;
     }
+    return b;
+}
+
+BandaRelatorio bandaRegraCalculo(const LayoutRelatorio& l, const std::string& titulo, const std::string& regra)
+{
+    BandaRelatorio b{linha};
+    adicionarTexto(b, 0, 0, titulo, estiloTitulo);
+    adicionarCaixaTexto(b, 0, linha, larguraUtil(l), 0, regra, {12, false});
+    b.quebraPagina = true;
     return b;
 }

@@ -20,6 +20,8 @@ LayoutRelatorio montarRelatorioRede(const ProjetoTubo& projeto, const RedeTubula
 std::vector<std::vector<ParLegendaValor>> linhasInstalacaoRede(const ProjetoTubo& p);
 std::vector<std::vector<ParLegendaValor>> linhasBaseRede(const ProjetoTubo& p);
 BandaRelatorio bandaParametrosProjeto(const std::string& titulo, const std::vector<std::vector<ParLegendaValor>>& linhas);
+// A titled rule of calculation, alone on its page.
+BandaRelatorio bandaRegraCalculo(const LayoutRelatorio& l, const std::string& titulo, const std::string& regra);
 // The project's surcharge in a few words; the item of a list, empty when
 // the index is out of it.
 std::string textoSobrecargaProjeto(const Sobrecarga& s);
