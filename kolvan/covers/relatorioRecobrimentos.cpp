@@ -33,7 +33,7 @@ BandaRelatorio bandaParametros(const ProjetoTubo& p)
     for (auto& l : linhasBaseRede(p))
         linhas.push_back(std::move(l));
     linhas.push_back({{0, "Alturas de terra:", textoFaixaCoberturas() + ", a cada 0,01 m"}});
-    return bandaParametrosProjeto("Parâmetros (do projeto):", linhas);
+    return bandaPares("Parâmetros (do projeto):", linhas, 0);
 }
 
 // A cell: its background, its frame and its text, centred.

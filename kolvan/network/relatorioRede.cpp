@@ -199,7 +199,7 @@ BandaRelatorio bandaParametros(const ProjetoTubo& p)
     linhas.push_back({{0, "Sobrecarga do projeto:", textoSobrecargaProjeto(p.sobrecarga)}});
     for (auto& l : linhasBaseRede(p))
         linhas.push_back(std::move(l));
-    return bandaParametrosProjeto("Parâmetros da rede (do projeto):", linhas);
+    return bandaPares("Parâmetros da rede (do projeto):", linhas, 0);
 }
 
 const std::vector<Coluna>& colunasTrechos()
@@ -398,12 +398,6 @@ LayoutRelatorio montarRelatorioRede(const ProjetoTubo& projeto, const RedeTubula
     return l;
 }
 
-std::string itemLista(const std::vector<std::string>& lista, int indice)
-{
-    return indice >= 0 && indice < static_cast<int>(lista.size()) ? lista[static_cast<std::size_t>(indice)]
-                                                                 : std::string();
-}
-
 std::string textoSobrecargaProjeto(const Sobrecarga& s)
 {
     static const char* tipos[] = {"Classe 45", "Classe 30", "Eixo triplo"};
@@ -441,18 +435,6 @@ std::vector<std::vector<ParLegendaValor>> linhasBaseRede(const ProjetoTubo& p)
           usaBaseAterro(p.instalacao) ? "calculado em cada ponto (fórmula do aterro)" : base.fator},
          {470, "Coeficiente de segurança =", base.coefSeguranca}},
     };
-}
-
-BandaRelatorio bandaParametrosProjeto(const std::string& titulo, const std::vector<std::vector<ParLegendaValor>>& linhas)
-{
-    BandaRelatorio b{static_cast<int>(linhas.size() + 1) * linha + 10};
-    adicionarTexto(b, 0, 0, titulo, estiloTitulo);
-    int y = linha;
-    for (const auto& pares : linhas) {
-        adicionarLinhaPares(b, y, pares);
-        y += linha;
-    }
-    return b;
 }
 
 BandaRelatorio bandaRegraCalculo(const LayoutRelatorio& l, const std::string& titulo, const std::string& regra)

@@ -15,16 +15,13 @@ LayoutRelatorio montarRelatorioRede(const ProjetoTubo& projeto, const RedeTubula
 
 // The project's parameters a network is classed with, as the network
 // report and the cover table's report (whose points are one-stretch
-// networks) show them: the installation's rows, the bedding's rows, and the
-// titled band that holds a list of such rows.
+// networks) show them in a bandaPares: the installation's rows and the
+// bedding's rows.
 std::vector<std::vector<ParLegendaValor>> linhasInstalacaoRede(const ProjetoTubo& p);
 std::vector<std::vector<ParLegendaValor>> linhasBaseRede(const ProjetoTubo& p);
-BandaRelatorio bandaParametrosProjeto(const std::string& titulo, const std::vector<std::vector<ParLegendaValor>>& linhas);
 // A titled rule of calculation, alone on its page.
 BandaRelatorio bandaRegraCalculo(const LayoutRelatorio& l, const std::string& titulo, const std::string& regra);
-// The project's surcharge in a few words; the item of a list, empty when
-// the index is out of it.
+// The project's surcharge in a few words.
 std::string textoSobrecargaProjeto(const Sobrecarga& s);
-std::string itemLista(const std::vector<std::string>& lista, int indice);
 
 inline constexpr const char* tituloRelatorioRede = "CLASSES DE RESISTÊNCIA DA REDE DE TUBULAÇÕES";

@@ -8,15 +8,10 @@
 #include "folhaMemoria.h"
 #include "limitesInstalacao.h"
 #include "numeros.h"
+#include "relatorioClasse.h"
 #include "sobrecargaEntrada.h"
 
 namespace {
-
-std::string item(const std::vector<std::string>& lista, int indice)
-{
-    return indice >= 0 && indice < static_cast<int>(lista.size()) ? lista[static_cast<std::size_t>(indice)]
-                                                                 : std::string();
-}
 
 CabecalhoFolha cabecalho(const ProjetoTubo& p, const MomentoRelatorio& m)
 {
@@ -57,11 +52,11 @@ GrupoFolha dadosProjeto(const ProjetoTubo& p)
     const BaseAssentamento& base = baseEmUso(p);
     GrupoFolha grupo{"Dados do Projeto:",
                      {{"Diâmetro interno =", textoDiametro(g) + " mm"},
-                      {"Finalidade:", item(listaFinalidades(), g.finalidade)},
+                      {"Finalidade:", itemLista(listaFinalidades(), g.finalidade)},
                       {"Comprimento =", textoComprimento(g) + " m"},
-                      {"Tipo:", item(listaTiposTubo(), g.tipoTubo)},
-                      {"Instalação:", item(listaTiposInstalacao(), i.tipo)},
-                      {"Terreno:", item(listaTerrenos(), i.terreno)},
+                      {"Tipo:", itemLista(listaTiposTubo(), g.tipoTubo)},
+                      {"Instalação:", itemLista(listaTiposInstalacao(), i.tipo)},
+                      {"Terreno:", itemLista(listaTerrenos(), i.terreno)},
                       {"Peso específico do solo γ =", i.gama + " kN/m³"},
                       {"Kμ =", i.kMi},
                       {"Altura de terra hs =", i.alturaTerra + " m"}}};
@@ -74,14 +69,14 @@ GrupoFolha dadosProjeto(const ProjetoTubo& p)
     }
     if (i.tipo == ProjecaoNegativa)
         l.push_back({"Aterro bem compactado:", i.aterroCompactado ? "Sim" : "Não"});
-    l.push_back({"Sobrecarga:", item(listaNaturezasSobrecarga(), s.natureza)});
+    l.push_back({"Sobrecarga:", itemLista(listaNaturezasSobrecarga(), s.natureza)});
     if (s.natureza == 0)
         l.push_back({"Tipo de tráfego:", trafegos[s.trafego >= 0 && s.trafego < 3 ? s.trafego : 0]});
     else if (s.natureza == 3)
         l.push_back({"Força =", s.carga + " kN"});
     else if (s.natureza == 4)
         l.push_back({"Valor =", s.carga + " kN/m"});
-    l.push_back({"Base:", item(listaClassesBase(), base.classe)});
+    l.push_back({"Base:", itemLista(listaClassesBase(), base.classe)});
     l.push_back({"Fator de equivalência fe =", base.fator});
     l.push_back({"Coeficiente de segurança γf =", base.coefSeguranca});
     return grupo;

@@ -20,12 +20,6 @@ constexpr int colunaBairro = 450;
 constexpr int colunaCelular = 240;
 constexpr int colunaEmail = 440;
 
-std::string item(const std::vector<std::string>& lista, int indice)
-{
-    return indice >= 0 && indice < static_cast<int>(lista.size()) ? lista[static_cast<std::size_t>(indice)]
-                                                                 : std::string();
-}
-
 BandaRelatorio bandaPagina(const LayoutRelatorio& l, const char* texto)
 {
     BandaRelatorio b{24};
@@ -48,11 +42,14 @@ BandaRelatorio bandaCabecalhoRelatorio(const LayoutRelatorio& l, const MomentoRe
     return b;
 }
 
-namespace {
+std::string itemLista(const std::vector<std::string>& lista, int indice)
+{
+    return indice >= 0 && indice < static_cast<int>(lista.size()) ? lista[static_cast<std::size_t>(indice)]
+                                                                 : std::string();
+}
 
-// A band with its heading and rows of caption/value pairs under it.
-BandaRelatorio bandaPares(const char* titulo, const std::vector<std::vector<ParLegendaValor>>& linhas,
-                          int direita = larguraA4 - 76)
+BandaRelatorio bandaPares(const std::string& titulo, const std::vector<std::vector<ParLegendaValor>>& linhas,
+                          int direita)
 {
     BandaRelatorio b{static_cast<int>(linhas.size() + 1) * linha + 10};
     adicionarTexto(b, 0, 0, titulo, estiloTitulo);
@@ -64,7 +61,6 @@ BandaRelatorio bandaPares(const char* titulo, const std::vector<std::vector<ParL
     return b;
 }
 
-} // namespace
 
 BandaRelatorio bandaProjetista(const DadosProjetista& d)
 {
@@ -98,9 +94,9 @@ BandaRelatorio bandaGeometria(const Geometria& g)
 {
     return bandaPares("Dados da Geometria:",
                       {{{0, "Diâmetro interno =", textoDiametro(g) + " mm"},
-                        {coluna2, "Finalidade:", item(listaFinalidades(), g.finalidade)}},
+                        {coluna2, "Finalidade:", itemLista(listaFinalidades(), g.finalidade)}},
                        {{0, "Comprimento Longitudinal =", textoComprimento(g) + " m"},
-                        {coluna2, "Tipo:", item(listaTiposTubo(), g.tipoTubo)}}});
+                        {coluna2, "Tipo:", itemLista(listaTiposTubo(), g.tipoTubo)}}});
 }
 
 BandaRelatorio bandaInstalacao(const Instalacao& i)
@@ -109,8 +105,8 @@ BandaRelatorio bandaInstalacao(const Instalacao& i)
     const bool vala = i.tipo == Vala;
     const bool positiva = i.tipo == ProjecaoPositiva;
     const std::vector<std::vector<ParLegendaValor>> linhas{
-        {{0, "Tipo de instalação:", item(listaTiposInstalacao(), i.tipo)}},
-        {{0, "Tipo de terreno:", item(listaTerrenos(), i.terreno)}},
+        {{0, "Tipo de instalação:", itemLista(listaTiposInstalacao(), i.tipo)}},
+        {{0, "Tipo de terreno:", itemLista(listaTerrenos(), i.terreno)}},
         {{0, "Peso específico do solo =", i.gama + " kN/m ³"}},
         {{0, "k.u =", i.kMi}},
         {{0, "Razão de recalque =", vala ? nada : i.razaoRecalque}},
@@ -177,7 +173,7 @@ BandaRelatorio bandaBase(const ProjetoTubo& p, const LayoutRelatorio& l)
     const BaseAssentamento& base = baseEmUso(p);
     BandaRelatorio b{0};
     adicionarTexto(b, 0, 0, "Dados da Base:", estiloTitulo);
-    adicionarLinhaPares(b, linha, {{0, "Tipo:", item(listaClassesBase(), base.classe)}});
+    adicionarLinhaPares(b, linha, {{0, "Tipo:", itemLista(listaClassesBase(), base.classe)}});
     const std::string descricao = aterro ? descricaoBaseAterro(base.classe) : descricaoBaseVala(base.classe);
     // The description grows as its lines need; its picture is the next band.
     adicionarCaixaTexto(b, 0, 2 * linha, larguraUtil(l), 0, descricao);

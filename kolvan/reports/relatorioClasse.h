@@ -4,12 +4,22 @@
 // the windows hold them; nothing is computed here.
 
 #include "assinaturaRelatorio.h"
+#include "bandasRelatorio.h"
 #include "dadosObraCliente.h"
 #include "layoutRelatorio.h"
 
 #include <string>
 
 struct ProjetoTubo;
+
+// The item of a list, empty when the index is out of it.
+std::string itemLista(const std::vector<std::string>& lista, int indice);
+
+// A band with its heading and rows of caption/value pairs under it; each
+// value has the room up to the next caption and the last up to `direita`
+// (0: as wide as it is).
+BandaRelatorio bandaPares(const std::string& titulo, const std::vector<std::vector<ParLegendaValor>>& linhas,
+                          int direita = larguraA4 - 76);
 struct DadosProjetista;
 
 // The moment the report was made, as printed: "dd/mm/yyyy" and "hh:mm".
