@@ -2,9 +2,12 @@
 
 #include "assinaturaRelatorio.h"
 #include "bandasRelatorio.h"
+#include "colunasRede.h"
 #include "folhaMemoria.h"
 #include "memoriaClasse.h"
 #include "numeros.h"
+
+#include <sstream>
 
 namespace {
 
@@ -72,21 +75,19 @@ BandaRelatorio bandaTrecho(const EntradaTrecho& e, const ResultadoTrecho& r)
     return b;
 }
 
+// The network's rule as the report states it, paragraph by paragraph, and
+// what the sheet adds.
 std::vector<std::string> regra()
 {
-    return {
-        "A altura de terra varia linearmente entre as extremidades de cada trecho. A classe é calculada como a de "
-        "um projeto isolado na altura de terra de cada extremidade e em cada múltiplo de 0,05 m entre elas; "
-        "governa o ponto de maior resistência necessária R (no empate, o mais próximo de montante), e a linha do "
-        "trecho mostra a sua altura de terra, W, qs, fe, R e a classe.",
-        "Sem largura de vala própria, o trecho toma a maior entre D + 0,50 m e a largura mínima da vala escorada "
-        "para o seu diâmetro e a sua maior altura de terra, arredondada para cima ao centímetro.",
-        "Cada ponto passa pelas verificações da janela Instalação; um ponto que não passa, ou cuja sobrecarga não "
-        "se calcula, deixa o trecho sem classe, com a altura de terra do ponto e a mensagem.",
-        "Os demais parâmetros (instalação, solo, sobrecarga de um trecho sem a sua, base e coeficiente de "
-        "segurança) são os do projeto base, abaixo; a memória de um projeto isolado dá as fórmulas e as "
-        "referências do cálculo.",
-    };
+    std::vector<std::string> paragrafos;
+    std::istringstream texto(regraClassificacaoRede());
+    for (std::string paragrafo; std::getline(texto, paragrafo);)
+        paragrafos.push_back(paragrafo);
+    paragrafos.push_back(
+        "A linha de cada trecho mostra a sua altura de terra governante, W, qs, fe, R e a classe. Os demais "
+        "parâmetros (instalação, solo, sobrecarga de um trecho sem a sua, base e coeficiente de segurança) são os do "
+        "projeto base, abaixo; a memória de um projeto isolado dá as fórmulas e as referências do cálculo.");
+    return paragrafos;
 }
 
 } // namespace
