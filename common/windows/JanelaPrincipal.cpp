@@ -97,6 +97,8 @@ void JanelaPrincipal::criarComandos(const std::vector<ComandoJanela>& comandos)
         if (!menu)
             menu = menuBar()->addMenu(nomeMenu);
         menu->addAction(acao);
+        if (!c.naBarra)
+            continue;
         barra->addAction(acao);
         if (c.separadorDepois)
             barra->addSeparator();

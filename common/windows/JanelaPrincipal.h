@@ -36,6 +36,7 @@ struct ComandoJanela {
     bool visivel;
     bool separadorDepois; // a bar after it in the toolbar
     const char* atalho = nullptr; // keyboard shortcut ("Ctrl+S", "F2"), none when null
+    bool naBarra = true;          // a toolbar button too, not a menu entry only
 };
 
 // How a program saves its project and lists it among the recent files.

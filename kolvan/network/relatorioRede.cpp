@@ -152,7 +152,6 @@ std::vector<BandaRelatorio> tabelaPaginada(const std::string& titulo, const std:
     return bandas;
 }
 
-
 // The surcharge a stretch is classed with, in a few words.
 std::string sobrecargaDoTrecho(const EntradaTrecho& e, const Sobrecarga& projeto)
 {

@@ -30,7 +30,6 @@
 #include "entradaProjeto.h"
 
 #include <QAction>
-#include <QToolBar>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <functional>
@@ -41,7 +40,7 @@ std::vector<ComandoJanela> comandosDaJanela()
     std::vector<ComandoJanela> comandos;
     for (const ComandoRedwan& c : comandosRedwan())
         comandos.push_back({c.nome, c.dica, c.menu, c.item, c.habilitadoNoInicio, c.visivel, c.separadorDepois,
-                            c.atalho});
+                            c.atalho, c.naBarra});
     return comandos;
 }
 } // namespace
@@ -56,9 +55,6 @@ TFormPrincipal::TFormPrincipal(ProjetoRedwan& projeto, ResultadosRedwan& resulta
     longitudinal_->setObjectName(QStringLiteral("Image2"));
     connect(painel_, &PainelResumoRedwan::disposto, this, &TFormPrincipal::atualizarRotulosCota);
     criarComandos(comandosDaJanela());
-    // "Custos" is a menu entry beside "Fabricante"; the toolbar keeps its buttons.
-    if (auto* barra = findChild<QToolBar*>(QStringLiteral("BarraFerramentas")))
-        barra->removeAction(comando(QStringLiteral("Bcus")));
     definirArquivosProjeto({"Bsav", "rdw", "RecentesRedwan.txt"});
     ligarComandos();
 

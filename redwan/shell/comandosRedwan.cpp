@@ -9,8 +9,8 @@ const std::vector<ComandoRedwan>& comandosRedwan()
         {"Bsai", "Sair", "Arquivos", "Sair", true, true, true, "Ctrl+Q"},
         {"Btel", "Telas Soldadas", "Dados", "Telas Soldadas", true, true, false},
         {"Bfab", "Fabricante", "Dados", "Fabricante", true, true, false},
-        // Prices of concrete and steel; a menu entry only (TFormPrincipal).
-        {"Bcus", "Custos", "Dados", "Custos", true, true, false},
+        // Prices of concrete and steel; a menu entry only.
+        {"Bcus", "Custos", "Dados", "Custos", true, true, false, nullptr, false},
         {"Bobr", "Obra/Cliente", "Dados", "Obra/Cliente", true, true, true},
         {"Bgeo", "Geometria", "Parâmetros", "Geometria", true, true, false, "F2"},
         {"BclaD", "Classe do tubo", "Parâmetros", "Classe do tubo", false, true, false, "F3"},

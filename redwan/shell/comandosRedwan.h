@@ -14,6 +14,7 @@ struct ComandoRedwan {
     bool visivel;
     bool separadorDepois;
     const char* atalho = nullptr; // keyboard shortcut ("Ctrl+S", "F2"), none when null
+    bool naBarra = true;          // a toolbar button too, not a menu entry only
 };
 
 const std::vector<ComandoRedwan>& comandosRedwan();

@@ -25,6 +25,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -267,6 +268,8 @@ private slots:
             c.EditPrecoAco->setText(QStringLiteral("19"));
             clicar(d, "BotaoConfirma");
         });
+        // "Custos" is a menu entry beside "Fabricante", not a toolbar button.
+        QVERIFY(!principal().findChild<QToolBar*>()->actions().contains(cmd("Bcus")));
         cmd("Bcus")->trigger();
         QVERIFY(modal->roteiro.isEmpty());
         QCOMPARE(principal().resumo()->linha(PainelParametros, 12), QStringLiteral("Concreto: R$ 612,50 por m³"));
