@@ -122,23 +122,13 @@ namespace {
 
 QString caminhoConfiguracao() { return caminhoNaBase(QStringLiteral("Config"), QStringLiteral("Rede.ini")); }
 
-// Config/Rede.ini: "QUANTITATIVOS DE VALA", then the bed, the shoring depth
-// and the bulking factor, one a line.
 ParametrosVala lerConfiguracaoVala()
 {
-    ParametrosVala p;
     std::vector<std::string> linhas;
     std::string erro;
-    if (!lerArquivoLinhas(caminhoConfiguracao(), linhas, erro) || linhas.size() < 4 || linhas[0] != "QUANTITATIVOS DE VALA")
-        return p;
-    double valores[3];
-    for (int i = 0; i < 3; ++i)
-        if (!lerNumero(linhas[static_cast<std::size_t>(i + 1)], valores[i]) || !std::isfinite(valores[i]))
-            return p;
-    if (valores[0] >= 0.0 && valores[1] >= 0.0 && valores[2] >= 1.0 && valores[0] <= 100.0 && valores[1] <= 100.0 &&
-        valores[2] <= 100.0)
-        p = {valores[0], valores[1], valores[2]};
-    return p;
+    if (!lerArquivoLinhas(caminhoConfiguracao(), linhas, erro))
+        return {};
+    return parametrosValaDasLinhas(linhas);
 }
 
 bool gravarConfiguracaoVala(const ParametrosVala& p)
@@ -146,9 +136,7 @@ bool gravarConfiguracaoVala(const ParametrosVala& p)
     const QString caminho = caminhoConfiguracao();
     QDir().mkpath(QFileInfo(caminho).absolutePath());
     QString erro;
-    return gravarArquivoLinhas({"QUANTITATIVOS DE VALA", formatarDecimais(p.lastro, 2),
-                                formatarDecimais(p.escoramentoAcima, 2), formatarDecimais(p.empolamento, 2)},
-                               caminho, erro);
+    return gravarArquivoLinhas(linhasParametrosVala(p), caminho, erro);
 }
 
 QString tabelaVala(const QuantitativosRede& q)
@@ -345,21 +333,22 @@ void TFormRede::lerCampoVala()
     ParametrosVala p = modelo_->rede().vala;
     struct Campo {
         QLineEdit* edit;
-        double* valor;
-        double minimo;
+        double ParametrosVala::*valor;
         const char* mensagem;
     };
-    for (const Campo& c : {Campo{editLastro_, &p.lastro, 0.0, "A espessura do lastro deve estar entre 0 e 100 m."},
-                           Campo{editEscoramento_, &p.escoramentoAcima, 0.0,
+    for (const Campo& c : {Campo{editLastro_, &ParametrosVala::lastro,
+                                 "A espessura do lastro deve estar entre 0 e 100 m."},
+                           Campo{editEscoramento_, &ParametrosVala::escoramentoAcima,
                                  "A profundidade acima da qual a vala é escorada deve estar entre 0 e 100 m."},
-                           Campo{editEmpolamento_, &p.empolamento, 1.0, "O empolamento deve estar entre 1 e 100."}}) {
+                           Campo{editEmpolamento_, &ParametrosVala::empolamento,
+                                 "O empolamento deve estar entre 1 e 100."}}) {
         double v = 0.0;
-        if (!lerNumero(std8(c.edit->text()), v) || !(v >= c.minimo && v <= 100.0)) {
+        if (!lerNumero(std8(c.edit->text()), v) || !parametroValaValido(c.valor, v)) {
             mensagens().mensagem(QString::fromUtf8(c.mensagem));
             mostrarParametrosVala();
             return;
         }
-        *c.valor = v;
+        p.*c.valor = v;
     }
     if (p == modelo_->rede().vala) {
         mostrarParametrosVala();

@@ -26,22 +26,21 @@ ArgumentosRede lerArgumentosRede(const std::vector<std::string>& argumentos)
                              : arg == "--perfis" ? &a.pastaPerfis
                              : arg == "--trecho" ? &a.trecho
                                                : nullptr;
-        double* numeroDestino = arg == "--lastro" ? &a.vala.lastro
-                              : arg == "--escoramento-acima" ? &a.vala.escoramentoAcima
-                              : arg == "--empolamento" ? &a.vala.empolamento
-                                                      : nullptr;
+        double ParametrosVala::*numeroDestino = arg == "--lastro"              ? &ParametrosVala::lastro
+                                                : arg == "--escoramento-acima" ? &ParametrosVala::escoramentoAcima
+                                                : arg == "--empolamento"       ? &ParametrosVala::empolamento
+                                                                               : nullptr;
         if (numeroDestino) {
             // A full stop is taken as the decimal comma, as the windows take it.
             const std::string texto = comVirgulaDecimal(i + 1 < argumentos.size() ? argumentos[i + 1] : std::string());
             double valor = 0.0;
-            const double minimo = arg == "--empolamento" ? 1.0 : 0.0;
-            if (!lerNumero(texto, valor) || !(valor >= minimo) || valor > 100.0) {
+            if (!lerNumero(texto, valor) || !parametroValaValido(numeroDestino, valor)) {
                 a.erro = arg + (arg == "--empolamento" ? " pede um fator de 1 a 100 (1,25)"
                                 : arg == "--lastro"    ? " pede a espessura em metros, de 0 a 100 (0,10)"
                                                        : " pede a profundidade em metros, de 0 a 100 (1,25)");
                 return a;
             }
-            *numeroDestino = valor;
+            a.vala.*numeroDestino = valor;
             ++i;
         } else if (destino) {
             if (i + 1 >= argumentos.size() || argumentos[i + 1].empty()) {

@@ -95,3 +95,37 @@ std::string regraQuantidadesVala(const ParametrosVala& p)
            "envolvimento − tubo. Bota-fora = " +
            formatar2(p.empolamento) + "·(escavação − reaterro), com o empolamento.";
 }
+
+bool parametroValaValido(double ParametrosVala::*campo, double valor)
+{
+    const double minimo = campo == &ParametrosVala::empolamento ? 1.0 : 0.0;
+    return std::isfinite(valor) && valor >= minimo && valor <= 100.0;
+}
+
+namespace {
+constexpr const char* cabecalhoParametrosVala = "QUANTITATIVOS DE VALA";
+constexpr double ParametrosVala::*camposVala[] = {&ParametrosVala::lastro, &ParametrosVala::escoramentoAcima,
+                                                   &ParametrosVala::empolamento};
+} // namespace
+
+std::vector<std::string> linhasParametrosVala(const ParametrosVala& p)
+{
+    std::vector<std::string> linhas{cabecalhoParametrosVala};
+    for (double ParametrosVala::*campo : camposVala)
+        linhas.push_back(formatarDecimais(p.*campo, 2));
+    return linhas;
+}
+
+ParametrosVala parametrosValaDasLinhas(const std::vector<std::string>& linhas)
+{
+    ParametrosVala p;
+    if (linhas.size() < 4 || linhas[0] != cabecalhoParametrosVala)
+        return {};
+    for (std::size_t i = 0; i < 3; ++i) {
+        double valor = 0.0;
+        if (!lerNumero(linhas[i + 1], valor) || !parametroValaValido(camposVala[i], valor))
+            return {};
+        p.*camposVala[i] = valor;
+    }
+    return p;
+}

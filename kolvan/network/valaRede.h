@@ -20,6 +20,16 @@ struct ParametrosVala {
     bool operator==(const ParametrosVala&) const = default;
 };
 
+// The range a trench parameter is taken in, typed in the window, given on
+// the command line or read from Config/Rede.ini: 0 to 100 m, the bulking 1
+// to 100.
+bool parametroValaValido(double ParametrosVala::*campo, double valor);
+// Config/Rede.ini: "QUANTITATIVOS DE VALA", then the bed, the shoring depth
+// and the bulking, one a line. Lines that are not such a set give the
+// defaults.
+std::vector<std::string> linhasParametrosVala(const ParametrosVala& p);
+ParametrosVala parametrosValaDasLinhas(const std::vector<std::string>& linhas);
+
 // Bedding classes as the bedding windows number them.
 enum ClasseBaseVala { BaseClasseA = 0, BaseClasseB = 1, BaseClasseC = 2, BaseClasseD = 3 };
 
