@@ -152,13 +152,10 @@ QString tabelaVala(const QuantitativosRede& q)
     html += QStringLiteral("<th>Total</th><th>Escoramento</th></tr>");
     for (std::size_t p = 0; p < v.escavacao.size(); ++p) {
         html += QStringLiteral("<tr><td>%1</td>").arg(escapar(faixasProfundidade()[p]));
-        double soma = 0.0;
-        for (double volume : v.escavacao[p]) {
+        for (double volume : v.escavacao[p])
             html += QStringLiteral("<td align='right'>%1</td>").arg(qt(formatar2(volume)));
-            soma += volume;
-        }
         html += QStringLiteral("<td align='right'>%1</td><td align='right'>%2</td></tr>")
-                    .arg(qt(formatar2(soma)), qt(formatar2(v.escoramento[p])));
+                    .arg(qt(formatar2(v.escavacaoProfundidade[p])), qt(formatar2(v.escoramento[p])));
     }
     html += QStringLiteral("</table><p>");
     const QuantidadesVala& t = v.total;
@@ -172,8 +169,6 @@ QString tabelaVala(const QuantitativosRede& q)
         partes << QStringLiteral("%1: <b>%2</b>").arg(QString::fromUtf8(nome), qt(valor));
     return html + partes.join(QStringLiteral("; ")) + QStringLiteral(".</p>");
 }
-
-
 
 QString tabelaClasses(const char* titulo, const std::vector<LinhaQuantitativo>& linhas)
 {

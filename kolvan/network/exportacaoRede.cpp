@@ -145,12 +145,9 @@ FolhaPlanilha folhaEscavacao(const RedeTubulacoes& rede, const QuantitativosRede
     f.linhas.push_back(std::move(cabecalho));
     for (std::size_t p = 0; p < v.escavacao.size(); ++p) {
         LinhaPlanilha linha{texto(faixasProfundidade()[p])};
-        double soma = 0.0;
-        for (double volume : v.escavacao[p]) {
+        for (double volume : v.escavacao[p])
             linha.push_back(numero(volume, 3));
-            soma += volume;
-        }
-        linha.push_back(numero(soma, 3));
+        linha.push_back(numero(v.escavacaoProfundidade[p], 3));
         linha.push_back(numero(v.escoramento[p], 3));
         f.linhas.push_back(std::move(linha));
     }

@@ -79,6 +79,13 @@ QuantitativosRede quantitativosRede(const std::vector<EntradaTrecho>& entradas,
         v.total.reaterro += t.reaterro;
         v.total.botaFora += t.botaFora;
     }
+    v.escavacaoProfundidade.assign(v.escavacao.size(), 0.0);
+    v.escavacaoLargura.assign(faixasLargura().size(), 0.0);
+    for (std::size_t p = 0; p < v.escavacao.size(); ++p)
+        for (std::size_t k = 0; k < v.escavacao[p].size(); ++k) {
+            v.escavacaoProfundidade[p] += v.escavacao[p][k];
+            v.escavacaoLargura[k] += v.escavacao[p][k];
+        }
     q.armados = linhas(armados);
     q.simples = linhas(simples);
     return q;

@@ -28,6 +28,8 @@ struct TotaisVala {
     bool aplicavel = false; // the installation is a trench, or there is no stretch
     int trechos = 0;        // stretches with quantities
     std::vector<std::vector<double>> escavacao; // [depth band][width band], m³
+    std::vector<double> escavacaoProfundidade;  // [depth band], the row of `escavacao` added up
+    std::vector<double> escavacaoLargura;       // [width band], the column of `escavacao` added up
     std::vector<double> escoramento;            // [depth band], m²
     QuantidadesVala total;                      // the sums (depths and bands unused)
 };

@@ -325,21 +325,16 @@ BandaRelatorio bandaVala(const QuantitativosRede& q)
     cabecalho.textos.insert(cabecalho.textos.end(), {"Total", "Escoramento"});
     y += adicionarLinhaTabela(b, y, colunas, largura);
     y += adicionarLinhaTabela(b, y, colunas, cabecalho);
-    std::vector<double> somaLargura(faixasLargura().size(), 0.0);
     for (std::size_t p = 0; p < v.escavacao.size(); ++p) {
         LinhaTabela linhaFaixa{{faixasProfundidade()[p]}};
-        double soma = 0.0;
-        for (std::size_t k = 0; k < v.escavacao[p].size(); ++k) {
-            linhaFaixa.textos.push_back(formatar2(v.escavacao[p][k]));
-            soma += v.escavacao[p][k];
-            somaLargura[k] += v.escavacao[p][k];
-        }
-        linhaFaixa.textos.push_back(formatar2(soma));
+        for (double volume : v.escavacao[p])
+            linhaFaixa.textos.push_back(formatar2(volume));
+        linhaFaixa.textos.push_back(formatar2(v.escavacaoProfundidade[p]));
         linhaFaixa.textos.push_back(formatar2(v.escoramento[p]));
         y += adicionarLinhaTabela(b, y, colunas, linhaFaixa);
     }
     LinhaTabela total{{"Total"}, corPreta, true};
-    for (double s : somaLargura)
+    for (double s : v.escavacaoLargura)
         total.textos.push_back(formatar2(s));
     total.textos.push_back(formatar2(v.total.escavacao));
     total.textos.push_back(formatar2(v.total.escoramento));
