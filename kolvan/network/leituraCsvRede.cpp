@@ -116,9 +116,8 @@ LeituraRede lerCsvRede(const std::string& bytes)
     if (bytes.rfind("\xFF\xFE", 0) == 0 || bytes.rfind("\xFE\xFF", 0) == 0)
         return recusa("O arquivo está em UTF-16: salve-o como \"CSV UTF-8\" ou \"CSV (separado por vírgulas)\".");
     // No name or number holds a NUL; the file is no text.
-    if (const auto nulo = bytes.find('\0'); nulo != std::string::npos)
-        return recusa("Linha " + std::to_string(1 + std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(nulo), '\n')) +
-                      ": o arquivo tem um caractere nulo, que nenhum nome ou número pode ter.");
+    if (std::string nulo = recusaNulo(bytes); !nulo.empty())
+        return recusa(std::move(nulo));
     const std::string texto = utf8DeArquivo(bytes);
     // The header line tells the dialect: ';' there means ';' and a decimal comma.
     const auto inicio = std::min(texto.find_first_not_of(" \t\r\n"), texto.size());
@@ -197,4 +196,13 @@ LeituraRede lerArquivoRede(const std::string& bytes)
     if (inicio != std::string::npos && bytes[inicio] == '[')
         return lerSwmmRede(bytes);
     return lerCsvRede(bytes);
+}
+
+std::string recusaNulo(const std::string& bytes)
+{
+    const auto nulo = bytes.find('\0');
+    if (nulo == std::string::npos)
+        return {};
+    const auto linha = 1 + std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(nulo), '\n');
+    return "Linha " + std::to_string(linha) + ": o arquivo tem um caractere nulo, que nenhum nome ou número pode ter.";
 }

@@ -240,10 +240,9 @@ LeituraRede lerLandXmlRede(const std::string& bytes)
     pugi::xml_document documento;
     const pugi::xml_parse_result lido = documento.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_auto);
     // pugixml ends a text at a NUL; in an 8-bit file it is no character.
-    if (const auto nulo = bytes.find('\0');
-        nulo != std::string::npos && (lido.encoding == pugi::encoding_utf8 || lido.encoding == pugi::encoding_latin1))
-        return recusa("Linha " + std::to_string(linhaDe(bytes, static_cast<std::ptrdiff_t>(nulo))) +
-                      ": o arquivo tem um caractere nulo, que nenhum nome ou número pode ter.");
+    if (std::string nulo = recusaNulo(bytes);
+        !nulo.empty() && (lido.encoding == pugi::encoding_utf8 || lido.encoding == pugi::encoding_latin1))
+        return recusa(std::move(nulo));
     if (!lido)
         return recusa("Linha " + std::to_string(linhaDe(bytes, lido.offset)) + ": o arquivo não é um XML válido (" +
                       lido.description() + ").");

@@ -36,6 +36,10 @@ LeituraRede lerSwmmRede(const std::string& bytes);
 // Any of the readers, by the file's first characters.
 LeituraRede lerArquivoRede(const std::string& bytes);
 
+// The refusal of a file that holds a NUL, naming its line ("Linha 3: …");
+// empty for a file without one.
+std::string recusaNulo(const std::string& bytes);
+
 // An internal diameter in mm as one of the pipes' diameters, within 2,5 %
 // (24" is the 600 mm pipe); otherwise the value itself in whole mm.
 std::string diametroDoCatalogo(double mm);

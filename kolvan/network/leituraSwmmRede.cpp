@@ -98,14 +98,13 @@ std::string texto(double valor, int casas) { return formatarDecimais(valor, casa
 
 LeituraRede lerSwmmRede(const std::string& arquivo)
 {
-    if (const auto nulo = arquivo.find('\0'); nulo != std::string::npos)
-        return recusa("Linha " + std::to_string(1 + std::count(arquivo.begin(), arquivo.begin() + static_cast<std::ptrdiff_t>(nulo), '\n')) +
-                      ": o arquivo tem um caractere nulo, que nenhum nome ou número pode ter.");
+    if (std::string nulo = recusaNulo(arquivo); !nulo.empty())
+        return recusa(std::move(nulo));
     const std::string bytes = utf8DeArquivo(arquivo);
     std::map<std::string, std::vector<Linha>> secoes;
     std::string atual;
     int numeroLinha = 0;
-    std::size_t inicio = bytes.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;
+    std::size_t inicio = 0; // utf8DeArquivo took off any byte-order mark
     while (inicio <= bytes.size()) {
         const auto fim = std::min(bytes.find('\n', inicio), bytes.size());
         const std::string linha = bytes.substr(inicio, fim - inicio);
