@@ -129,7 +129,7 @@ std::string linhaMenorCusto(const CelulaLinha& c)
 // Under a designed row: its steel, concrete and cost, then its cheapest wall.
 void linhasCusto(BandaRelatorio& b, const TabelaLinha& t, const CelulaLinha& c)
 {
-    const std::optional<CustoCelula> custo = custoCelula(t, c);
+    const std::optional<CustoResultado> custo = custoCelula(t, c);
     if (!custo)
         return;
     const TextosCusto tc = textosCusto(custo->quantidades, custo->custo);
