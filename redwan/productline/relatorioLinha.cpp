@@ -81,7 +81,7 @@ BandaRelatorio bandaParametros(const EntradaLinha& e)
             variam = true;
         }
     }
-    const bool dupla = !dInt.empty() || !dExt.empty() || variam;
+    const bool dupla = !dInt.empty() || !dExt.empty();
     const std::string tipo = simples && dupla ? "por diâmetro (coluna Arm.)" : tiposArmadura()[dupla ? 1 : 0];
     const std::string porDiametro = "por diâmetro";
     adicionarLinhaPares(b, 3 * passo,
