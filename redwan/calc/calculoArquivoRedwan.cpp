@@ -11,12 +11,15 @@
 
 const std::vector<std::string>& chavesCalculoRedwan()
 {
-    static const std::vector<std::string> chaves{
-        "arquivo",  "P",        "Mc",          "Ms",          "dC",    "xC",    "domC",
-        "AsC",      "dS",       "xS",          "domS",        "AsS",   "Dcoro", "AsP_Prat",
-        "AsMin",    "AsIntMin", "AsExtMin",    "telaInterna", "telaExterna", "AsMax", "Vu",
-        "w",        "verificacaoCobrimento",   "verificacaoCortante", "verificacaoFissuras",
-        "acoInterno", "acoExterno", "acoTotal", "concreto", "custo"};
+    static const std::vector<std::string> chaves = [] {
+        std::vector<std::string> v{
+            "arquivo",  "P",        "Mc",          "Ms",          "dC",    "xC",    "domC",
+            "AsC",      "dS",       "xS",          "domS",        "AsS",   "Dcoro", "AsP_Prat",
+            "AsMin",    "AsIntMin", "AsExtMin",    "telaInterna", "telaExterna", "AsMax", "Vu",
+            "w",        "verificacaoCobrimento",   "verificacaoCortante", "verificacaoFissuras"};
+        v.insert(v.end(), chavesCusto().begin(), chavesCusto().end());
+        return v;
+    }();
     return chaves;
 }
 
@@ -63,14 +66,10 @@ CalculoArquivoRedwan calcularArquivoRedwan(const QString& caminho, const PrecosC
                                      {"verificacaoCobrimento", r.verificacaoCobrimento},
                                      {"verificacaoCortante", r.verificacaoCortante},
                                      {"verificacaoFissuras", r.verificacaoFissuras}});
-    const QuantidadesTubo q = quantidadesTubo(r);
-    const double custo = custoTubo(q, precos);
-    c.campos.insert(c.campos.end(), {{"acoInterno", numeroSaida(q.acoInterno)},
-                                     {"acoExterno", numeroSaida(q.acoExterno)},
-                                     {"acoTotal", numeroSaida(q.acoTotal)},
-                                     {"concreto", numeroSaida(q.concreto)},
-                                     {"custo", numeroSaida(custo)}});
-    completarTextosCusto(c.resultados, q, custo);
+    const CustoResultado custo = custoDoResultado(r, precos);
+    for (const auto& [chave, valor] : valoresCusto(custo))
+        c.campos.emplace_back(chave, numeroSaida(valor));
+    completarTextosCusto(c.resultados, custo.quantidades, custo.custo);
     c.ok = true;
     return c;
 }

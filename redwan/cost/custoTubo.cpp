@@ -15,6 +15,30 @@ double custoTubo(const QuantidadesTubo& q, const PrecosCusto& p, MemoriaCalculo*
     return custo;
 }
 
+CustoResultado custoDoResultado(const ResultadoDimensionamento& r, const PrecosCusto& precos)
+{
+    CustoResultado c;
+    c.quantidades = quantidadesTubo(r);
+    c.custo = custoTubo(c.quantidades, precos);
+    return c;
+}
+
+const std::vector<std::string>& chavesCusto()
+{
+    static const std::vector<std::string> chaves{"acoInterno", "acoExterno", "acoTotal", "concreto", "custo"};
+    return chaves;
+}
+
+std::vector<std::pair<std::string, double>> valoresCusto(const CustoResultado& c)
+{
+    const QuantidadesTubo& q = c.quantidades;
+    const double valores[] = {q.acoInterno, q.acoExterno, q.acoTotal, q.concreto, c.custo};
+    std::vector<std::pair<std::string, double>> v;
+    for (std::size_t k = 0; k < chavesCusto().size(); ++k)
+        v.emplace_back(chavesCusto()[k], valores[k]);
+    return v;
+}
+
 std::string formatarMoeda(double valor)
 {
     std::string texto = formatar2(std::fabs(valor));
@@ -51,8 +75,8 @@ void completarTextosCusto(TextosResultados& t, const QuantidadesTubo& q, double 
 
 void completarTextosCusto(TextosResultados& t, const ResultadoDimensionamento& r, const PrecosCusto& precos)
 {
-    const QuantidadesTubo q = quantidadesTubo(r);
-    completarTextosCusto(t, q, custoTubo(q, precos));
+    const CustoResultado c = custoDoResultado(r, precos);
+    completarTextosCusto(t, c.quantidades, c.custo);
 }
 
 MemoriaCalculo memoriaCusto(const ResultadoDimensionamento& r, const PrecosCusto& p)

@@ -10,8 +10,23 @@
 #include "quantidadesTubo.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 double custoTubo(const QuantidadesTubo& q, const PrecosCusto& p, MemoriaCalculo* memoria = nullptr);
+
+// The steel, concrete and cost of a designed pipe at `precos`.
+struct CustoResultado {
+    QuantidadesTubo quantidades;
+    double custo = 0.0;
+};
+CustoResultado custoDoResultado(const ResultadoDimensionamento& r, const PrecosCusto& precos);
+
+// The keys of the cost values the calculators print, in their order:
+// acoInterno, acoExterno, acoTotal, concreto, custo.
+const std::vector<std::string>& chavesCusto();
+// Those keys with their values, each printer formatting them its own way.
+std::vector<std::pair<std::string, double>> valoresCusto(const CustoResultado& c);
 
 // "R$ 1.234,56": two decimals, a dot between thousands.
 std::string formatarMoeda(double valor);

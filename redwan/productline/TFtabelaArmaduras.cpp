@@ -425,14 +425,12 @@ void TFtabelaArmaduras::terminarBusca(int geracao, bool completa)
     buscando_ = false;
     if (completa && trabalho_) {
         *tabela_ = std::move(*trabalho_);
-        modelo_->atualizarCelulas();
-        GradeTabela->resizeRowsToContents();
-        mostrarDetalhes();
+        mostrarTabelaAlterada();
     } else {
         ProgressBar1->setValue(0);
+        habilitar();
     }
     trabalho_.reset();
-    habilitar();
     emit buscaTerminada(completa);
 }
 

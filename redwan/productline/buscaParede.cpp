@@ -49,7 +49,7 @@ BuscaMenorCusto buscarMenorCustoCelula(const EntradaLinha& linha, int diametro, 
             const CelulaLinha c = dimensionarCelula(linha, diametro, classe, std::to_string(h));
             if (!c.passa())
                 return std::nullopt;
-            return custoTubo(quantidadesTubo(c.execucao.resultado), precos);
+            return custoDoResultado(c.execucao.resultado, precos).custo;
         },
         // A thicker wall holds more concrete, and no pipe passes without steel.
         [&](int h) { return volumeConcreto(di, h) * precos.concreto; });

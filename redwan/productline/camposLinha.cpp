@@ -11,11 +11,14 @@ ValorCampo texto(std::string t) { return {false, 0.0, std::move(t)}; }
 // The keys of a single design, in the order redwan-calc prints them.
 const std::vector<std::string>& chavesDimensionamento()
 {
-    static const std::vector<std::string> chaves{
-        "Mc",  "Ms",       "dC",    "xC",       "domC",     "AsC",         "dS",          "xS",
-        "domS", "AsS",     "Dcoro", "AsP_Prat", "AsMin",    "AsIntMin",    "AsExtMin",    "telaInterna",
-        "telaExterna", "AsMax", "Vu", "w", "verificacaoCobrimento", "verificacaoCortante", "verificacaoFissuras",
-        "acoInterno", "acoExterno", "acoTotal", "concreto", "custo"};
+    static const std::vector<std::string> chaves = [] {
+        std::vector<std::string> v{
+            "Mc",  "Ms",       "dC",    "xC",       "domC",     "AsC",         "dS",          "xS",
+            "domS", "AsS",     "Dcoro", "AsP_Prat", "AsMin",    "AsIntMin",    "AsExtMin",    "telaInterna",
+            "telaExterna", "AsMax", "Vu", "w", "verificacaoCobrimento", "verificacaoCortante", "verificacaoFissuras"};
+        v.insert(v.end(), chavesCusto().begin(), chavesCusto().end());
+        return v;
+    }();
     return chaves;
 }
 } // namespace
@@ -64,12 +67,8 @@ std::vector<CampoCelula> camposCelula(const TabelaLinha& t, const CelulaLinha& c
                                      {"verificacaoCobrimento", texto(r.verificacaoCobrimento)},
                                      {"verificacaoCortante", texto(r.verificacaoCortante)},
                                      {"verificacaoFissuras", texto(r.verificacaoFissuras)}});
-        const CustoCelula custo = *custoCelula(t, c);
-        campos.insert(campos.end(), {{"acoInterno", numero(custo.quantidades.acoInterno)},
-                                     {"acoExterno", numero(custo.quantidades.acoExterno)},
-                                     {"acoTotal", numero(custo.quantidades.acoTotal)},
-                                     {"concreto", numero(custo.quantidades.concreto)},
-                                     {"custo", numero(custo.custo)}});
+        for (const auto& [chave, valor] : valoresCusto(*custoCelula(t, c)))
+            campos.push_back({chave, numero(valor)});
     }
     if (comParede)
         campos.push_back({"hMinimaViavel", c.paredeMinimaViavel ? numero(*c.paredeMinimaViavel)

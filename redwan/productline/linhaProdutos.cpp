@@ -111,14 +111,11 @@ void redimensionarDiametro(TabelaLinha& t, int diametro, const std::string& h)
     }
 }
 
-std::optional<CustoCelula> custoCelula(const TabelaLinha& t, const CelulaLinha& c)
+std::optional<CustoResultado> custoCelula(const TabelaLinha& t, const CelulaLinha& c)
 {
     if (!c.dimensionada())
         return std::nullopt;
-    CustoCelula r;
-    r.quantidades = quantidadesTubo(c.execucao.resultado);
-    r.custo = custoTubo(r.quantidades, t.precos);
-    return r;
+    return custoDoResultado(c.execucao.resultado, t.precos);
 }
 
 void definirPrecos(TabelaLinha& t, const PrecosCusto& precos)

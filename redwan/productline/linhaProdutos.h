@@ -8,6 +8,7 @@
 #include "dimensionamento.h"
 #include "menorCusto.h"
 #include "precosCusto.h"
+#include "custoTubo.h"
 #include "quantidadesTubo.h"
 #include "ProjetoRedwan.h"
 
@@ -101,11 +102,7 @@ void redimensionarDiametro(TabelaLinha& tabela, int diametro, const std::string&
 
 // The steel, concrete and cost of a designed cell at the table's prices;
 // nullopt for a run that stopped before its meshes.
-struct CustoCelula {
-    QuantidadesTubo quantidades;
-    double custo = 0.0;
-};
-std::optional<CustoCelula> custoCelula(const TabelaLinha& tabela, const CelulaLinha& celula);
+std::optional<CustoResultado> custoCelula(const TabelaLinha& tabela, const CelulaLinha& celula);
 
 // New prices: the cheapest walls found at the old ones are forgotten.
 void definirPrecos(TabelaLinha& tabela, const PrecosCusto& precos);

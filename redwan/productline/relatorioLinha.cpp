@@ -81,7 +81,7 @@ BandaRelatorio bandaParametros(const EntradaLinha& e)
             variam = true;
         }
     }
-    const bool dupla = !dInt.empty() || !dExt.empty() || variam;
+    const bool dupla = !dInt.empty() || !dExt.empty();
     const std::string tipo = simples && dupla ? "por diâmetro (coluna Arm.)" : tiposArmadura()[dupla ? 1 : 0];
     const std::string porDiametro = "por diâmetro";
     adicionarLinhaPares(b, 3 * passo,
@@ -129,7 +129,7 @@ std::string linhaMenorCusto(const CelulaLinha& c)
 // Under a designed row: its steel, concrete and cost, then its cheapest wall.
 void linhasCusto(BandaRelatorio& b, const TabelaLinha& t, const CelulaLinha& c)
 {
-    const std::optional<CustoCelula> custo = custoCelula(t, c);
+    const std::optional<CustoResultado> custo = custoCelula(t, c);
     if (!custo)
         return;
     const TextosCusto tc = textosCusto(custo->quantidades, custo->custo);

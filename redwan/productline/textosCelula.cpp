@@ -45,7 +45,7 @@ std::vector<std::string> resumoCelula(const TabelaLinha& t, const CelulaLinha& c
                 falhas += (falhas.empty() ? "" : ", ") + std::string(nome);
         linhas.push_back(falhas.empty() ? "Verificações ok" : "Falha: " + falhas);
     }
-    if (const std::optional<CustoCelula> custo = custoCelula(t, c))
+    if (const std::optional<CustoResultado> custo = custoCelula(t, c))
         linhas.push_back(formatarMoeda(custo->custo) + "/m");
     if (c.paredeBuscada || t.paredesBuscadas)
         linhas.push_back("h mín.: " + textoParede(c));
@@ -67,7 +67,7 @@ LinhasDetalhe detalhesCelula(const TabelaLinha& t, const CelulaLinha& c)
     const int tipo = t.entrada.diametros[static_cast<std::size_t>(c.diametro)].tipo;
     d.push_back({"Tipo de Armadura:", tiposArmadura()[tipo == armaduraDupla ? 1 : 0]});
     // What the pipe costs and the walls found first: the details' first view.
-    if (const std::optional<CustoCelula> custo = custoCelula(t, c)) {
+    if (const std::optional<CustoResultado> custo = custoCelula(t, c)) {
         const TextosCusto tc = textosCusto(custo->quantidades, custo->custo);
         auto valor = [](const std::string& linha) { return linha.substr(linha.find(": ") + 2); };
         d.push_back({"Aço:", valor(tc.aco)});

@@ -84,9 +84,8 @@ std::pair<std::string, bool> veredito(const EstadoDimensionamento& e)
                                              : "O tubo não atende: nenhuma tela atinge a área requerida.",
                 false};
     }
+    // "Vu" is worked out only once the meshes were chosen.
     std::vector<std::string> falhas;
-    if (avaliarTelas(e.telas) != 'S')
-        falhas.push_back("telas");
     if (!passaCobrimento(e))
         falhas.push_back("cobrimento");
     if (!passaCortante(e))

@@ -364,25 +364,9 @@ PrecosCusto TFormPrincipal::precos() const
     return janelas_.custos ? janelas_.custos->precos() : PrecosCusto{};
 }
 
-// A project opened from a file brings the texts of its results, not their
-// values: its design runs again to price them, and only when it chooses the
-// very meshes the file shows.
 void TFormPrincipal::precificarResultados()
 {
-    TextosResultados& t = resultados_.textos;
-    t.Aco.clear();
-    t.Concreto.clear();
-    t.Custo.clear();
-    if (resultados_.valores) {
-        completarTextosCusto(t, *resultados_.valores, precos());
-        return;
-    }
-    if (t.Pint.empty())
-        return;
-    EstadoDimensionamento estado;
-    const ExecucaoDimensionamento x = executarDimensionamento(entradaDoProjeto(projeto_), estado);
-    if (x.desfecho == Desfecho::Resultados && x.resultado.telaInterna == t.Pint && x.resultado.telaExterna == t.Pext)
-        completarTextosCusto(t, x.resultado, precos());
+    ::precificarResultados(resultados_, projeto_, precos());
 }
 
 void TFormPrincipal::mostrarResumo() { painel_->mostrar(textosResumo_); }

@@ -5,6 +5,8 @@
 // of the last successful run of this session; a project opened from a file
 // brings its texts only.
 
+#include "ProjetoRedwan.h"
+#include "custoTubo.h"
 #include "resultadoDimensionamento.h"
 #include "resumoRedwan.h"
 
@@ -23,3 +25,9 @@ void restaurarResultados(ResultadosRedwan& r, const TextosResultados& textos);
 // The result lines of the summary: the moments and areas of the crown and
 // the springline, the inner and outer meshes, and the cost lines.
 ResultadosResumo resumoResultados(const TextosResultados& t);
+
+// Fills the cost lines of the texts from the values of the last run. A
+// project opened from a file brings the texts of its results, not their
+// values: its design runs again to price them, and only when it chooses the
+// very meshes the file shows.
+void precificarResultados(ResultadosRedwan& r, const ProjetoRedwan& projeto, const PrecosCusto& precos);
