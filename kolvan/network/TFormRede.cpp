@@ -194,6 +194,15 @@ QPushButton* botao(const char* texto, const char* nome, QWidget* pai)
 
 } // namespace
 
+// Deleted while shown (the program ending with the window open), QWidget's
+// destructor closes it and takes the focus off a trench field: its
+// editingFinished must not reach this window, already half destroyed.
+TFormRede::~TFormRede()
+{
+    for (QObject* filho : findChildren<QObject*>())
+        filho->disconnect(this);
+}
+
 TFormRede::TFormRede(const ProjetoTubo& projeto, QWidget* parent)
     : QWidget(parent, Qt::Window), projeto_(projeto), modelo_(new ModeloRede(projeto, this))
 {

@@ -36,6 +36,7 @@ class TFormRede : public QWidget {
     Q_OBJECT
 public:
     explicit TFormRede(const ProjetoTubo& projeto, QWidget* parent = nullptr);
+    ~TFormRede() override;
 
     ModeloRede* modelo() const { return modelo_; }
     QTableView* tabela() const { return tabela_; }
